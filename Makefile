@@ -1,0 +1,45 @@
+# The two commands of the README:
+#   make run   builds both programs and starts tavrek (under Wine on Linux)
+#   make test  builds everything and runs every test, native and under Wine
+JOBS ?= $(shell nproc)
+
+.PHONY: deps native sanitize windows fuzz test test-native test-sanitize test-windows run bench clean
+
+deps:
+	./tools/install-deps.sh
+
+native: deps
+	cmake --preset native >/dev/null
+	cmake --build build/native -j$(JOBS)
+
+sanitize: deps
+	cmake --preset sanitize >/dev/null
+	cmake --build build/sanitize -j$(JOBS)
+
+windows: deps
+	cmake --preset windows >/dev/null
+	cmake --build build/windows -j$(JOBS)
+
+fuzz: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build build/fuzz -j$(JOBS)
+
+test-native: native
+	ctest --test-dir build/native --output-on-failure -j$(JOBS)
+
+test-sanitize: sanitize
+	ctest --test-dir build/sanitize --output-on-failure -j$(JOBS)
+
+test-windows: windows
+	./tools/windows-tests.sh build/windows
+
+test: test-native test-sanitize test-windows
+
+bench: native
+	for b in build/native/bench/*-bench; do $$b; done
+
+run: windows
+	./tools/run-game.sh
+
+clean:
+	rm -rf build

@@ -1,0 +1,21 @@
+// The application record: the single instances of the whole run. The shell
+// creates one; tests make as many as they like.
+#pragma once
+
+#include "engine/BoardModel.h"
+#include "engine/Host.h"
+#include "files/DataDirectories.h"
+#include "files/LanguageTable.h"
+#include "files/Settings.h"
+#include "view2d/BoardView.h"
+
+struct App {
+    explicit App(Host& h) : host(h) { clearGameModel(game); }
+
+    Host& host;
+    DataDirectories dirs;
+    Settings settings;
+    LanguageTable language;
+    GameModel game;
+    BoardView view;
+};

@@ -1,0 +1,30 @@
+// The one seam between the portable game and the outside world. The Windows
+// shell implements it with Win32 calls; the native tests with a recording fake.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+enum class MessageIcon { information, exclamation };
+
+struct Host {
+    virtual ~Host() = default;
+
+    // A modal message box owned by the main window.
+    virtual void showMessage(const std::string& text, const std::string& caption,
+                             MessageIcon icon) = 0;
+    // Plays a wave file to its end before returning.
+    virtual void playSound(const std::string& path) = 0;
+    virtual void setTitle(const std::string& title) = 0;
+    virtual void postStatus(const std::string& text) = 0;
+    // Asks the window thread to repaint the whole window.
+    virtual void requestRepaint() = 0;
+    // Starts the end of the program; the caller's remaining steps still run.
+    virtual void closeDown() = 0;
+    // Calendar time in seconds, the seed of every srand.
+    virtual std::time_t calendarTime() = 0;
+    // A high-resolution monotonic clock.
+    virtual int64_t microseconds() = 0;
+    virtual void sleepMilliseconds(int milliseconds) = 0;
+};

@@ -1,0 +1,34 @@
+// Reading a layout into the LayoutMask, numbering the tiles and putting them
+// into the painter's order the 2D view relies on.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/BoardModel.h"
+
+struct App;
+
+enum class LayoutFormat { binary, grid, line };
+
+// Marks the mask from the bytes of a layout file; the format is decided by
+// the bytes themselves (and by gridAllowed, the ".lay" setting).
+LayoutFormat readLayoutBytes(const std::vector<uint8_t>& bytes, bool gridAllowed, LayoutMask& mask);
+
+int countMarks(const LayoutMask& mask);
+
+// Reads the layout named by the Layout setting (or makes a random heap for
+// "RANDOM.TVL") and builds the board from it.
+void loadLayout(App& app);
+void makeRandomLayout(App& app);
+void placeLayoutTiles(App& app);
+
+// Numbering and ordering only, without the count check and hall of fame:
+// fills BoardGrid and the tile positions from the mask. Returns the number
+// of tiles numbered.
+int numberAndOrderTiles(GameModel& game);
+
+// One sorting pass; relation is '>' or '<'. Returns true when it swapped.
+bool orderPass(GameModel& game, int rowOffset, int columnOffset, char relation);
+// Exchanges the tiles at two corners; returns the tile that stood at the first.
+int swapTiles(GameModel& game, int l1, int r1, int c1, int l2, int r2, int c2);

@@ -1,0 +1,42 @@
+// A host that records what the game asks of the outside world, so tests can
+// check the messages, sounds, titles and status texts a player would get.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/Host.h"
+
+struct RecordedMessage {
+    std::string text;
+    std::string caption;
+    MessageIcon icon;
+};
+
+struct RecordingHost : Host {
+    std::vector<RecordedMessage> messages;
+    std::vector<std::string> sounds;  // paths of the sounds played, in order
+    std::vector<std::string> titles;
+    std::vector<std::string> statusTexts;
+    int repaintRequests = 0;
+    int closeDownCalls = 0;
+    std::time_t now = 1700000000;  // calendar seconds handed out as seeds
+    int64_t clockMicroseconds = 0;
+    int64_t microsecondsPerReading = 0;  // how far the clock moves at each reading
+    std::vector<int> sleeps;
+
+    void showMessage(const std::string& text, const std::string& caption, MessageIcon icon) override {
+        messages.push_back({text, caption, icon});
+    }
+    void playSound(const std::string& path) override { sounds.push_back(path); }
+    void setTitle(const std::string& title) override { titles.push_back(title); }
+    void postStatus(const std::string& text) override { statusTexts.push_back(text); }
+    void requestRepaint() override { ++repaintRequests; }
+    void closeDown() override { ++closeDownCalls; }
+    std::time_t calendarTime() override { return now; }
+    int64_t microseconds() override {
+        clockMicroseconds += microsecondsPerReading;
+        return clockMicroseconds;
+    }
+    void sleepMilliseconds(int milliseconds) override { sleeps.push_back(milliseconds); }
+};

@@ -1,0 +1,25 @@
+// Scratch directories and shipped data for tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A fresh, empty directory unique to this test; removed by the destructor.
+struct ScratchDirectory {
+    ScratchDirectory();
+    ~ScratchDirectory();
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+    // Writes a file (creating sub-directories) and returns its path.
+    std::string write(const std::string& relativePath, const std::string& content) const;
+    std::string write(const std::string& relativePath, const std::vector<uint8_t>& content) const;
+    std::string makeDirectory(const std::string& relativePath) const;
+
+    std::string path;
+};
+
+// The repository's shipped start directory ("data").
+std::string shippedDataDirectory();
+std::string readText(const std::string& path);
