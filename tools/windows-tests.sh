@@ -7,10 +7,13 @@ build=${1:-build/windows}
 export WINEPREFIX="$(pwd)/build/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb=""
 if [ -z "$DISPLAY" ]; then
-  Xvfb :97 -screen 0 1280x1024x24 >/dev/null 2>&1 &
+  n=90
+  while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+  Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
-  export DISPLAY=:97
+  export DISPLAY=:$n
   sleep 1
 fi
 (wineserver -p >/dev/null 2>&1 &)
@@ -18,5 +21,5 @@ wine wineboot >/dev/null 2>&1 </dev/null || true
 status=0
 ctest --test-dir "$build" --output-on-failure -j2 || status=$?
 wineserver -k >/dev/null 2>&1 || true
-[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
 exit $status
