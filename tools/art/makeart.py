@@ -3,7 +3,10 @@
 import os
 import sys
 
+from backgrounds import BACKGROUNDS
+from bitmaps import bmp24Bytes, writeFile
 from classicset import drawClassicBack, drawClassicFace
+from contrastset import drawContrastBack, drawContrastFace, plainFace
 from facegrid import writeSheet
 from ivoryface import ivoryFace
 
@@ -18,10 +21,17 @@ def dataPath(directory, name):
 
 def makeTileSets():
     writeSheet(dataPath("TILESETS", "STANDARD.BMP"), drawClassicFace, drawClassicBack, ivoryFace)
+    writeSheet(dataPath("TILESETS", "CONTRAST.BMP"), drawContrastFace, drawContrastBack, plainFace)
+
+
+def makeBackgrounds():
+    for name, draw in BACKGROUNDS.items():
+        writeFile(dataPath("BACKGRND", name), bmp24Bytes(draw()))
 
 
 def main():
     makeTileSets()
+    makeBackgrounds()
     return 0
 
 
