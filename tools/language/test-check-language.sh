@@ -1,0 +1,89 @@
+#!/bin/bash
+# Tests of check-language.sh: the shipped files pass, and each kind of fault
+# put into a copy of ENGLISH.TXT is refused with its own message.
+here=$(cd "$(dirname "$0")" && pwd)
+english="$here/../../data/LANGUAGE/ENGLISH.TXT"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+passed=0
+failed=0
+
+pass() { passed=$((passed + 1)); }
+fail() { echo "FAILED: $1"; failed=$((failed + 1)); }
+
+# makeCopy NAME COMMAND...: writes what COMMAND makes of ENGLISH.TXT to
+# $scratch/NAME.TXT; fails when the copy is no different.
+makeCopy() {
+    local copy="$scratch/$1.TXT"
+    shift
+    LC_ALL=C "$@" < "$english" > "$copy"
+    ! cmp -s "$copy" "$english"
+}
+
+# expectRefused NAME PHRASE COMMAND...: the checker must fail on the copy and
+# name the fault.
+expectRefused() {
+    local name=$1 phrase=$2 output
+    shift 2
+    if ! makeCopy "$name" "$@"; then fail "$name: the edit changed nothing"; return; fi
+    if output=$("$here/check-language.sh" "$scratch/$name.TXT"); then fail "$name: accepted"; return; fi
+    if grep -qF -- "$phrase" <<<"$output"; then pass; else fail "$name: expected \"$phrase\", got: $output"; fi
+}
+
+# expectAccepted NAME COMMAND...: the checker must pass the copy.
+expectAccepted() {
+    local name=$1 output
+    shift
+    if ! makeCopy "$name" "$@"; then fail "$name: the edit changed nothing"; return; fi
+    if output=$("$here/check-language.sh" "$scratch/$name.TXT"); then pass; else fail "$name: $output"; fi
+}
+
+# The shipped files themselves.
+if output=$("$here/check-language.sh"); then pass; else fail "shipped files: $output"; fi
+
+# Keys: completeness, repetition, strangers, the line form.
+expectRefused missing "missing key HINT" sed '/^HINT /d'
+expectRefused twice "UNDO occurs again" sed '/^UNDO /p'
+expectRefused stranger "unknown key NEW_GAMES" sed 's/^NEW_GAME /NEW_GAMES /'
+expectRefused casing "unknown key tiles" sed 's/^Tiles /tiles /'
+expectRefused unclosed "HINT text has no closing quote" sed 's/^\(HINT .*\)"\r$/\1\r/'
+expectRefused quoteInside "has a quote inside its text" sed 's/^\(UNDO .*"&Undo\)"/\1 "x""/'
+expectRefused noSeparator "not of the form" sed 's/^\(UNDO *\)= /\1/'
+expectRefused empty "MesUndo has an empty text" sed 's/^\(MesUndo *= \)".*"/\1""/'
+
+# Bytes and line ends.
+expectRefused undefinedByte "not valid Windows-1252" sed 's/Undo/Und\x81/'
+expectRefused utf8 "looks like UTF-8" sed 's/Colours/Col\xc3\xa9urs/'
+expectRefused bareLineFeed "line end is not CR LF" sed '/^HINT /s/\r$//'
+expectRefused controlCharacter "control character" sed 's/Undo/Un\x01do/'
+expectRefused noLastLineEnd "the last line has no line end" head -c -2
+
+# Slots and places.
+expectRefused menuSlot "does not fit its 127-character slot" \
+    sed "s/^\(EXIT *= \)\"E&xit\"/\1\"E\&xit$(printf 'x%.0s' {1..119})\"/"
+expectRefused tooltip "longer than the 79 characters" \
+    sed "s/^\(T_UNDO *= \)\"[^\"]*\"/\1\"$(printf 'u%.0s' {1..80})\"/"
+expectRefused statusWord "Tiles is longer than the 16 characters" sed 's/^\(Tiles *= \)".*"/\1"tiles on the board"/'
+expectRefused clockPiece "overflow the clock piece" sed 's/^\(MesChronoPaused *= \)".*"/\1"stopped for now"/'
+expectRefused dialogFit "WINNAME does not fit its static" sed 's/^\(WINNAME *= \)".*"/\1"Please type your name for the hall of fame:"/'
+expectRefused narrowColumn "HALLFAMETIME does not fit" sed 's/^\(HALLFAMETIME *= \)".*"/\1"Game time"/'
+expectRefused hintInText "holds a tab or backslash" sed 's/"&Hint"/"\&Hint\\tF6"/'
+
+# Mnemonics, menu by menu.
+expectRefused sameLetter "RESTART_GAME repeats mnemonic N of NEW_GAME in menu game" sed 's/"&Restart this deal"/"\&New deal again"/'
+expectRefused sameLetterOtherCase "CHANGE_CURSOR repeats mnemonic C of SHOW_CHRONO" sed 's/"Tavrek c&ursors"/"Tavrek \&Cursors"/'
+expectRefused noMnemonic "needs exactly one & mnemonic, has 0" sed 's/"&Undo"/"Undo"/'
+expectRefused twoMnemonics "needs exactly one & mnemonic, has 2" sed 's/"&Undo"/"\&Un\&do"/'
+expectRefused accentedMnemonic "not a plain letter or digit" sed 's/"&Undo"/"\&\xe9Undo"/'
+
+# What the rules allow: a letter again in another menu, a literal "&&",
+# texts that fill their slots exactly.
+expectAccepted otherMenu sed 's/"&Background"/"\&Undo backdrop"/'
+expectAccepted literalAmpersand sed 's/"&Tile set"/"\&Tiles \&\& sets"/'
+expectAccepted fullMenuSlot \
+    sed "s/^\(EXIT *= \)\"E&xit\"/\1\"E\&xit$(printf 'x%.0s' {1..118})\"/"
+expectAccepted fullTooltip \
+    sed "s/^\(T_UNDO *= \)\"[^\"]*\"/\1\"$(printf 'u%.0s' {1..79})\"/"
+
+echo "$passed passed, $failed failed"
+[ $failed -eq 0 ]
