@@ -1,0 +1,61 @@
+#include "shell/BoardWindow.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "shell/Shell.h"
+#include "view2d/BoardView.h"
+
+BoardArea boardArea() {
+    const Shell& s = shell();
+    RECT outer;
+    GetWindowRect(s.mainWindow, &outer);
+    return BoardArea{outer.right - outer.left - 2 * GetSystemMetrics(SM_CXDLGFRAME),
+                     outer.bottom - outer.top - s.nonClientHeight - s.toolbarHeight -
+                         s.statusBarHeight};
+}
+
+void makeWindowBoardBitmap() {
+    Shell& s = shell();
+    const BoardArea area = boardArea();
+    s.app.view.boardTop = s.toolbarHeight;
+    s.app.view.boardWidth = area.width;
+    s.app.view.boardHeight = area.height;
+    makeBoardBitmap(s.app);
+}
+
+void resizeBoardWindow() {
+    Shell& s = shell();
+    RECT client;
+    GetClientRect(s.mainWindow, &client);
+    MoveWindow(s.statusBar, 0, client.bottom - s.statusBarHeight, client.right, s.statusBarHeight, TRUE);
+    const BoardArea area = boardArea();
+    s.app.view.boardTop = s.toolbarHeight;
+    resizeBoard(s.app, area.width, area.height);
+    SendMessageA(s.toolbar, TB_AUTOSIZE, 0, 0);
+}
+
+void releaseBoardBitmaps() {
+    BoardView& view = shell().app.view;
+    releaseSurface(view.boardBitmap);
+    releaseSurface(view.tileSet.fileImage);
+    releaseSurface(view.tileSet.prepared);
+    releaseSurface(view.background.fileImage);
+    releaseSurface(view.background.fitted);
+}
+
+void blitFrame(const uint32_t* pixels, int width, int height) {
+    const Shell& s = shell();
+    if (s.mainWindow == nullptr || width <= 0 || height <= 0) return;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC surface = GetDC(s.mainWindow);
+    SetDIBitsToDevice(surface, 0, s.toolbarHeight, static_cast<DWORD>(width), static_cast<DWORD>(height),
+                      0, 0, 0, static_cast<UINT>(height), pixels, &info, DIB_RGB_COLORS);
+    ReleaseDC(s.mainWindow, surface);
+}

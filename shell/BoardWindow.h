@@ -1,0 +1,21 @@
+// The 2D board area inside the main window: its size, the board bitmap and
+// the one copy of a finished frame to the window.
+#pragma once
+
+#include <cstdint>
+
+// The board area of the main window's current outer rectangle.
+struct BoardArea {
+    int width;
+    int height;
+};
+BoardArea boardArea();
+
+// A board bitmap of the current board area (window creation).
+void makeWindowBoardBitmap();
+// WM_SIZE: the status bar moves to the bottom, the tile set, background and
+// board bitmap follow the new board area, the toolbar sizes itself.
+void resizeBoardWindow();
+void releaseBoardBitmaps();
+// Copies a composed frame to the window at (0, toolbar height).
+void blitFrame(const uint32_t* pixels, int width, int height);

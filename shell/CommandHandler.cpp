@@ -1,0 +1,157 @@
+#include "shell/CommandHandler.h"
+
+#include <shellapi.h>
+
+#include "engine/Caption.h"
+#include "engine/Deal.h"
+#include "engine/Layout.h"
+#include "engine/Play.h"
+#include "engine/Status.h"
+#include "files/LanguageFile.h"
+#include "shell/FileChooser.h"
+#include "shell/Menus.h"
+#include "shell/PendingCommands.h"
+#include "shell/Shell.h"
+#include "shell/Sound.h"
+#include "shell/StartUp.h"
+#include "view2d/Background.h"
+#include "view2d/BoardView.h"
+#include "view2d/TileSet.h"
+
+namespace {
+
+void invert(uint8_t& flag) { flag = flag == 1 ? 0 : 1; }
+
+void askEasyMode() {
+    Shell& s = shell();
+    const int answer = showMessageBox(s.mainWindow, s.app.language.MesEasyMode.c_str(), productCaption,
+                                      MB_OKCANCEL | MB_ICONINFORMATION);
+    if (answer != IDOK) return;
+    invert(s.app.settings.EasyMode);
+    SendMessageA(s.mainWindow, WM_COMMAND, command::newGame, 0);
+}
+
+void loadLayoutFile() {
+    Shell& s = shell();
+    std::string& layout = s.app.settings.Layout;
+    if (!chooseFile(s.mainWindow, s.app.dirs.layouts, layout, "*.TVL", s.app.language.FilterLayout,
+                    ChooserMode::open))
+        return;
+    layout = upperCase(layout);
+    markCurrentLayout();
+    loadLayout(s.app);
+    dealNewGame(s.app);
+}
+
+void chooseRandomLayout() {
+    Shell& s = shell();
+    s.app.settings.Layout = "RANDOM.TVL";
+    markCurrentLayout();
+    loadLayout(s.app);
+    dealNewGame(s.app);
+}
+
+void openHelpPage() {
+    Shell& s = shell();
+    const std::string& page = s.app.language.helpFileName;
+    if (page.empty()) return;
+    ShellExecuteA(s.mainWindow, "open", filePath(s.app.dirs.language, page).c_str(), nullptr,
+                  s.app.dirs.language.c_str(), SW_SHOWNORMAL);
+}
+
+void redraw() { redrawBoard(shell().app); }
+
+void runFixedCommand(CommandId id) {
+    App& app = shell().app;
+    Settings& settings = app.settings;
+    switch (id) {
+        case command::newGame: newGame(app); break;
+        case command::restartGame: restartGame(app); break;
+        case command::easyMode: askEasyMode(); break;
+        case command::autoPlay: startAutoPlayCommand(); break;
+        case command::pauseChrono: invert(app.game.state.tilesHidden); redraw(); break;
+        case command::hint: showNextHint(app); break;
+        case command::undo: undoCommand(app); break;
+        case command::saveGame: saveGameCommand(); break;
+        case command::loadGame: loadGameCommand(); break;
+        case command::exitGame: shutDown(); break;
+        case command::shadows: invert(settings.Shadows); redraw(); break;
+        case command::showChrono: invert(settings.ShowChrono); updateStatus(app); break;
+        case command::changeColors: coloursDialogCommand(); redraw(); break;
+        case command::config: configDialogCommand(); redraw(); break;
+        case command::hallOfFame: hallOfFameCommand(); break;
+        case command::loadLayout: loadLayoutFile(); break;
+        case command::saveLayout: saveLayoutCommand(); break;
+        case command::randomLayout: chooseRandomLayout(); break;
+        case command::helpFile: openHelpPage(); break;
+        case command::helpAbout: aboutDialogCommand(); break;
+        case command::useSounds: invert(settings.SoundEffects); break;
+        case command::changeCursor: invert(settings.NewCursors); loadCursors(); break;
+#if TAVREK_3D
+        case command::useTextures: invert(settings.Textures); redraw(); break;
+        case command::switchView: invert(settings.view3D); buildMenus(); redraw(); break;
+#endif
+        default: break;
+    }
+}
+
+std::string& settingOf(Settings& settings, FileListKind kind) {
+    switch (kind) {
+        case FileListKind::languages: return settings.Language;
+        case FileListKind::layouts: return settings.Layout;
+        case FileListKind::tileSets: return settings.TileSet;
+        case FileListKind::sound1: return settings.Sound1;
+        case FileListKind::sound2: return settings.Sound2;
+        case FileListKind::sound3: return settings.Sound3;
+        case FileListKind::music: return settings.Music;
+        case FileListKind::backgrounds: return settings.Background;
+    }
+    return settings.Language;
+}
+
+// Sounds, music and backgrounds: the NONE item empties the setting.
+bool selectWithNone(CommandId id, const FileListRange& range) {
+    Shell& s = shell();
+    std::string& setting = settingOf(s.app.settings, range.kind);
+    CheckMenuItem(s.menuBar, range.base, MF_BYCOMMAND | MF_UNCHECKED);
+    if (id == range.base) {
+        setting.clear();
+        CheckMenuItem(s.menuBar, range.base, MF_BYCOMMAND | MF_CHECKED);
+    }
+    return selectListedFile(id, setting, range.firstListed, fileListOf(s.fileLists, range.kind));
+}
+
+void runFileListCommand(CommandId id) {
+    const FileListRange* range = rangeOfCommand(id);
+    if (range == nullptr) return;
+    Shell& s = shell();
+    App& app = s.app;
+    if (range->hasNone) {
+        const bool found = selectWithNone(id, *range);
+        if (range->kind == FileListKind::music) startMusic();
+        if (range->kind == FileListKind::backgrounds) {
+            if (found) loadBackground(app);
+            redraw();
+        }
+        return;
+    }
+    const bool found = selectListedFile(id, settingOf(app.settings, range->kind), range->firstListed,
+                                        fileListOf(s.fileLists, range->kind));
+    if (!found) return;
+    switch (range->kind) {
+        case FileListKind::languages: loadLanguage(app); buildMenus(); break;
+        case FileListKind::layouts: loadLayout(app); dealNewGame(app); break;
+        case FileListKind::tileSets: loadTileSet(app); redraw(); break;
+        default: break;
+    }
+}
+
+}  // namespace
+
+void runCommand(WPARAM parameter) {
+    shell().app.game.state.showMoves = 0;
+    if (isFixedCommand(static_cast<uint32_t>(parameter)))
+        runFixedCommand(static_cast<CommandId>(parameter));
+    else
+        runFileListCommand(LOWORD(parameter));
+}

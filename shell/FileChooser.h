@@ -1,0 +1,13 @@
+// The platform's open and save dialogs, bound to one data directory and one
+// pattern; only the chosen file's bare name is taken over.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+enum class ChooserMode { open, save };
+
+// True when the player confirmed a file; `name` then holds its bare name.
+bool chooseFile(HWND owner, const std::string& directory, std::string& name, const char* pattern,
+                const std::string& filterText, ChooserMode mode);

@@ -1,0 +1,10 @@
+#include "shell/PendingCommands.h"
+
+void startAutoPlayCommand() {}
+void saveGameCommand() {}
+void loadGameCommand() {}
+void coloursDialogCommand() {}
+void configDialogCommand() {}
+void hallOfFameCommand() {}
+void saveLayoutCommand() {}
+void aboutDialogCommand() {}

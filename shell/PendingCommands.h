@@ -1,0 +1,12 @@
+// Commands whose dialogs, files or worker are not part of the program yet:
+// the menus and the toolbar already offer them, and choosing one does nothing.
+#pragma once
+
+void startAutoPlayCommand();
+void saveGameCommand();
+void loadGameCommand();
+void coloursDialogCommand();
+void configDialogCommand();
+void hallOfFameCommand();
+void saveLayoutCommand();
+void aboutDialogCommand();

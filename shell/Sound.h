@@ -1,0 +1,9 @@
+// The wave output device and the background music.
+#pragma once
+
+// True when a wave output device exists; without one, sound effects and
+// music are switched off in the settings.
+bool soundDevicePresent();
+
+// Stops the music and starts the Music file from its beginning, once.
+void startMusic();

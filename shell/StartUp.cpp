@@ -1,0 +1,153 @@
+#include "shell/StartUp.h"
+
+#include <commctrl.h>
+
+#include "engine/Caption.h"
+#include "engine/Deal.h"
+#include "engine/Layout.h"
+#include "files/SettingsFile.h"
+#include "resources/resource.h"
+#include "shell/BoardWindow.h"
+#include "view2d/Background.h"
+#include "view2d/TileSet.h"
+#include "dialogs/LanguageDialog.h"
+#include "shell/Menus.h"
+#include "shell/Shell.h"
+#include "shell/Sound.h"
+#include "shell/Toolbar.h"
+#include "shell/WindowProc.h"
+
+const char* const windowClassName = productCaption;
+
+namespace {
+
+void registerWindowClass(HINSTANCE instance) {
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = mainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TAVREK));
+    windowClass.lpszClassName = windowClassName;
+    RegisterClassA(&windowClass);
+}
+
+void createStatusBar(HWND window) {
+    Shell& s = shell();
+    s.statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "", window,
+                                      statusBarControlId);
+    RECT rect;
+    GetWindowRect(s.statusBar, &rect);
+    s.statusBarHeight = rect.bottom - rect.top;
+}
+
+void deleteBitmaps() {
+    for (HBITMAP& picture : shell().menuPictures) {
+        if (picture != nullptr) DeleteObject(picture);
+        picture = nullptr;
+    }
+}
+
+}  // namespace
+
+int programMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
+    if (!startProgram(instance, showState)) return 0;
+    return runMessageLoop();
+}
+
+bool startProgram(HINSTANCE instance, int showState) {
+    makeShell();
+    Shell& s = shell();
+    registerWindowClass(instance);
+    s.instance = instance;
+    initDataDirectories(s.app.dirs, currentDirectory());
+    clearShellHandles();
+    FileList& languages = fileListOf(s.fileLists, FileListKind::languages);
+    scanFileList(languages, s.app.dirs.language, fileListRange(FileListKind::languages).pattern);
+    if (!fileExistsIn(s.app.dirs.startDirectory, settingsFileName)) {
+        s.app.settings.Language = "ENGLISH.TXT";
+        chooseLanguage(instance, languages, s.app.settings.Language);
+    }
+    if (!loadSettings(s.app)) {
+        PostQuitMessage(0);
+        return false;
+    }
+    const Settings& settings = s.app.settings;
+    s.mainWindow = CreateWindowExA(0, windowClassName, productCaption,
+                                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                                   settings.WindowXPos, settings.WindowYPos, settings.WindowXSize,
+                                   settings.WindowYSize, nullptr, nullptr, instance, nullptr);
+    ShowWindow(s.mainWindow, showState);
+    UpdateWindow(s.mainWindow);
+    return true;
+}
+
+int runMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void createMainWindow(HWND window) {
+    Shell& s = shell();
+    s.mainWindow = window;
+    buildMenus();
+    loadCursors();
+    s.nonClientHeight = GetSystemMetrics(SM_CYSIZE) + GetSystemMetrics(SM_CYMENU) +
+                        2 * GetSystemMetrics(SM_CYFRAME) + 1;
+    createToolbar(window);
+    createStatusBar(window);
+    SetTimer(window, clockTimerId, clockPeriodMilliseconds, nullptr);
+    s.app.game.state.selectedTile = noTile;
+    s.app.game.state.secondTile = noTile;
+    makeWindowBoardBitmap();
+    loadBackground(s.app);
+    loadLayout(s.app);
+    loadTileSet(s.app);
+    dealNewGame(s.app);
+    startMusic();
+}
+
+void shutDown() {
+    Shell& s = shell();
+    if (s.closed) return;
+    s.closed = true;
+    RECT rect;
+    GetWindowRect(s.mainWindow, &rect);
+    saveSettings(s.app, WindowRectangle{rect.left, rect.top, rect.right, rect.bottom});
+    closeDown();
+}
+
+void closeDown() {
+    Shell& s = shell();
+    destroyMenus();
+    deleteBitmaps();
+    releaseBoardBitmaps();
+    KillTimer(s.mainWindow, clockTimerId);
+    PostQuitMessage(0);
+}
+
+void clearShellHandles() {
+    Shell& s = shell();
+    s.mainWindow = s.toolbar = s.statusBar = nullptr;
+    s.normalCursor = s.busyCursor = nullptr;
+    s.menuBar = nullptr;
+    s.menuPictures.fill(nullptr);
+    for (FileList& list : s.fileLists) list.clear();
+    s.musicDeviceId = 0;
+}
+
+void loadCursors() {
+    Shell& s = shell();
+    if (s.app.settings.NewCursors == 1) {
+        s.normalCursor = LoadCursorA(s.instance, MAKEINTRESOURCEA(IDC_SELECT));
+        s.busyCursor = LoadCursorA(s.instance, MAKEINTRESOURCEA(IDC_BUSY));
+    } else {
+        s.normalCursor = LoadCursorA(nullptr, IDC_ARROW);
+        s.busyCursor = LoadCursorA(nullptr, IDC_APPSTARTING);
+    }
+    SetCursor(s.normalCursor);
+    ShowCursor(TRUE);
+}

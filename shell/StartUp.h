@@ -1,0 +1,28 @@
+// Start-up, the main window's creation and the one shutdown sequence.
+#pragma once
+
+#include <windows.h>
+
+// The whole run: returns the exit code, the quit message's parameter.
+int programMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showState);
+
+// Everything before the message loop: registers the class, reads the
+// settings (after the language choice on a first start) and creates and
+// shows the main window. False when start-up ended before any window.
+bool startProgram(HINSTANCE instance, int showState);
+int runMessageLoop();
+
+// The window creation handler (WM_CREATE).
+void createMainWindow(HWND window);
+
+// The shutdown steps shared by closing the window and the EXIT command:
+// store the settings with the window's rectangle, release, post the quit.
+void shutDown();
+void closeDown();
+
+void clearShellHandles();
+// Picks the cursor pair from NewCursors and makes the normal one current.
+void loadCursors();
+
+// The caption and class name of the main window.
+extern const char* const windowClassName;

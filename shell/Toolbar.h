@@ -1,0 +1,9 @@
+// The toolbar of thirteen buttons with tool-tips.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+void createToolbar(HWND window);
+// Answers a tool-tip's request for its text from the language table.
+void fillToolTip(NMTTDISPINFOA& request);

@@ -1,0 +1,82 @@
+#include "shell/WindowProc.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "engine/Commands.h"
+#include "engine/Play.h"
+#include "engine/Status.h"
+#include "shell/BoardWindow.h"
+#include "shell/CommandHandler.h"
+#include "shell/Menus.h"
+#include "shell/Shell.h"
+#include "shell/StartUp.h"
+#include "shell/Toolbar.h"
+#include "view2d/BoardView.h"
+
+namespace {
+
+void sendCommand(HWND window, CommandId id) { SendMessageA(window, WM_COMMAND, id, 0); }
+
+void keyDown(HWND window, WPARAM key) {
+    const CommandId functionCommand = commandForFunctionKey(static_cast<int>(key));
+    if (functionCommand != 0) sendCommand(window, functionCommand);
+#if TAVREK_3D
+    if (key == VK_SPACE) sendCommand(window, command::switchView);
+#endif
+}
+
+void leftButtonDown(LPARAM position) {
+    Shell& s = shell();
+    SetCursor(s.busyCursor);
+    s.app.game.state.autoPlayRunning = 0;
+    s.app.game.state.showMoves = 0;
+    click2D(s.app, GET_X_LPARAM(position), GET_Y_LPARAM(position));
+    redrawBoard(s.app);
+    SetCursor(s.normalCursor);
+}
+
+void setFocus(bool focused) {
+    Shell& s = shell();
+    s.app.game.state.tilesHidden = focused ? 0 : 1;
+    if (!focused) s.app.game.state.showMoves = 0;
+    redrawBoard(s.app);
+}
+
+void paint(HWND window) {
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    redrawBoard(shell().app);
+    EndPaint(window, &paint);
+}
+
+LRESULT notify(const NMHDR& header) {
+    if (header.code == TTN_NEEDTEXTA)
+        fillToolTip(*reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(&header)));
+    return 0;
+}
+
+}  // namespace
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    refreshCheckMarks();
+    switch (message) {
+        case WM_CREATE: createMainWindow(window); return 0;
+        case WM_DESTROY: shutDown(); return 0;
+        case WM_SIZE: resizeBoardWindow(); return 0;
+        case WM_SETFOCUS: setFocus(true); return 0;
+        case WM_KILLFOCUS: setFocus(false); return 0;
+        case WM_PAINT: paint(window); return 0;
+        case WM_NOTIFY: return notify(*reinterpret_cast<const NMHDR*>(second));
+        case WM_KEYDOWN: keyDown(window, first); return 0;
+        case WM_COMMAND: runCommand(first); return 0;
+        case WM_TIMER: clockTick(shell().app); return 0;
+        case WM_MOUSEMOVE:
+            SetCursor(first == MK_LBUTTON ? shell().busyCursor : shell().normalCursor);
+            return 0;
+        case WM_LBUTTONDOWN: leftButtonDown(second); return 0;
+        case WM_RBUTTONDOWN: sendCommand(window, command::undo); return 0;
+        case WM_MBUTTONDOWN: sendCommand(window, command::changeColors); return 0;
+        default: return DefWindowProcA(window, message, first, second);
+    }
+}
