@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "ShellDriver.h"
+#include "engine/Commands.h"
+#include "shell/Shell.h"
+
+namespace {
+
+const std::string blanks(20, ' ');
+
+struct PlayDriver : ::testing::Test {
+    void SetUp() override {
+        driver.copyShippedData();
+        driver.writeSettings(
+            "; settings\r\n\r\nLanguage        = \"ENGLISH.TXT\"\r\nLayout          = \"DEFAULT.TVL\"\r\n"
+            "RemoveTileTime  = 0\r\nShowChrono      = 1\r\nEasyMode        = 1\r\n");
+        ASSERT_TRUE(driver.start());
+#if TAVREK_3D
+        driver.key(VK_SPACE);  // clicks go to the 2D view
+#endif
+    }
+    GameState& state() { return shell().app.game.state; }
+    ShellDriver driver;
+};
+
+}  // namespace
+
+TEST_F(PlayDriver, TheTitleNamesTheLayoutAndTheStatusBarTheTilesAndClock) {
+    EXPECT_EQ(driver.title(), "Tavrek v3.2 - Default.tvl");
+    state().elapsedSeconds = 3725;
+    driver.command(command::showChrono);
+    driver.command(command::showChrono);
+    EXPECT_EQ(driver.statusText(), "144 tiles" + blanks + "Time : 01:02:05");
+    driver.key(VK_F11);
+    EXPECT_EQ(driver.statusText(), "144 tiles");
+}
+
+TEST_F(PlayDriver, PausingHidesTheClockAndLosingTheFocusStopsIt) {
+    driver.key(VK_F5);
+    EXPECT_EQ(state().tilesHidden, 1);
+    EXPECT_EQ(driver.statusText(), "144 tiles" + blanks + "Time : paused");
+    const int32_t before = state().elapsedSeconds;
+    SendMessageA(driver.window, WM_TIMER, 900, 0);
+    EXPECT_EQ(state().elapsedSeconds, before);
+    driver.key(VK_F5);
+    SendMessageA(driver.window, WM_TIMER, 900, 0);
+    EXPECT_EQ(state().elapsedSeconds, before + 1);
+    SendMessageA(driver.window, WM_KILLFOCUS, 0, 0);
+    EXPECT_EQ(state().tilesHidden, 1);
+    SendMessageA(driver.window, WM_TIMER, 900, 0);
+    EXPECT_EQ(state().elapsedSeconds, before + 1);
+    SendMessageA(driver.window, WM_SETFOCUS, 0, 0);
+    EXPECT_EQ(state().tilesHidden, 0);
+}
+
+TEST_F(PlayDriver, ClickingTheSolutionPairsWinsTheGame) {
+    const std::array<uint8_t, tileCount> order = state().removalOrder;
+    for (int k = 0; k < tileCount; k += 2) {
+        driver.clickTile(order[static_cast<size_t>(k)]);
+        ASSERT_EQ(state().selectedTile, order[static_cast<size_t>(k)]) << k;
+        driver.clickTile(order[static_cast<size_t>(k + 1)]);
+        ASSERT_EQ(state().tilesLeft, tileCount - k - 2) << k;
+    }
+    const std::string status = driver.statusText();
+    EXPECT_EQ(status.substr(0, 7), "0 tiles");
+    EXPECT_NE(status.find(blanks + shell().app.language.MesStatusWin), std::string::npos) << status;
+}
+
+TEST_F(PlayDriver, TheRightButtonUndoesLikeF7) {
+    const std::array<uint8_t, tileCount> order = state().removalOrder;
+    driver.clickTile(order[0]);
+    driver.clickTile(order[1]);
+    driver.clickTile(order[2]);
+    driver.clickTile(order[3]);
+    ASSERT_EQ(state().tilesLeft, 140);
+    SendMessageA(driver.window, WM_RBUTTONDOWN, MK_RBUTTON, 0);
+    EXPECT_EQ(state().tilesLeft, 142);
+    driver.key(VK_F7);
+    EXPECT_EQ(state().tilesLeft, 144);
+}
+
+TEST_F(PlayDriver, AClickBesideTheTilesSelectsNothing) {
+    driver.clickTile(state().removalOrder[0]);
+    ASSERT_NE(state().selectedTile, noTile);
+    driver.click(1, shell().toolbarHeight + 1);
+    EXPECT_EQ(state().selectedTile, noTile);
+}
+
+TEST_F(PlayDriver, NewGameFromKeyMenuAndToolbarRunTheSameCommand) {
+    for (const auto& input : {0, 1}) {
+        driver.clickTile(state().removalOrder[0]);
+        driver.clickTile(state().removalOrder[1]);
+        ASSERT_EQ(state().tilesLeft, 142);
+        if (input == 0)
+            driver.key(VK_F2);
+        else
+            driver.command(command::newGame);
+        EXPECT_EQ(state().tilesLeft, 144) << input;
+        EXPECT_EQ(state().elapsedSeconds, 0) << input;
+    }
+}

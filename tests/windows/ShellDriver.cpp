@@ -1,0 +1,148 @@
+#include "ShellDriver.h"
+
+#include <commctrl.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "engine/Commands.h"
+#include "files/SettingsFile.h"
+#include "shell/Shell.h"
+#include "shell/StartUp.h"
+#include "shell/WinHost.h"
+
+namespace fs = std::filesystem;
+
+std::vector<ShownMessage> ShellDriver::messages;
+int ShellDriver::answer = IDOK;
+
+namespace {
+
+int recordMessage(HWND, const char* text, const char* caption, UINT type) {
+    ShellDriver::messages.push_back({text, caption, type});
+    return ShellDriver::answer;
+}
+
+std::string currentDirectoryText() {
+    char buffer[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, buffer);
+    return buffer;
+}
+
+}  // namespace
+
+ShellDriver::ShellDriver() : previousDirectory(currentDirectoryText()) {
+    messages.clear();
+    answer = IDOK;
+    messageBoxHook = recordMessage;
+}
+
+ShellDriver::~ShellDriver() {
+    stop();
+    messageBoxHook = nullptr;
+    SetCurrentDirectoryA(previousDirectory.c_str());
+}
+
+void ShellDriver::copyShippedData() const {
+    fs::copy(fs::path(shippedDataDirectory()), fs::path(start_.path), fs::copy_options::recursive);
+}
+
+void ShellDriver::writeSettings(const std::string& text) const { start_.write(settingsFileName, text); }
+
+bool ShellDriver::start() {
+    SetCurrentDirectoryA(start_.path.c_str());
+    const bool started = startProgram(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    window = started ? shell().mainWindow : nullptr;
+    pump();
+    return started;
+}
+
+bool ShellDriver::pump() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            quit = true;
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return quit;
+}
+
+void ShellDriver::stop() {
+    if (window == nullptr) return;
+    if (!quit) command(command::exitGame);
+    pump();
+    DestroyWindow(window);
+    pump();
+    window = nullptr;
+}
+
+void ShellDriver::command(unsigned id) {
+    SendMessageA(window, WM_COMMAND, id, 0);
+    pump();
+}
+
+void ShellDriver::key(unsigned virtualKey) {
+    SendMessageA(window, WM_KEYDOWN, virtualKey, 1);
+    pump();
+}
+
+void ShellDriver::click(int x, int y) {
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    pump();
+}
+
+void ShellDriver::clickTile(int tile) {
+    const App& app = shell().app;
+    const TileRecord& record = app.game.tiles[static_cast<size_t>(tile)];
+    click(record.screenX + app.view.tileSet.tileWidth / 2,
+          app.view.boardTop + record.screenY + app.view.tileSet.tileHeight / 2);
+}
+
+std::string ShellDriver::title() const {
+    char buffer[256] = {};
+    GetWindowTextA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
+std::string ShellDriver::statusText() {
+    pump();
+    HWND bar = shell().statusBar;
+    const LRESULT length = LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, 0, 0));
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+std::string ShellDriver::settingsFile() const { return readText(start_.path + "\\" + settingsFileName); }
+
+std::vector<std::string> menuTexts(HMENU menu) {
+    std::vector<std::string> texts;
+    const int count = GetMenuItemCount(menu);
+    for (int k = 0; k < count; ++k) {
+        char buffer[256] = {};
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_STRING;
+        info.dwTypeData = buffer;
+        info.cch = sizeof buffer;
+        GetMenuItemInfoA(menu, static_cast<UINT>(k), TRUE, &info);
+        texts.push_back((info.fType & MFT_SEPARATOR) ? "-" : buffer);
+    }
+    return texts;
+}
+
+bool isChecked(HMENU menu, unsigned id) {
+    return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+HMENU subMenuTitled(HMENU menu, const std::string& title) {
+    const std::vector<std::string> texts = menuTexts(menu);
+    for (size_t k = 0; k < texts.size(); ++k)
+        if (texts[k] == title) return GetSubMenu(menu, static_cast<int>(k));
+    return nullptr;
+}

@@ -1,0 +1,54 @@
+// Starts the real program in this process in a scratch start directory and
+// drives its main window with the messages a player's input would send.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "TestFiles.h"
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+struct ShellDriver {
+    ShellDriver();
+    ~ShellDriver();
+
+    // Copies the shipped data directories into the start directory.
+    void copyShippedData() const;
+    void writeSettings(const std::string& text) const;
+    // Starts the program; false when it ended before opening its window.
+    bool start();
+    // Handles every message waiting for this thread; true once the quit message came.
+    bool pump();
+    // Ends the program with the EXIT command when it still runs.
+    void stop();
+
+    void command(unsigned id);
+    void key(unsigned virtualKey);
+    void click(int x, int y);
+    // Left click on the middle of a tile's face.
+    void clickTile(int tile);
+
+    std::string title() const;
+    std::string statusText();
+    std::string settingsFile() const;
+
+    ScratchDirectory start_;
+    std::string previousDirectory;
+    HWND window = nullptr;
+    bool quit = false;
+    // Message boxes shown, answered with `answer`.
+    static std::vector<ShownMessage> messages;
+    static int answer;
+};
+
+// The texts of a menu's items, "-" for a separator.
+std::vector<std::string> menuTexts(HMENU menu);
+bool isChecked(HMENU menu, unsigned id);
+HMENU subMenuTitled(HMENU menu, const std::string& title);

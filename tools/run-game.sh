@@ -1,0 +1,36 @@
+#!/bin/sh
+# Builds both programs, assembles the start directory build/game (the two
+# programs and a copy of data/; the player's settings, scores and saved games
+# are written there, never into data/) and starts tavrek under Wine. With no
+# display it runs on a virtual one, saves a screenshot of the first frame and
+# ends after a few seconds.
+set -e
+cmake --preset windows >/dev/null
+cmake --build build/windows --target tavrek tavrek-lite -j"$(nproc)"
+game=build/game
+mkdir -p "$game"
+cp build/windows/shell/tavrek.exe build/windows/shell/tavrek-lite.exe "$game"/
+cp -R data/. "$game"/
+export WINEPREFIX="$(pwd)/build/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+program=${TAVREK_PROGRAM:-tavrek.exe}
+cd "$game"
+if [ -n "$DISPLAY" ]; then
+  exec wine "$program"
+fi
+n=90
+while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=:$n
+sleep 1
+wine "$program" >/dev/null 2>&1 </dev/null &
+game_pid=$!
+sleep ${TAVREK_SHOT_DELAY:-8}
+shot="$(pwd)/first-frame.png"
+import -window root "$shot"
+echo "Screenshot of the first frame: $shot"
+kill "$game_pid" 2>/dev/null || true
+wineserver -k >/dev/null 2>&1 || true
+kill "$xvfb" 2>/dev/null || true
