@@ -4,9 +4,14 @@ import os
 import sys
 
 from backgrounds import BACKGROUNDS
-from bitmaps import bmp24Bytes, writeFile
+from bitmaps import bmp24Bytes, bmp4Bytes, writeFile
 from classicset import drawClassicBack, drawClassicFace
 from contrastset import drawContrastBack, drawContrastFace, plainFace
+from cursors import BUSY, BUSY_HOT_SPOT, SELECT, SELECT_HOT_SPOT
+from iconfile import cursorBytes
+from pixelart import PALETTE
+from programicon import programIcon
+from toolbarstrip import toolbarStrip
 from facegrid import writeSheet
 from ivoryface import ivoryFace
 
@@ -29,9 +34,19 @@ def makeBackgrounds():
         writeFile(dataPath("BACKGRND", name), bmp24Bytes(draw()))
 
 
+def makeProgramPictures():
+    folder = os.path.join(ROOT, "resources")
+    os.makedirs(folder, exist_ok=True)
+    writeFile(os.path.join(folder, "tavrek.ico"), programIcon())
+    writeFile(os.path.join(folder, "toolbar.bmp"), bmp4Bytes(toolbarStrip(), PALETTE))
+    writeFile(os.path.join(folder, "select.cur"), cursorBytes(SELECT, SELECT_HOT_SPOT))
+    writeFile(os.path.join(folder, "busy.cur"), cursorBytes(BUSY, BUSY_HOT_SPOT))
+
+
 def main():
     makeTileSets()
     makeBackgrounds()
+    makeProgramPictures()
     return 0
 
 
