@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "shell/BoardWindow.h"
 #include "shell/Shell.h"
 #include "shell/StartUp.h"
 
@@ -46,6 +47,10 @@ void WinHost::postStatus(const std::string& text) {
     std::memcpy(statusText, text.data(), length);
     statusText[length] = '\0';
     PostMessageA(shell().statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(statusText));
+}
+
+void WinHost::presentFrame(const uint32_t* pixels, int width, int height) {
+    blitFrame(pixels, width, height);
 }
 
 void WinHost::requestRepaint() { InvalidateRect(shell().mainWindow, nullptr, FALSE); }

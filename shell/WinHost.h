@@ -17,6 +17,7 @@ struct WinHost : Host {
     void playSound(const std::string& path) override;
     void setTitle(const std::string& title) override;
     void postStatus(const std::string& text) override;
+    void presentFrame(const uint32_t* pixels, int width, int height) override;
     void requestRepaint() override;
     void closeDown() override;
     std::time_t calendarTime() override;
