@@ -25,9 +25,19 @@ Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=:$n
 sleep 1
+(wineserver -p >/dev/null 2>&1 &)
+wine wineboot >/dev/null 2>&1 </dev/null || true
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 wine "$program" >/dev/null 2>&1 </dev/null &
 game_pid=$!
-sleep ${TAVREK_SHOT_DELAY:-8}
+# The first frame is drawn once the main window (or the language choice of a
+# first start) has appeared.
+waited=0
+while [ $waited -lt 60 ] && ! xdotool search --name "Tavrek v3.2" >/dev/null 2>&1; do
+  sleep 1
+  waited=$((waited + 1))
+done
+sleep ${TAVREK_SHOT_DELAY:-2}
 shot="$(pwd)/first-frame.png"
 import -window root "$shot"
 echo "Screenshot of the first frame: $shot"

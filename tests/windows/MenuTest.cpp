@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <commctrl.h>
 #include <mmsystem.h>
 
@@ -44,10 +45,13 @@ TEST_F(MenuDriver, CheckMarksFollowTheirFlagsAfterEveryToggle) {
     EXPECT_FALSE(isChecked(bar(), command::shadows));
     driver.key(VK_F9);
     EXPECT_EQ(shell().app.settings.Shadows, 1);
+    driver.openMenu();
     EXPECT_TRUE(isChecked(bar(), command::shadows));
     driver.command(command::shadows);
+    driver.openMenu();
     EXPECT_FALSE(isChecked(bar(), command::shadows));
     driver.command(command::changeCursor);
+    driver.openMenu();
     EXPECT_TRUE(isChecked(bar(), command::changeCursor));
     EXPECT_EQ(shell().normalCursor, LoadCursorA(shell().instance, MAKEINTRESOURCEA(905)));
 }
@@ -64,6 +68,7 @@ TEST_F(MenuDriver, EasyModeAsksFirstAndCancelChangesNothing) {
     ShellDriver::answer = IDOK;
     driver.command(command::easyMode);
     EXPECT_NE(shell().app.settings.EasyMode, before);
+    driver.openMenu();
     EXPECT_EQ(isChecked(bar(), command::easyMode), shell().app.settings.EasyMode == 1);
 }
 
@@ -90,7 +95,7 @@ TEST_F(MenuDriver, LongFileListsArePagedUnderMore) {
                                    driver.start_.path + "\\TILESETS\\T" + std::to_string(10 + k) + ".BMP");
     ASSERT_TRUE(driver.start());
     shell().app.settings.menuPageSize = 20;
-    driver.command(20000);  // choosing a language rebuilds the menus with the page size
+    driver.command(20001);  // choosing a language (ENGLISH) rebuilds the menus with the page size
     HMENU tiles = subMenuTitled(subMenuTitled(bar(), "G&raphics"), "&Tile set");
     ASSERT_NE(tiles, nullptr);
     const std::vector<std::string> texts = menuTexts(tiles);
@@ -105,11 +110,14 @@ TEST_F(MenuDriver, ChoosingALanguageRebuildsTheBarAtOnce) {
     ASSERT_TRUE(driver.start());
     HMENU languages = subMenuTitled(subMenuTitled(bar(), "&Options"), "&Language");
     ASSERT_NE(languages, nullptr);
-    EXPECT_EQ(menuTexts(languages), (std::vector<std::string>{"ENGLISH", "FRANCAIS"}));
-    driver.command(20001);
+    EXPECT_EQ(menuTexts(languages),
+              (std::vector<std::string>{"DEUTSCH", "ENGLISH", "ESPANOL", "FRANCAIS", "ITALIANO"}));
+    EXPECT_TRUE(isChecked(bar(), 20001));
+    driver.command(20003);
     EXPECT_EQ(shell().app.settings.Language, "FRANCAIS.TXT");
     EXPECT_EQ(menuTexts(bar()).front(), "&Partie");
-    EXPECT_TRUE(isChecked(bar(), 20001));
+    EXPECT_TRUE(isChecked(bar(), 20003));
+    EXPECT_FALSE(isChecked(bar(), 20001));
 }
 
 TEST_F(MenuDriver, ToolTipsComeFromTheCurrentLanguage) {
@@ -120,7 +128,7 @@ TEST_F(MenuDriver, ToolTipsComeFromTheCurrentLanguage) {
     request.hdr.code = TTN_NEEDTEXTA;
     SendMessageA(driver.window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
     EXPECT_EQ(std::string(request.lpszText), shell().app.language.T_NEW_GAME);
-    driver.command(20001);
+    driver.command(20003);
     request = {};
     request.hdr.idFrom = command::newGame;
     request.hdr.code = TTN_NEEDTEXTA;

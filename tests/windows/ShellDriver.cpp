@@ -95,6 +95,10 @@ void ShellDriver::click(int x, int y) {
     pump();
 }
 
+void ShellDriver::openMenu() {
+    SendMessageA(window, WM_INITMENU, reinterpret_cast<WPARAM>(GetMenu(window)), 0);
+}
+
 void ShellDriver::clickTile(int tile) {
     const App& app = shell().app;
     const TileRecord& record = app.game.tiles[static_cast<size_t>(tile)];

@@ -32,6 +32,8 @@ struct ShellDriver {
     void command(unsigned id);
     void key(unsigned virtualKey);
     void click(int x, int y);
+    // What opening a menu sends first: check marks follow their flags at every message.
+    void openMenu();
     // Left click on the middle of a tile's face.
     void clickTile(int tile);
 

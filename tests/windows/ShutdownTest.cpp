@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <mmsystem.h>
 
 #include "ShellDriver.h"

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <commctrl.h>
+
+#include <filesystem>
 
 #include "ShellDriver.h"
 #include "engine/Caption.h"
@@ -57,7 +60,8 @@ TEST(StartUp, AFirstStartAsksForTheLanguageWithEnglishPreselected) {
     expectLanguageDialog("FRANCAIS");
     ASSERT_TRUE(driver.start());
     EXPECT_TRUE(seenDialog.seen);
-    EXPECT_EQ(seenDialog.items, (std::vector<std::string>{"ENGLISH", "FRANCAIS"}));
+    EXPECT_EQ(seenDialog.items,
+              (std::vector<std::string>{"DEUTSCH", "ENGLISH", "ESPANOL", "FRANCAIS", "ITALIANO"}));
     EXPECT_EQ(seenDialog.selected, "ENGLISH");
     EXPECT_EQ(shell().app.settings.Language, "FRANCAIS.TXT");
     EXPECT_EQ(menuTexts(GetMenu(driver.window)).front(), "&Partie");
