@@ -8,3 +8,6 @@ void configDialogCommand() {}
 void hallOfFameCommand() {}
 void saveLayoutCommand() {}
 void aboutDialogCommand() {}
+#if TAVREK_3D
+void rebuildCameraProjection() {}
+#endif

@@ -3,12 +3,14 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "engine/CameraKeys.h"
 #include "engine/Commands.h"
 #include "engine/Play.h"
 #include "engine/Status.h"
 #include "shell/BoardWindow.h"
 #include "shell/CommandHandler.h"
 #include "shell/Menus.h"
+#include "shell/PendingCommands.h"
 #include "shell/Shell.h"
 #include "shell/StartUp.h"
 #include "shell/Toolbar.h"
@@ -18,13 +20,36 @@ namespace {
 
 void sendCommand(HWND window, CommandId id) { SendMessageA(window, WM_COMMAND, id, 0); }
 
+#if TAVREK_3D
+bool view3DShown() { return shell().app.settings.view3D == 1; }
+
+// The 3D view is drawn by the next paint message.
+void afterCameraChange(HWND window, bool projectionChanged) {
+    if (projectionChanged) rebuildCameraProjection();
+    wrapCameraAngles(shell().app.settings);
+    InvalidateRect(window, nullptr, FALSE);
+}
+#endif
+
 void keyDown(HWND window, WPARAM key) {
     const CommandId functionCommand = commandForFunctionKey(static_cast<int>(key));
     if (functionCommand != 0) sendCommand(window, functionCommand);
 #if TAVREK_3D
     if (key == VK_SPACE) sendCommand(window, command::switchView);
+    if (!view3DShown()) return;
+    const bool projectionChanged = applyCameraKey(shell().app.settings, static_cast<int>(key));
+    afterCameraChange(window, projectionChanged);
 #endif
 }
+
+#if TAVREK_3D
+void mouseWheel(HWND window, WPARAM first) {
+    if (!view3DShown()) return;
+    const bool projectionChanged =
+        applyCameraWheel(shell().app.settings, GET_WHEEL_DELTA_WPARAM(first));
+    afterCameraChange(window, projectionChanged);
+}
+#endif
 
 void leftButtonDown(LPARAM position) {
     Shell& s = shell();
@@ -77,6 +102,9 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM first, LPARAM 
         case WM_LBUTTONDOWN: leftButtonDown(second); return 0;
         case WM_RBUTTONDOWN: sendCommand(window, command::undo); return 0;
         case WM_MBUTTONDOWN: sendCommand(window, command::changeColors); return 0;
+#if TAVREK_3D
+        case WM_MOUSEWHEEL: mouseWheel(window, first); return 0;
+#endif
         default: return DefWindowProcA(window, message, first, second);
     }
 }

@@ -153,3 +153,46 @@ TEST_F(MenuDriver, TheBackgroundNoneItemEmptiesTheSetting) {
     EXPECT_FALSE(isChecked(backgrounds, 27000));
     EXPECT_TRUE(isChecked(backgrounds, 27002));
 }
+
+TEST_F(MenuDriver, CoolMenuGivesNineCommandsTheirToolbarPicture) {
+    driver.writeSettings(settings + "CoolMenu        = 1\r\n");
+    ASSERT_TRUE(driver.start());
+    for (unsigned id : {40018u, 40000u, 40006u, 40005u, 40004u, 40017u, 40021u, 40022u, 40010u}) {
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_CHECKMARKS;
+        ASSERT_TRUE(GetMenuItemInfoA(bar(), id, FALSE, &info)) << id;
+        EXPECT_NE(info.hbmpUnchecked, nullptr) << id;
+        EXPECT_EQ(info.hbmpChecked, info.hbmpUnchecked) << id;
+    }
+    MENUITEMINFOA sound = {};
+    sound.cbSize = sizeof sound;
+    sound.fMask = MIIM_CHECKMARKS;
+    GetMenuItemInfoA(bar(), 40001, FALSE, &sound);
+    EXPECT_EQ(sound.hbmpUnchecked, nullptr);
+    for (HBITMAP picture : shell().menuPictures) EXPECT_NE(picture, nullptr);
+}
+
+#if TAVREK_3D
+TEST_F(MenuDriver, TheCameraKeysActInTheThreeDViewOnly) {
+    ASSERT_TRUE(driver.start());
+    Settings& s = shell().app.settings;
+    ASSERT_EQ(s.view3D, 1);
+    s.StepRotation = 5;
+    driver.key(VK_LEFT);
+    EXPECT_EQ(s.YPosition, -5.0f);
+    driver.key(VK_NEXT);
+    EXPECT_EQ(s.ZView, 330.0f);
+    SendMessageA(driver.window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
+    EXPECT_EQ(s.ZView, 325.0f);
+    driver.key(VK_SPACE);
+    EXPECT_EQ(s.view3D, 0);
+    EXPECT_EQ(menuTexts(subMenuTitled(bar(), "&Options")).front(), shell().app.language.GO3D);
+    driver.key(VK_LEFT);
+    driver.key('4');
+    SendMessageA(driver.window, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
+    EXPECT_EQ(s.YPosition, -5.0f);
+    EXPECT_EQ(s.XView, 0.0f);
+    EXPECT_EQ(s.ZView, 325.0f);
+}
+#endif
