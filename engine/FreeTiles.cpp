@@ -14,41 +14,44 @@ constexpr uint8_t blockedFlag = 2;
 // grid can never address a record that does not exist.
 bool holdsTile(uint8_t cell) { return cell < tileCount; }
 
-uint8_t cellAt(const GameModel& game, int layer, int row, int column) {
-    return game.boardGrid[cellIndex(layer, row, column)];
-}
-
 void freeUnlessBlocked(GameModel& game, uint8_t tile) {
     if (game.tiles[tile].freeFlag != blockedFlag) game.tiles[tile].freeFlag = 1;
 }
 
+// Only the layer directly above covers: a cell of layer l + 1 lies one whole
+// layer further on in the grid.
 void markCoveredTiles(GameModel& game) {
-    for (int layer = 0; layer < layerCount - 1; ++layer)
-        for (int cell = 0; cell < layerCells; ++cell) {
-            const uint8_t below = game.boardGrid[layer * layerCells + cell];
-            const uint8_t above = game.boardGrid[(layer + 1) * layerCells + cell];
-            if (holdsTile(below) && holdsTile(above)) game.tiles[below].freeFlag = blockedFlag;
-        }
+    const uint8_t* grid = game.boardGrid.data();
+    for (int cell = 0; cell < (layerCount - 1) * layerCells; ++cell)
+        if (holdsTile(grid[cell]) && holdsTile(grid[cell + layerCells])) game.tiles[grid[cell]].freeFlag = blockedFlag;
 }
 
-// The tile whose side faces the empty column `open` in rows row and row + 1,
-// with its own cells in column `own`; frees it when both rows agree.
-void freeBesideOpening(GameModel& game, int layer, int row, int open, int own) {
-    if (holdsTile(cellAt(game, layer, row, open)) || holdsTile(cellAt(game, layer, row + 1, open)))
-        return;
-    const uint8_t tile = cellAt(game, layer, row, own);
-    if (holdsTile(tile) && cellAt(game, layer, row + 1, own) == tile) freeUnlessBlocked(game, tile);
+// The tile whose own cells are in column `own` of both rows is open on the
+// side of column `open` when both cells there are empty.
+void freeBesideOpening(GameModel& game, const uint8_t* upper, const uint8_t* lower, int open, int own) {
+    const uint8_t tile = upper[own];
+    if (holdsTile(tile) && lower[own] == tile && !holdsTile(upper[open]) && !holdsTile(lower[open]))
+        freeUnlessBlocked(game, tile);
 }
 
+bool rowHoldsTiles(const uint8_t* cells) {
+    for (int c = 0; c < columnCount; ++c)
+        if (holdsTile(cells[c])) return true;
+    return false;
+}
+
+// Every check of a row starts from a tile in that row, so most rows of a
+// heap, which are empty, are passed over at once.
 void markOpenTiles(GameModel& game, int layer, int row) {
-    for (int column : {0, columnCount - 1}) {
-        const uint8_t tile = cellAt(game, layer, row, column);
-        if (holdsTile(tile)) freeUnlessBlocked(game, tile);
-    }
+    const uint8_t* upper = &game.boardGrid[cellIndex(layer, row, 0)];
+    if (!rowHoldsTiles(upper)) return;
+    for (int column : {0, columnCount - 1})
+        if (holdsTile(upper[column])) freeUnlessBlocked(game, upper[column]);
     if (row >= rowCount - 1) return;
+    const uint8_t* lower = upper + columnCount;
     for (int c = 0; c + 2 < columnCount; ++c) {
-        freeBesideOpening(game, layer, row, c, c + 2);
-        freeBesideOpening(game, layer, row, c + 2, c);
+        freeBesideOpening(game, upper, lower, c, c + 2);
+        freeBesideOpening(game, upper, lower, c + 2, c);
     }
 }
 
