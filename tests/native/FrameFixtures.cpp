@@ -50,3 +50,16 @@ void BoardScene::place(const std::vector<Placement>& placements) {
 }
 
 uint32_t BoardScene::at(int x, int y) const { return colourAt(app.view.boardBitmap, x, y); }
+
+std::vector<Placement> threeLayerHeap() {
+    std::vector<Placement> heap;
+    auto addLayer = [&](int layer, int firstRow, int rows, int firstColumn, int columns) {
+        for (int r = 0; r < rows; ++r)
+            for (int c = columns - 1; c >= 0; --c)
+                heap.push_back({layer, firstRow + 2 * r, firstColumn + 2 * c, dealFaces[heap.size()]});
+    };
+    addLayer(0, 0, 5, 0, 16);
+    addLayer(1, 1, 4, 4, 12);
+    addLayer(2, 2, 2, 8, 8);
+    return heap;
+}
