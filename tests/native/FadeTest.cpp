@@ -110,3 +110,15 @@ TEST(Fade, TheAutomaticPlayerShowsThePairThenFadesOverAutoPlaySleep) {
     playAutoPlayFade(scene.app, 2, 1);
     EXPECT_EQ(scene.host.framesPresented, 1 + 18 + 1);
 }
+
+TEST(Fade, FramesSlowerThanMeasuredAreLeftOutRatherThanOverrun) {
+    BoardScene scene;
+    scene.place(bridge);
+    scene.host.microsecondsPerReading = 30000;  // each frame takes 30 ms where 10 ms were planned
+    const int64_t start = scene.host.clockMicroseconds;
+    playFade(scene.app, 2, noTile, 30, 300);
+    EXPECT_LT(scene.host.framesPresented, 12);
+    EXPECT_GE(scene.host.framesPresented, 9);
+    EXPECT_LE(scene.host.clockMicroseconds - start, 300000 + 2 * 30000);
+    EXPECT_TRUE(scene.host.sleeps.empty());
+}

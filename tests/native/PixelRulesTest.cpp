@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "view2d/PixelRules.h"
 
 namespace {
@@ -78,4 +81,38 @@ TEST(PixelRules, ColoursCrossIntoTheSurfaceOrderAndBack) {
     EXPECT_EQ(colourAt(s, 5, 5), 0u);
     putColour(s, 0, 0, 0x123456);
     EXPECT_EQ(s.pixels[0], 0x563412u);
+}
+
+// Blending divides without a division instruction; the quotient must still
+// truncate exactly, for every channel pair and the weights a fade can use.
+TEST(PixelRules, BlendingTruncatesExactlyForEveryChannelPair) {
+    const std::vector<std::pair<int16_t, int16_t>> weights = {
+        {1, 98}, {33, 66}, {49, 49}, {20, 21}, {1, 40}, {97, 3}, {7, 0}, {255, 1}, {32767, 32767}, {1, 32766}, {12345, 3}};
+    for (const auto& w : weights)
+        for (int c1 = 0; c1 < 256; ++c1)
+            for (int c2 = 0; c2 < 256; ++c2) {
+                const int expected = (c1 * w.first + c2 * w.second) / (w.first + w.second);
+                ASSERT_EQ(blendColours(uint32_t(c1) << 8, uint32_t(c2) << 8, w.first, w.second), uint32_t(expected) << 8)
+                    << c1 << " " << c2 << " weights " << w.first << "/" << w.second;
+            }
+}
+
+TEST(PixelRules, BlendingWholeRowsAgreesWithBlendingPixelByPixel) {
+    Surface a, b;
+    resizeSurface(a, 9, 4);
+    resizeSurface(b, 9, 4);
+    for (size_t i = 0; i < a.pixels.size(); ++i) {
+        a.pixels[i] = uint32_t(i * 0x0B1D27) & 0xFFFFFF;
+        b.pixels[i] = uint32_t(i * 0x3A0511 + 0x808080) & 0xFFFFFF;
+    }
+    Surface inside = a, clipped = a;
+    blendRectangle(inside, 1, 1, b, 0, 0, inside, 1, 1, 8, 3, 20, 60);
+    blendRectangle(clipped, 1, 1, b, 0, 0, clipped, 1, 1, 9, 3, 20, 60);  // one column past the edge
+    for (int y = 1; y < 4; ++y)
+        for (int x = 1; x < 9; ++x) {
+            const uint32_t expected = blendColours(colourAt(a, x, y), colourAt(b, x - 1, y - 1), 20, 60);
+            ASSERT_EQ(colourAt(inside, x, y), expected) << x << "," << y;
+            ASSERT_EQ(colourAt(clipped, x, y), expected) << x << "," << y;
+        }
+    EXPECT_EQ(colourAt(inside, 0, 0), colourAt(a, 0, 0));
 }
