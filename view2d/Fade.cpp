@@ -21,13 +21,16 @@ void playFade(App& app, int a, int b, int frames, int32_t durationMs) {
     if (frames <= 0 || durationMs <= 0) return;
     frames = std::min(frames, mostFadeFrames);
     const int step = 100 / (frames + 1);
+    const int64_t duration = int64_t(durationMs) * 1000;
     const int64_t start = app.host.microseconds();
     for (int k = 1; k <= frames; ++k) {
         redraw2D(app, a, b, int16_t(k * step), int16_t((frames - k + 1) * step));
-        // Frame k is due to leave the screen at its share of the whole duration.
-        const int64_t due = start + int64_t(durationMs) * 1000 * k / frames;
-        const int64_t ahead = due - app.host.microseconds();
+        // Frame k is due to leave the screen at its share of the whole
+        // duration; when behind, the frames whose time has passed are left out.
+        const int64_t elapsed = app.host.microseconds() - start;
+        const int64_t ahead = duration * k / frames - elapsed;
         if (ahead >= 1000) app.host.sleepMilliseconds(int(ahead / 1000));
+        else k = std::max<int64_t>(k, elapsed * frames / duration);
     }
 }
 

@@ -28,6 +28,7 @@ void putColour(Surface& surface, int x, int y, uint32_t colourRef) {
 void fillRectangle(Surface& surface, int x, int y, int width, int height, uint32_t colourRef) {
     const int x0 = std::max(x, 0), x1 = std::min(x + width, surface.width);
     const int y0 = std::max(y, 0), y1 = std::min(y + height, surface.height);
+    if (x0 >= x1) return;
     const uint32_t pixel = pixelFromColour(colourRef);
     for (int row = y0; row < y1; ++row) std::fill(rowOf(surface, row) + x0, rowOf(surface, row) + x1, pixel);
 }

@@ -50,6 +50,10 @@ struct RecordingHost : Host {
         clockMicroseconds += microsecondsPerReading;
         return clockMicroseconds;
     }
-    void sleepMilliseconds(int milliseconds) override { sleeps.push_back(milliseconds); }
+    // Sleeping moves the clock on, as it would for a real one.
+    void sleepMilliseconds(int milliseconds) override {
+        sleeps.push_back(milliseconds);
+        clockMicroseconds += int64_t(milliseconds) * 1000;
+    }
     ScreenMetrics screenMetrics() override { return screen; }
 };
