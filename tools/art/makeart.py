@@ -11,6 +11,8 @@ from cursors import BUSY, BUSY_HOT_SPOT, SELECT, SELECT_HOT_SPOT
 from iconfile import cursorBytes
 from pixelart import PALETTE
 from programicon import programIcon
+from soundeffects import EFFECTS, waveBytes
+from themetune import themeTune
 from toolbarstrip import toolbarStrip
 from facegrid import writeSheet
 from ivoryface import ivoryFace
@@ -43,10 +45,17 @@ def makeProgramPictures():
     writeFile(os.path.join(folder, "busy.cur"), cursorBytes(BUSY, BUSY_HOT_SPOT))
 
 
+def makeSounds():
+    for name, synthesise in EFFECTS.items():
+        writeFile(dataPath("SOUNDS", name), waveBytes(synthesise()))
+    writeFile(dataPath("SOUNDS", "THEME01.MID"), themeTune())
+
+
 def main():
     makeTileSets()
     makeBackgrounds()
     makeProgramPictures()
+    makeSounds()
     return 0
 
 
