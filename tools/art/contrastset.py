@@ -2,7 +2,7 @@
 one large numeral or letter per face and a big plain mark of its suit."""
 import math
 
-from canvas import disc, rgb, roundedRectangle, text
+from canvas import disc, ellipse, rgb, roundedRectangle, text
 from facegrid import CELL_HEIGHT, CELL_WIDTH
 from tileback import tileBack
 
@@ -69,21 +69,12 @@ def sproutGlyph(cr, x, y, size, colour):
     cr.rectangle(x - 3, y - size * 0.2, 6, size * 1.1)
     cr.fill()
     for side in (-1, 1):
-        cr.save()
-        cr.translate(x + side * size * 0.42, y - size * 0.25)
-        cr.rotate(side * 0.5)
-        cr.scale(1, 0.55)
-        disc(cr, 0, 0, size * 0.45, colour)
-        cr.restore()
+        ellipse(cr, x + side * size * 0.42, y - size * 0.25, size * 0.45, size * 0.25,
+                colour, side * 0.5)
 
 
 def leafGlyph(cr, x, y, size, colour):
-    cr.save()
-    cr.translate(x, y)
-    cr.rotate(-0.6)
-    cr.scale(0.55, 1)
-    disc(cr, 0, 0, size, colour)
-    cr.restore()
+    ellipse(cr, x, y, size * 0.55, size, colour, -0.6)
     cr.set_line_width(3)
     rgb(cr, (255, 255, 255))
     cr.move_to(x - size * 0.45, y + size * 0.65)
