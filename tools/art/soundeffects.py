@@ -12,10 +12,10 @@ def timeline(seconds):
     return np.arange(int(RATE * seconds)) / RATE
 
 
-def partials(t, pitches, decay):
-    """Sine partials (frequency, strength) dying away exponentially after a 2 ms attack."""
+def partials(t, pitches, decay, attack=0.002):
+    """Sine partials (frequency, strength) dying away exponentially after the attack."""
     sound = sum(strength * np.sin(2 * np.pi * frequency * t) for frequency, strength in pitches)
-    return sound * np.exp(-t / decay) * np.minimum(t / 0.002, 1)
+    return sound * np.exp(-t / decay) * np.minimum(t / attack, 1)
 
 
 def tock():
@@ -27,10 +27,10 @@ def tock():
 
 def chime():
     t = timeline(0.32)
-    first = partials(t, [(784, 1.0), (1568, 0.3), (2352, 0.12)], 0.09)
+    first = partials(t, [(784, 1.0), (1568, 0.3), (2352, 0.12)], 0.09, 0.004)
     second = np.zeros_like(t)
     later = t >= 0.07
-    second[later] = partials(t[later] - 0.07, [(1175, 0.9), (2350, 0.25), (3525, 0.1)], 0.1)
+    second[later] = partials(t[later] - 0.07, [(1175, 0.9), (2350, 0.25), (3525, 0.1)], 0.1, 0.006)
     fadeOut = np.minimum((t[-1] - t) / 0.03, 1)
     return 0.4 * (first + second) * fadeOut
 
