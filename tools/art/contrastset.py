@@ -3,7 +3,7 @@ one large numeral or letter per face and a big plain mark of its suit."""
 import math
 
 from canvas import disc, ellipse, rgb, roundedRectangle, text
-from facegrid import CELL_HEIGHT, CELL_WIDTH
+from facegrid import CELL_HEIGHT, CELL_WIDTH, faceGroup
 from tileback import tileBack
 
 BLUE = (0, 60, 170)
@@ -101,26 +101,24 @@ def drawSuit(cr, number, colour, mark):
     mark(cr)
 
 
-def drawContrastFace(cr, face):
-    plainFace(cr)
-    if face <= 9:
-        drawSuit(cr, face, BLUE, coinMark)
-    elif face <= 18:
-        drawSuit(cr, face - 9, GREEN, stickMark)
-    elif face <= 27:
-        drawSuit(cr, face - 18, RED, lambda c: text(c, "萬", 56, 110, 46, RED, HEI, stroke=1.5))
-    elif face <= 31:
-        flowerGlyph(cr, 56, 46, 34, MAGENTA)
-        text(cr, str(face - 27), 56, 110, 44, MAGENTA, SANS, bold=True)
-    elif face <= 35:
-        letter, sign = WINDS[face - 32]
-        text(cr, letter, 56, 56, 84, BLACK, SANS, bold=True)
-        text(cr, sign, 56, 116, 28, BLACK, HEI, stroke=1.0)
-    elif face <= 39:
-        SEASON_GLYPHS[face - 36](cr, 56, 48, 30, TEAL)
-        text(cr, str(face - 35), 56, 110, 44, TEAL, SANS, bold=True)
-    else:
-        drawContrastDragon(cr, face - 40)
+def myriadMark(cr):
+    text(cr, "萬", 56, 110, 46, RED, HEI, stroke=1.5)
+
+
+def drawFlower(cr, k):
+    flowerGlyph(cr, 56, 46, 34, MAGENTA)
+    text(cr, str(k + 1), 56, 110, 44, MAGENTA, SANS, bold=True)
+
+
+def drawWind(cr, k):
+    letter, sign = WINDS[k]
+    text(cr, letter, 56, 56, 84, BLACK, SANS, bold=True)
+    text(cr, sign, 56, 116, 28, BLACK, HEI, stroke=1.0)
+
+
+def drawSeason(cr, k):
+    SEASON_GLYPHS[k](cr, 56, 48, 30, TEAL)
+    text(cr, str(k + 1), 56, 110, 44, TEAL, SANS, bold=True)
 
 
 def drawContrastDragon(cr, index):
@@ -133,6 +131,24 @@ def drawContrastDragon(cr, index):
         rgb(cr, BLUE)
         cr.set_line_width(12)
         cr.stroke()
+
+
+# The drawing of each group's k-th face, k counting from 0.
+DRAWINGS = {
+    "circles": lambda cr, k: drawSuit(cr, k + 1, BLUE, coinMark),
+    "bamboo": lambda cr, k: drawSuit(cr, k + 1, GREEN, stickMark),
+    "characters": lambda cr, k: drawSuit(cr, k + 1, RED, myriadMark),
+    "flowers": drawFlower,
+    "winds": drawWind,
+    "seasons": drawSeason,
+    "dragons": drawContrastDragon,
+}
+
+
+def drawContrastFace(cr, face):
+    plainFace(cr)
+    group, k = faceGroup(face)
+    DRAWINGS[group](cr, k)
 
 
 def drawContrastBack(cr):
