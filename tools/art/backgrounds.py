@@ -57,8 +57,8 @@ def sunset():
     sky += ripple[..., None] * np.array([1.0, 0.7, 0.5])
     for height, roughness, colour in ((0.60, 0.05, (64, 44, 84)), (0.66, 0.035, (42, 32, 64))):
         ridge = height + fractalNoise(random, [320, 120, 40])[0] * roughness
-        land = (y < 0.735) & (y > ridge[None, :])
-        sky[land] = colour
+        cover = np.clip((y - ridge[None, :]) * HEIGHT + 0.5, 0, 1) * (y < 0.735)
+        sky += cover[..., None] * (np.array(colour) - sky)
     sky += fractalNoise(random, [64, 16])[..., None] * 8
     return finish(sky * vignette(x, y, 0.35))
 

@@ -39,6 +39,18 @@ def disc(cr, x, y, radius, colour, alpha=1.0):
     cr.fill()
 
 
+def ellipse(cr, x, y, radiusX, radiusY, colour, turn=0.0):
+    """A filled ellipse centred on (x, y), its first axis turned by turn radians."""
+    cr.save()
+    cr.translate(x, y)
+    cr.rotate(turn)
+    cr.scale(radiusX, radiusY)
+    cr.arc(0, 0, 1, 0, 2 * math.pi)
+    cr.restore()
+    rgb(cr, colour)
+    cr.fill()
+
+
 def ring(cr, x, y, radius, width, colour):
     cr.arc(x, y, radius, 0, 2 * math.pi)
     rgb(cr, colour)

@@ -1,7 +1,7 @@
 """The circles suit of the classic set: coins laid out in the traditional patterns."""
 import math
 
-from canvas import disc, ring
+from canvas import disc, ellipse, ring
 
 BLUE = (28, 74, 150)
 GREEN = (22, 116, 70)
@@ -44,12 +44,7 @@ def grandCoin(cr):
     disc(cr, x, y, 37, IVORY)
     for k in range(16):
         angle = k * math.pi / 8
-        cr.save()
-        cr.translate(x + math.cos(angle) * 27, y + math.sin(angle) * 27)
-        cr.rotate(angle)
-        cr.scale(1.0, 0.5)
-        disc(cr, 0, 0, 8, RED)
-        cr.restore()
+        ellipse(cr, x + math.cos(angle) * 27, y + math.sin(angle) * 27, 8, 4, RED, angle)
     ring(cr, x, y, 19, 2.5, GREEN)
     coin(cr, x, y, 16, BLUE)
 

@@ -1,7 +1,7 @@
 """The flowers and seasons of the classic set: four blossoms and four season motifs."""
 import math
 
-from canvas import disc, rgb, text
+from canvas import disc, ellipse, rgb, text
 
 BARK = (96, 62, 38)
 LEAF = (40, 120, 60)
@@ -15,13 +15,9 @@ SKY = (40, 110, 180)
 
 def petalRing(cr, x, y, count, length, width, colour, turn=0.0):
     for k in range(count):
-        cr.save()
-        cr.translate(x, y)
-        cr.rotate(turn + k * 2 * math.pi / count)
-        cr.translate(0, -length / 2)
-        cr.scale(width / length, 1)
-        disc(cr, 0, 0, length / 2, colour)
-        cr.restore()
+        angle = turn + k * 2 * math.pi / count
+        ellipse(cr, x + math.sin(angle) * length / 2, y - math.cos(angle) * length / 2,
+                width / 2, length / 2, colour, angle)
 
 
 def blossom(cr, x, y, size):
@@ -74,11 +70,7 @@ def chrysanthemum(cr):
 
 
 def lotus(cr):
-    cr.save()
-    cr.translate(56, 118)
-    cr.scale(1, 0.3)
-    disc(cr, 0, 0, 42, LEAF)
-    cr.restore()
+    ellipse(cr, 56, 118, 42, 12.6, LEAF)
     for angle, colour in ((-50, PINK), (50, PINK), (-24, (236, 150, 170)), (24, (236, 150, 170)),
                           (0, (244, 180, 196))):
         cr.save()
@@ -108,11 +100,7 @@ def sun(cr):
 
 
 def sprout(cr):
-    cr.save()
-    cr.translate(56, 124)
-    cr.scale(1, 0.25)
-    disc(cr, 0, 0, 36, BARK)
-    cr.restore()
+    ellipse(cr, 56, 124, 36, 9, BARK)
     leafStroke(cr, (56, 122), (54, 90), (56, 56), 5, LEAF)
     for side in (-1, 1):
         cr.move_to(56, 70 + side * 6)

@@ -2,8 +2,8 @@
 one large numeral or letter per face and a big plain mark of its suit."""
 import math
 
-from canvas import disc, rgb, roundedRectangle, text
-from facegrid import CELL_HEIGHT, CELL_WIDTH
+from canvas import disc, ellipse, rgb, roundedRectangle, text
+from facegrid import CELL_HEIGHT, CELL_WIDTH, faceGroup
 from tileback import tileBack
 
 BLUE = (0, 60, 170)
@@ -69,21 +69,12 @@ def sproutGlyph(cr, x, y, size, colour):
     cr.rectangle(x - 3, y - size * 0.2, 6, size * 1.1)
     cr.fill()
     for side in (-1, 1):
-        cr.save()
-        cr.translate(x + side * size * 0.42, y - size * 0.25)
-        cr.rotate(side * 0.5)
-        cr.scale(1, 0.55)
-        disc(cr, 0, 0, size * 0.45, colour)
-        cr.restore()
+        ellipse(cr, x + side * size * 0.42, y - size * 0.25, size * 0.45, size * 0.25,
+                colour, side * 0.5)
 
 
 def leafGlyph(cr, x, y, size, colour):
-    cr.save()
-    cr.translate(x, y)
-    cr.rotate(-0.6)
-    cr.scale(0.55, 1)
-    disc(cr, 0, 0, size, colour)
-    cr.restore()
+    ellipse(cr, x, y, size * 0.55, size, colour, -0.6)
     cr.set_line_width(3)
     rgb(cr, (255, 255, 255))
     cr.move_to(x - size * 0.45, y + size * 0.65)
@@ -110,26 +101,24 @@ def drawSuit(cr, number, colour, mark):
     mark(cr)
 
 
-def drawContrastFace(cr, face):
-    plainFace(cr)
-    if face <= 9:
-        drawSuit(cr, face, BLUE, coinMark)
-    elif face <= 18:
-        drawSuit(cr, face - 9, GREEN, stickMark)
-    elif face <= 27:
-        drawSuit(cr, face - 18, RED, lambda c: text(c, "萬", 56, 110, 46, RED, HEI, stroke=1.5))
-    elif face <= 31:
-        flowerGlyph(cr, 56, 46, 34, MAGENTA)
-        text(cr, str(face - 27), 56, 110, 44, MAGENTA, SANS, bold=True)
-    elif face <= 35:
-        letter, sign = WINDS[face - 32]
-        text(cr, letter, 56, 56, 84, BLACK, SANS, bold=True)
-        text(cr, sign, 56, 116, 28, BLACK, HEI, stroke=1.0)
-    elif face <= 39:
-        SEASON_GLYPHS[face - 36](cr, 56, 48, 30, TEAL)
-        text(cr, str(face - 35), 56, 110, 44, TEAL, SANS, bold=True)
-    else:
-        drawContrastDragon(cr, face - 40)
+def myriadMark(cr):
+    text(cr, "萬", 56, 110, 46, RED, HEI, stroke=1.5)
+
+
+def drawFlower(cr, k):
+    flowerGlyph(cr, 56, 46, 34, MAGENTA)
+    text(cr, str(k + 1), 56, 110, 44, MAGENTA, SANS, bold=True)
+
+
+def drawWind(cr, k):
+    letter, sign = WINDS[k]
+    text(cr, letter, 56, 56, 84, BLACK, SANS, bold=True)
+    text(cr, sign, 56, 116, 28, BLACK, HEI, stroke=1.0)
+
+
+def drawSeason(cr, k):
+    SEASON_GLYPHS[k](cr, 56, 48, 30, TEAL)
+    text(cr, str(k + 1), 56, 110, 44, TEAL, SANS, bold=True)
 
 
 def drawContrastDragon(cr, index):
@@ -142,6 +131,24 @@ def drawContrastDragon(cr, index):
         rgb(cr, BLUE)
         cr.set_line_width(12)
         cr.stroke()
+
+
+# The drawing of each group's k-th face, k counting from 0.
+DRAWINGS = {
+    "circles": lambda cr, k: drawSuit(cr, k + 1, BLUE, coinMark),
+    "bamboo": lambda cr, k: drawSuit(cr, k + 1, GREEN, stickMark),
+    "characters": lambda cr, k: drawSuit(cr, k + 1, RED, myriadMark),
+    "flowers": drawFlower,
+    "winds": drawWind,
+    "seasons": drawSeason,
+    "dragons": drawContrastDragon,
+}
+
+
+def drawContrastFace(cr, face):
+    plainFace(cr)
+    group, k = faceGroup(face)
+    DRAWINGS[group](cr, k)
 
 
 def drawContrastBack(cr):

@@ -15,6 +15,17 @@ def faceCell(face):
     return 4, face - 36
 
 
+# The groups of faces in face order: (name, first face).
+GROUPS = [("circles", 1), ("bamboo", 10), ("characters", 19), ("flowers", 28), ("winds", 32),
+          ("seasons", 36), ("dragons", 40)]
+
+
+def faceGroup(face):
+    """(group name, place in the group counting from 0) of a face."""
+    name, first = max((group for group in GROUPS if group[1] <= face), key=lambda g: g[1])
+    return name, face - first
+
+
 def drawSheet(drawFace, drawHidden, drawBlank):
     """Draws every cell; drawFace(cr, face) and the others draw one cell at (0, 0)."""
     surface, cr = newCanvas(COLUMNS * CELL_WIDTH, ROWS * CELL_HEIGHT)

@@ -15,8 +15,8 @@ IVORY_LIGHT = (253, 250, 238)
 IVORY_SHADE = (229, 220, 194)
 
 
-def cushion(cr, light, shade):
-    rgb(cr, EDGE)
+def cushion(cr, light, shade, edge=EDGE):
+    rgb(cr, edge)
     cr.rectangle(0, 0, CELL_WIDTH, CELL_HEIGHT)
     cr.fill()
     rgb(cr, RIM)

@@ -8,12 +8,14 @@ from bitmaps import bmp24Bytes, bmp4Bytes, writeFile
 from classicset import drawClassicBack, drawClassicFace
 from contrastset import drawContrastBack, drawContrastFace, plainFace
 from cursors import BUSY, BUSY_HOT_SPOT, SELECT, SELECT_HOT_SPOT
+from facegrid import writeSheet
 from iconfile import cursorBytes
+from ivoryface import ivoryFace
 from pixelart import PALETTE
 from programicon import programIcon
+from soundeffects import EFFECTS, waveBytes
+from themetune import themeTune
 from toolbarstrip import toolbarStrip
-from facegrid import writeSheet
-from ivoryface import ivoryFace
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 
@@ -43,10 +45,17 @@ def makeProgramPictures():
     writeFile(os.path.join(folder, "busy.cur"), cursorBytes(BUSY, BUSY_HOT_SPOT))
 
 
+def makeSounds():
+    for name, synthesise in EFFECTS.items():
+        writeFile(dataPath("SOUNDS", name), waveBytes(synthesise()))
+    writeFile(dataPath("SOUNDS", "THEME01.MID"), themeTune())
+
+
 def main():
     makeTileSets()
     makeBackgrounds()
     makeProgramPictures()
+    makeSounds()
     return 0
 
 

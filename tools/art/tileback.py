@@ -34,7 +34,7 @@ def emblem(cr, colour, fill):
 
 
 def tileBack(cr, light, shade, trim):
-    cushion(cr, light, shade)
+    cushion(cr, light, shade, (16, 20, 24))
     lattice(cr, trim, 14)
     roundedRectangle(cr, 12, 12, CELL_WIDTH - 24, CELL_HEIGHT - 24, 5)
     cr.set_line_width(2.5)
