@@ -1,0 +1,44 @@
+#!/bin/bash
+# Checks help pages (default: every *.HTM of data/LANGUAGE, and that every
+# language file there has its page): Windows-1252 bytes with a matching meta
+# charset, CR LF line ends, the page's language, nothing fetched from
+# outside, working anchors, balanced tags, and every function key and data
+# folder named. Prints each problem; exits 1 when there was any.
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/common.sh"
+status=0
+
+if [ $# -eq 0 ]; then
+    for text in "$here"/../../data/LANGUAGE/*.TXT; do
+        if [ ! -f "${text%.TXT}.HTM" ]; then
+            echo "$text: has no help page beside it"
+            status=1
+        fi
+    done
+    set -- "$here"/../../data/LANGUAGE/*.HTM
+fi
+
+# The language code a page must declare, from its file name.
+languageOf() {
+    case "${1##*/}" in
+        ENGLISH.HTM) echo en ;;
+        FRANCAIS.HTM) echo fr ;;
+        DEUTSCH.HTM) echo de ;;
+        ESPANOL.HTM) echo es ;;
+        ITALIANO.HTM) echo it ;;
+        *) echo "" ;;
+    esac
+}
+
+for file in "$@"; do
+    if [ ! -f "$file" ]; then
+        echo "$file: no such file"
+        status=1
+        continue
+    fi
+    checkEncoding "$file" || status=1
+    checkLineEnds "$file" || status=1
+    LC_ALL=C awk -v file="$file" -v language="$(languageOf "$file")" -f "$here/page.awk" "$file" || status=1
+done
+[ $status -eq 0 ] && echo "help pages OK: $#"
+exit $status
