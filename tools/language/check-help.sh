@@ -30,15 +30,9 @@ languageOf() {
     esac
 }
 
-for file in "$@"; do
-    if [ ! -f "$file" ]; then
-        echo "$file: no such file"
-        status=1
-        continue
-    fi
-    checkEncoding "$file" || status=1
-    checkLineEnds "$file" || status=1
-    LC_ALL=C awk -v file="$file" -v language="$(languageOf "$file")" -f "$here/page.awk" "$file" || status=1
-done
-[ $status -eq 0 ] && echo "help pages OK: $#"
+checkPage() {
+    LC_ALL=C awk -v file="$1" -v language="$(languageOf "$1")" -f "$here/page.awk" "$1"
+}
+
+checkEach "help pages" checkPage "$@" || status=1
 exit $status

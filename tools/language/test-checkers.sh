@@ -49,6 +49,8 @@ expectAccepted() {
 if output=$("$here/check-language.sh"); then pass; else fail "shipped language files: $output"; fi
 if output=$("$here/check-help.sh"); then pass; else fail "shipped help pages: $output"; fi
 
+if output=$("$here/check-language.sh" "$scratch/NOWHERE.TXT"); then fail "a missing file passed"; else pass; fi
+
 checker="$here/check-language.sh"
 original="$shipped/ENGLISH.TXT"
 
