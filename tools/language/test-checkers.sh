@@ -85,6 +85,7 @@ expectRefused hintInText "holds a tab or backslash" sed 's/"&Hint"/"\&Hint\\tF6"
 # Mnemonics, menu by menu.
 expectRefused sameLetter "RESTART_GAME repeats mnemonic N of NEW_GAME in menu game" sed 's/"&Restart this deal"/"\&New deal again"/'
 expectRefused sameLetterOtherCase "CHANGE_CURSOR repeats mnemonic C of SHOW_CHRONO" sed 's/"Tavrek c&ursors"/"Tavrek \&Cursors"/'
+expectRefused moreInLayoutMenu "MORE repeats mnemonic O of LOAD_LAYOUT in menu layout" sed 's/"&More"/"M\&ore"/'
 expectRefused noMnemonic "needs exactly one & mnemonic, has 0" sed 's/"&Undo"/"Undo"/'
 expectRefused twoMnemonics "needs exactly one & mnemonic, has 2" sed 's/"&Undo"/"\&Un\&do"/'
 expectRefused accentedMnemonic "not a plain letter or digit" sed 's/"&Undo"/"\&\xe9Undo"/'
