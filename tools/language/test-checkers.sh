@@ -76,7 +76,7 @@ expectRefused menuSlot "does not fit its 127-character slot" \
     sed "s/^\(EXIT *= \)\"E&xit\"/\1\"E\&xit$(printf 'x%.0s' {1..119})\"/"
 expectRefused tooltip "longer than the 79 characters" \
     sed "s/^\(T_UNDO *= \)\"[^\"]*\"/\1\"$(printf 'u%.0s' {1..80})\"/"
-expectRefused statusWord "Tiles is longer than the 16 characters" sed 's/^\(Tiles *= \)".*"/\1"tiles on the board"/'
+expectRefused statusWord "Tiles is longer than the 19 characters" sed 's/^\(Tiles *= \)".*"/\1"tiles still on the board"/'
 expectRefused clockPiece "overflow the clock piece" sed 's/^\(MesChronoPaused *= \)".*"/\1"stopped for now"/'
 expectRefused dialogFit "WINNAME does not fit its static" sed 's/^\(WINNAME *= \)".*"/\1"Please type your name for the hall of fame:"/'
 expectRefused narrowColumn "HALLFAMETIME does not fit" sed 's/^\(HALLFAMETIME *= \)".*"/\1"Game time"/'
@@ -96,6 +96,8 @@ expectAccepted otherMenu sed 's/"&Background"/"\&Undo backdrop"/'
 expectAccepted literalAmpersand sed 's/"&Tile set"/"\&Tiles \&\& sets"/'
 expectAccepted fullMenuSlot \
     sed "s/^\(EXIT *= \)\"E&xit\"/\1\"E\&xit$(printf 'x%.0s' {1..118})\"/"
+expectAccepted fullStatusWord sed 's/^\(Tiles *= \)".*"/\1"tiles on this board"/'
+expectAccepted fullClockPiece sed 's/^\(MesChronoPaused *= \)".*"/\1"on hold now"/'
 expectAccepted fullTooltip \
     sed "s/^\(T_UNDO *= \)\"[^\"]*\"/\1\"$(printf 'u%.0s' {1..79})\"/"
 
