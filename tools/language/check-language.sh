@@ -15,16 +15,4 @@ checkEntries() {
     LC_ALL=C awk -v file="$1" -f "$here/entries.awk" "$here/keys.txt" "$1"
 }
 
-status=0
-for file in "$@"; do
-    if [ ! -f "$file" ]; then
-        echo "$file: no such file"
-        status=1
-        continue
-    fi
-    checkEncoding "$file" || status=1
-    checkLineEnds "$file" || status=1
-    checkEntries "$file" || status=1
-done
-[ $status -eq 0 ] && echo "language files OK: $#"
-exit $status
+checkEach "language files" checkEntries "$@"

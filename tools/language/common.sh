@@ -31,3 +31,22 @@ checkLineEnds() {
         /\r./ { print file ":" FNR ": stray CR inside the line"; bad = 1 }
         END { exit bad }' "$file"
 }
+
+# checkEach LABEL CHECK FILE...: runs the byte checks and then CHECK on every
+# file; prints "LABEL OK: count" when all pass, else returns non-zero.
+checkEach() {
+    local label=$1 check=$2 status=0 file
+    shift 2
+    for file in "$@"; do
+        if [ ! -f "$file" ]; then
+            echo "$file: no such file"
+            status=1
+            continue
+        fi
+        checkEncoding "$file" || status=1
+        checkLineEnds "$file" || status=1
+        "$check" "$file" || status=1
+    done
+    [ $status -eq 0 ] && echo "$label OK: $#"
+    return $status
+}

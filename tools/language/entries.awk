@@ -36,7 +36,7 @@ function dialogRoom(kind, width) {
     return width
 }
 
-function checkMenu(key, text, line,    plain, count, letter, group) {
+function checkMenu(key, text, line,    plain, count, letter, group, groups, i) {
     if (length(text) + length(hint[key]) + (hint[key] != "") > 127)
         problem(line, key " does not fit its 127-character slot with its key hint")
     if (index(text, "\t") || index(text, "\\"))
@@ -53,11 +53,13 @@ function checkMenu(key, text, line,    plain, count, letter, group) {
         problem(line, key " mnemonic is not a plain letter or digit")
         return
     }
-    group = detail[key]
-    if ((group, letter) in mnemonic)
-        problem(line, key " repeats mnemonic " letter " of " mnemonic[group, letter] " in menu " group)
-    else
-        mnemonic[group, letter] = key
+    groups = split(detail[key], group, ",")
+    for (i = 1; i <= groups; i++) {
+        if ((group[i], letter) in mnemonic)
+            problem(line, key " repeats mnemonic " letter " of " mnemonic[group[i], letter] " in menu " group[i])
+        else
+            mnemonic[group[i], letter] = key
+    }
 }
 
 function checkText(key, text, line) {
