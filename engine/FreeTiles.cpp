@@ -14,10 +14,6 @@ constexpr uint8_t blockedFlag = 2;
 // grid can never address a record that does not exist.
 bool holdsTile(uint8_t cell) { return cell < tileCount; }
 
-uint8_t cellAt(const GameModel& game, int layer, int row, int column) {
-    return game.boardGrid[cellIndex(layer, row, column)];
-}
-
 void freeUnlessBlocked(GameModel& game, uint8_t tile) {
     if (game.tiles[tile].freeFlag != blockedFlag) game.tiles[tile].freeFlag = 1;
 }
@@ -31,24 +27,31 @@ void markCoveredTiles(GameModel& game) {
         }
 }
 
-// The tile whose side faces the empty column `open` in rows row and row + 1,
-// with its own cells in column `own`; frees it when both rows agree.
-void freeBesideOpening(GameModel& game, int layer, int row, int open, int own) {
-    if (holdsTile(cellAt(game, layer, row, open)) || holdsTile(cellAt(game, layer, row + 1, open)))
-        return;
-    const uint8_t tile = cellAt(game, layer, row, own);
-    if (holdsTile(tile) && cellAt(game, layer, row + 1, own) == tile) freeUnlessBlocked(game, tile);
+// Two neighbouring rows of one layer's cells.
+struct RowPair {
+    const uint8_t* upper;
+    const uint8_t* lower;
+};
+
+// The tile whose own cells are in column `own` of both rows is open on the
+// side of column `open` when both cells there are empty. Most cells hold no
+// tile, so the tile is looked at first.
+void freeBesideOpening(GameModel& game, RowPair rows, int open, int own) {
+    const uint8_t tile = rows.upper[own];
+    if (holdsTile(tile) && rows.lower[own] == tile && !holdsTile(rows.upper[open]) &&
+        !holdsTile(rows.lower[open]))
+        freeUnlessBlocked(game, tile);
 }
 
 void markOpenTiles(GameModel& game, int layer, int row) {
-    for (int column : {0, columnCount - 1}) {
-        const uint8_t tile = cellAt(game, layer, row, column);
-        if (holdsTile(tile)) freeUnlessBlocked(game, tile);
-    }
+    const uint8_t* upper = &game.boardGrid[cellIndex(layer, row, 0)];
+    for (int column : {0, columnCount - 1})
+        if (holdsTile(upper[column])) freeUnlessBlocked(game, upper[column]);
     if (row >= rowCount - 1) return;
+    const RowPair rows{upper, upper + columnCount};
     for (int c = 0; c + 2 < columnCount; ++c) {
-        freeBesideOpening(game, layer, row, c, c + 2);
-        freeBesideOpening(game, layer, row, c + 2, c);
+        freeBesideOpening(game, rows, c, c + 2);
+        freeBesideOpening(game, rows, c + 2, c);
     }
 }
 
