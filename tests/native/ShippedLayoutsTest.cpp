@@ -105,7 +105,9 @@ TEST(ShippedLayouts, EachIsA144TileHeapWithoutOverlapsAndEveryRaisedTileResting)
         for (int tile = 0; tile < tileCount; ++tile) {
             const TileRecord& t = game.tiles[tile];
             EXPECT_TRUE(ownsItsCells(game, tile)) << "tile " << tile << " overlaps another";
-            if (t.layer > 0) EXPECT_GE(cellsResting(game, t), 2) << "tile " << tile << " hangs in the air";
+            if (t.layer > 0) {
+                EXPECT_GE(cellsResting(game, t), 2) << "tile " << tile << " hangs in the air";
+            }
             highestLayer = std::max<int>(highestLayer, t.layer);
         }
         EXPECT_GE(highestLayer, 2) << "a heap of at least three layers";
