@@ -1,8 +1,7 @@
 """The heaps that come with the game, from easy to hard. Each design returns
 its set of tile corners (layer, row, column); see heap.py for the grid."""
 
-from heap import (block, centred_row, centred_rows, centred_top, flipped, lifted, mirrored,
-                  row_of, union)
+from heap import block, centred_rows, centred_top, flipped, mirrored, ridge, row_of, union
 
 
 def tortoise():
@@ -35,13 +34,14 @@ def fortress():
 
 
 def bridge():
-    """Two banks with gate towers and a deck that crosses the river on
-    arches: each deck tile rests half on a pier, half over open water."""
+    """Two banks with gate towers and a bridge across the river between
+    them: a causeway three tiles wide, a deck whose tiles each rest across
+    four of the causeway's, and a crown along the middle."""
     bank = union(block(0, 3, 0, 7, 3), block(1, 4, 1, 6, 2), block(2, 6, 2, 4, 1))
-    piers = union(*(block(0, 7, column, 3, 1) for column in (8, 12, 16, 20, 24)))
-    deck = block(1, 7, 5, 3, 12)
-    railings = union(row_of(2, 7, 8, 9), row_of(2, 11, 8, 9), {(2, 9, 16)})
-    return union(mirrored(bank), piers, deck, railings)
+    causeway = block(0, 7, 6, 3, 11)
+    deck = block(1, 8, 5, 2, 12)
+    crown = union(row_of(2, 9, 6, 11), {(3, 9, 15), (3, 9, 17)})
+    return union(mirrored(bank), causeway, deck, crown)
 
 
 def ring():
@@ -124,15 +124,27 @@ def spiral_path(columns, rows):
     return path
 
 
+def straight_runs(path):
+    """The path cut into straight runs; a corner belongs to the run it ends."""
+    runs, heading = [[path[0]]], None
+    for (x1, y1), (x2, y2) in zip(path, path[1:]):
+        step = (x2 - x1, y2 - y1)
+        if heading is None or step == heading:
+            runs[-1].append((x2, y2))
+        else:
+            runs.append([(x2, y2)])
+        heading = step
+    return runs
+
+
 def spiral():
-    """A walk that winds inwards and climbs a layer at each of its last
-    turns."""
-    path = spiral_path(17, 9)
-    climbs = [63, 69, 80]
+    """A walk that winds inwards; its last four straight stretches carry
+    ridges that climb a layer higher at each turn."""
+    heights = [1, 1, 1, 1, 1, 2, 3, 4, 5]
     tiles = set()
-    for i, (x, y) in enumerate(path):
-        height = 1 + sum(i >= climb for climb in climbs)
-        tiles |= {(layer, 2 * y + 1, 2 * x) for layer in range(height)}
+    for run, height in zip(straight_runs(spiral_path(17, 9)), heights):
+        corners = [(2 * y + 1, 2 * x) for (x, y) in run]
+        tiles |= {(0, row, column) for (row, column) in corners} | ridge(corners, height)
     return tiles
 
 

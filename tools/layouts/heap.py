@@ -43,12 +43,19 @@ def flipped(tiles):
     return set(tiles) | {(l, 2 * CENTRE_ROW - r, c) for (l, r, c) in tiles}
 
 
-def lifted(tiles, layers=1):
-    return {(l + layers, r, c) for (l, r, c) in tiles}
-
-
 def union(*parts):
     tiles = set()
     for part in parts:
         tiles |= set(part)
+    return tiles
+
+
+def ridge(corners, height):
+    """The layers 1 to height - 1 of a ridge over a straight run of tiles
+    (corners as (row, column), one tile apart): each layer rests half on each
+    of two neighbours below, so it is one tile shorter than the one beneath."""
+    tiles, level = set(), list(corners)
+    for layer in range(1, height):
+        level = [((r1 + r2) // 2, (c1 + c2) // 2) for (r1, c1), (r2, c2) in zip(level, level[1:])]
+        tiles |= {(layer, row, column) for (row, column) in level}
     return tiles
