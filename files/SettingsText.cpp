@@ -119,8 +119,9 @@ void parseSettingsText(const std::vector<uint8_t>& bytes, Settings& settings) {
         if (isSkippedLine(line)) continue;
         const std::vector<std::string> words = wordsOf(line);
         if (words.empty()) continue;
-        for (const SettingKey& key : keys)
-            if (words[0] == key.key) std::visit(ValueReader{key, line, words}, key.field);
+        const auto key = std::find_if(keys.begin(), keys.end(),
+                                      [&words](const SettingKey& candidate) { return words[0] == candidate.key; });
+        if (key != keys.end()) std::visit(ValueReader{*key, line, words}, key->field);
     }
 }
 
