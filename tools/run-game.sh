@@ -28,15 +28,25 @@ sleep 1
 (wineserver -p >/dev/null 2>&1 &)
 wine wineboot >/dev/null 2>&1 </dev/null || true
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+first_start=yes
+[ -f TAVREK32.INI ] && first_start=no
 wine "$program" >/dev/null 2>&1 </dev/null &
 game_pid=$!
-# The first frame is drawn once the main window (or the language choice of a
-# first start) has appeared.
-waited=0
-while [ $waited -lt 60 ] && ! xdotool search --name "Tavrek v3.2" >/dev/null 2>&1; do
+wait_for_window() {
+  waited=0
+  while [ $waited -lt 60 ] && ! xdotool search --name "Tavrek v3.2" >/dev/null 2>&1; do
+    sleep 1
+    waited=$((waited + 1))
+  done
+}
+wait_for_window
+# A first start asks for the language; Enter takes the one preselected.
+if [ $first_start = yes ]; then
   sleep 1
-  waited=$((waited + 1))
-done
+  xdotool search --name "Tavrek v3.2" windowfocus --sync key Return >/dev/null 2>&1 || true
+  sleep 1
+  wait_for_window
+fi
 sleep ${TAVREK_SHOT_DELAY:-2}
 shot="$(pwd)/first-frame.png"
 import -window root "$shot"
