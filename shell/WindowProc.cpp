@@ -75,9 +75,8 @@ void paint(HWND window) {
     EndPaint(window, &paint);
 }
 
-LRESULT notify(const NMHDR& header) {
-    if (header.code == TTN_NEEDTEXTA)
-        fillToolTip(*reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(&header)));
+LRESULT notify(NMHDR* header) {
+    if (header->code == TTN_NEEDTEXTA) fillToolTip(*reinterpret_cast<NMTTDISPINFOA*>(header));
     return 0;
 }
 
@@ -92,7 +91,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM first, LPARAM 
         case WM_SETFOCUS: setFocus(true); return 0;
         case WM_KILLFOCUS: setFocus(false); return 0;
         case WM_PAINT: paint(window); return 0;
-        case WM_NOTIFY: return notify(*reinterpret_cast<const NMHDR*>(second));
+        case WM_NOTIFY: return notify(reinterpret_cast<NMHDR*>(second));
         case WM_KEYDOWN: keyDown(window, first); return 0;
         case WM_COMMAND: runCommand(first); return 0;
         case WM_TIMER: clockTick(shell().app); return 0;
