@@ -17,3 +17,15 @@
 
 #define IDC_LANGUAGE_OK 10901
 #define IDC_LANGUAGE_LIST 10902
+
+#define IDC_ABOUT_ICON 901
+#define IDC_ABOUT_OK 10100
+#define IDC_ABOUT_AUTHOR 10101
+#define IDC_ABOUT_NOTICE 10102
+#define IDC_ABOUT_COPYRIGHT 10104
+#define IDC_ABOUT_EMAIL 10105
+#define IDC_ABOUT_HOMEPAGE 10106
+#define IDC_ABOUT_PRODUCT 10107
+
+// The About dialog's notice line about the program's rights.
+#define TAVREK_ABOUT_NOTICE "Free software, made by the Tavrek team."

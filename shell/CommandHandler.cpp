@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "dialogs/AboutDialog.h"
 #include "engine/Caption.h"
 #include "engine/Deal.h"
 #include "engine/Layout.h"
@@ -61,6 +62,12 @@ void openHelpPage() {
 
 void redraw() { redrawBoard(shell().app); }
 
+void showAbout() {
+    Shell& s = shell();
+    showAboutDialog(s.instance, s.mainWindow, s.app.language);
+    redraw();
+}
+
 void runFixedCommand(CommandId id) {
     App& app = shell().app;
     Settings& settings = app.settings;
@@ -84,7 +91,7 @@ void runFixedCommand(CommandId id) {
         case command::saveLayout: saveLayoutCommand(); break;
         case command::randomLayout: chooseRandomLayout(); break;
         case command::helpFile: openHelpPage(); break;
-        case command::helpAbout: aboutDialogCommand(); break;
+        case command::helpAbout: showAbout(); break;
         case command::useSounds: invert(settings.SoundEffects); break;
         case command::changeCursor: invert(settings.NewCursors); loadCursors(); break;
 #if TAVREK_3D

@@ -7,7 +7,6 @@ void coloursDialogCommand() {}
 void configDialogCommand() {}
 void hallOfFameCommand() {}
 void saveLayoutCommand() {}
-void aboutDialogCommand() {}
 #if TAVREK_3D
 void rebuildCameraProjection() {}
 #endif

@@ -9,7 +9,6 @@ void coloursDialogCommand();
 void configDialogCommand();
 void hallOfFameCommand();
 void saveLayoutCommand();
-void aboutDialogCommand();
 #if TAVREK_3D
 // The 3D view's projection and camera after a tilt, zoom or pan.
 void rebuildCameraProjection();

@@ -46,7 +46,9 @@ void WinHost::postStatus(const std::string& text) {
     const size_t length = std::min(text.size(), sizeof statusText - 1);
     std::memcpy(statusText, text.data(), length);
     statusText[length] = '\0';
-    PostMessageA(shell().statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(statusText));
+    // Before the status bar exists (the language loaded at start-up) there is nothing to post to.
+    HWND bar = shell().statusBar;
+    if (bar != nullptr) PostMessageA(bar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(statusText));
 }
 
 void WinHost::presentFrame(const uint32_t* pixels, int width, int height) {
