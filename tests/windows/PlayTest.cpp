@@ -133,3 +133,43 @@ TEST_F(PlayDriver, TheHelpKeyShowsNoMessageWithoutAHelpPage) {
     EXPECT_TRUE(ShellDriver::messages.empty());
     EXPECT_FALSE(driver.quit);
 }
+
+namespace {
+
+std::string typedLayoutName;
+
+// Runs inside the open dialog's own loop: types a bare name and confirms,
+// or cancels when no name is given.
+void CALLBACK answerFileDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = FindWindowA(MAKEINTATOM(32770), "Tavrek v3.2");
+    if (dialog == nullptr) return;
+    KillTimer(nullptr, timer);
+    if (typedLayoutName.empty()) {
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    HWND nameField = GetDlgItem(dialog, 0x047C);  // the file name combo box
+    if (nameField == nullptr) nameField = GetDlgItem(dialog, 0x0480);  // or the plain edit
+    SetWindowTextA(nameField, typedLayoutName.c_str());
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+}  // namespace
+
+TEST_F(PlayDriver, LoadLayoutTakesTheChosenNameInUpperCaseOrChangesNothing) {
+    typedLayoutName.clear();
+    SetTimer(nullptr, 0, 100, answerFileDialog);
+    driver.key(VK_F4);
+    EXPECT_EQ(shell().app.settings.Layout, "DEFAULT.TVL");
+    typedLayoutName = "Cross.tvl";
+    SetTimer(nullptr, 0, 100, answerFileDialog);
+    driver.key(VK_F4);
+    EXPECT_EQ(shell().app.settings.Layout, "CROSS.TVL");
+    EXPECT_EQ(driver.title(), "Tavrek v3.2 - Cross.tvl");
+    HMENU bar = GetMenu(driver.window);
+    const std::vector<std::string> layouts = menuTexts(subMenuTitled(bar, "&Layout"));
+    const auto cross = std::find(layouts.begin(), layouts.end(), "CROSS");
+    ASSERT_NE(cross, layouts.end());
+    EXPECT_TRUE(isChecked(bar, 22000u + static_cast<unsigned>(cross - layouts.begin() - 4)));
+    EXPECT_FALSE(isChecked(bar, 22003));
+}
