@@ -29,6 +29,13 @@ MenuItem popup(const std::string& text) {
 
 bool on(uint8_t flag) { return flag == 1; }
 
+// What every menu is built from.
+struct MenuSources {
+    const Settings& settings;
+    const LanguageTable& language;
+    const FileLists& lists;
+};
+
 const std::string& directoryOf(const DataDirectories& dirs, FileListKind kind) {
     switch (kind) {
         case FileListKind::languages: return dirs.language;
@@ -40,28 +47,31 @@ const std::string& directoryOf(const DataDirectories& dirs, FileListKind kind) {
 }
 
 // A file list that follows its NONE item and a separator (sounds, music, background).
-MenuItem listWithNone(const std::string& title, const Settings& settings,
-                      const LanguageTable& language, const FileLists& lists, FileListKind kind,
-                      const std::string& current) {
-    const FileListRange& range = fileListRange(kind);
-    MenuItem menu = popup(title);
-    menu.items.push_back(item(language.NONE, range.base, current.empty()));
-    menu.items.push_back(separator());
-    appendFileItems(menu, fileListOf(lists, kind), range.firstListed, current,
-                    settings.menuPageSize, language.MORE);
-    return menu;
+void appendList(const MenuSources& from, MenuItem& menu, FileListKind kind,
+                const std::string& current) {
+    appendFileItems(menu, fileListOf(from.lists, kind), fileListRange(kind).firstListed, current,
+                    from.settings.menuPageSize, from.language.MORE);
 }
 
-MenuItem listMenu(const std::string& title, const Settings& settings,
-                  const LanguageTable& language, const FileLists& lists, FileListKind kind,
+MenuItem listMenu(const MenuSources& from, const std::string& title, FileListKind kind,
                   const std::string& current) {
     MenuItem menu = popup(title);
-    appendFileItems(menu, fileListOf(lists, kind), fileListRange(kind).firstListed, current,
-                    settings.menuPageSize, language.MORE);
+    appendList(from, menu, kind, current);
     return menu;
 }
 
-MenuItem gameMenu(const Settings& settings, const LanguageTable& language) {
+MenuItem listWithNone(const MenuSources& from, const std::string& title, FileListKind kind,
+                      const std::string& current) {
+    MenuItem menu = popup(title);
+    menu.items.push_back(item(from.language.NONE, fileListRange(kind).base, current.empty()));
+    menu.items.push_back(separator());
+    appendList(from, menu, kind, current);
+    return menu;
+}
+
+MenuItem gameMenu(const MenuSources& from) {
+    const Settings& settings = from.settings;
+    const LanguageTable& language = from.language;
     MenuItem menu = popup(language.GAME);
     menu.items = {item(language.NEW_GAME, command::newGame),
                   item(language.RESTART_GAME, command::restartGame),
@@ -79,8 +89,9 @@ MenuItem gameMenu(const Settings& settings, const LanguageTable& language) {
     return menu;
 }
 
-MenuItem optionsMenu(const Settings& settings, const LanguageTable& language,
-                     const FileLists& lists) {
+MenuItem optionsMenu(const MenuSources& from) {
+    const Settings& settings = from.settings;
+    const LanguageTable& language = from.language;
     MenuItem menu = popup(language.OPTIONS);
 #if TAVREK_3D
     menu.items.push_back(
@@ -91,55 +102,51 @@ MenuItem optionsMenu(const Settings& settings, const LanguageTable& language,
     menu.items.push_back(
         item(language.CHANGE_CURSOR, command::changeCursor, on(settings.NewCursors)));
     menu.items.push_back(separator());
-    menu.items.push_back(listMenu(language.LANGUAGE, settings, language, lists,
-                                  FileListKind::languages, settings.Language));
+    menu.items.push_back(
+        listMenu(from, language.LANGUAGE, FileListKind::languages, settings.Language));
     menu.items.push_back(item(language.CONFIG, command::config));
     return menu;
 }
 
-MenuItem soundsMenu(const Settings& settings, const LanguageTable& language,
-                    const FileLists& lists) {
+MenuItem soundsMenu(const MenuSources& from) {
+    const Settings& settings = from.settings;
+    const LanguageTable& language = from.language;
     MenuItem menu = popup(language.SOUNDS);
     menu.items = {
-        listWithNone(language.CHANGE_MUSIC, settings, language, lists, FileListKind::music,
-                     settings.Music),
-        listWithNone(language.CHANGE_SOUND1, settings, language, lists, FileListKind::sound1,
-                     settings.Sound1),
-        listWithNone(language.CHANGE_SOUND2, settings, language, lists, FileListKind::sound2,
-                     settings.Sound2),
-        listWithNone(language.CHANGE_SOUND3, settings, language, lists, FileListKind::sound3,
-                     settings.Sound3),
+        listWithNone(from, language.CHANGE_MUSIC, FileListKind::music, settings.Music),
+        listWithNone(from, language.CHANGE_SOUND1, FileListKind::sound1, settings.Sound1),
+        listWithNone(from, language.CHANGE_SOUND2, FileListKind::sound2, settings.Sound2),
+        listWithNone(from, language.CHANGE_SOUND3, FileListKind::sound3, settings.Sound3),
         item(language.USE_SOUNDS, command::useSounds, on(settings.SoundEffects)),
     };
     return menu;
 }
 
-MenuItem graphicsMenu(const Settings& settings, const LanguageTable& language,
-                      const FileLists& lists) {
+MenuItem graphicsMenu(const MenuSources& from) {
+    const Settings& settings = from.settings;
+    const LanguageTable& language = from.language;
     MenuItem menu = popup(language.GRAPHICS);
-    menu.items.push_back(listMenu(language.TILESET, settings, language, lists,
-                                  FileListKind::tileSets, settings.TileSet));
+    menu.items.push_back(listMenu(from, language.TILESET, FileListKind::tileSets, settings.TileSet));
 #if TAVREK_3D
     if (on(settings.view3D))
         menu.items.push_back(item(language.USE_TEXTURES, command::useTextures,
                                   on(settings.Textures)));
     else
 #endif
-        menu.items.push_back(listWithNone(language.BACKGROUND, settings, language, lists,
-                                          FileListKind::backgrounds, settings.Background));
+        menu.items.push_back(listWithNone(from, language.BACKGROUND, FileListKind::backgrounds,
+                                          settings.Background));
     menu.items.push_back(item(language.CHANGE_COLORS, command::changeColors));
     return menu;
 }
 
-MenuItem layoutMenu(const Settings& settings, const LanguageTable& language,
-                    const FileLists& lists) {
+MenuItem layoutMenu(const MenuSources& from) {
+    const Settings& settings = from.settings;
+    const LanguageTable& language = from.language;
     MenuItem menu = popup(language.LAYOUT);
     menu.items = {item(language.LOAD_LAYOUT, command::loadLayout),
                   item(language.SAVE_LAYOUT, command::saveLayout),
                   item(language.HALL_OF_FAME, command::hallOfFame), separator()};
-    appendFileItems(menu, fileListOf(lists, FileListKind::layouts),
-                    fileListRange(FileListKind::layouts).firstListed, settings.Layout,
-                    settings.menuPageSize, language.MORE);
+    appendList(from, menu, FileListKind::layouts, settings.Layout);
     menu.items.push_back(separator());
     menu.items.push_back(
         item(language.RANDOM_LAYOUT, command::randomLayout, settings.Layout == "RANDOM.TVL"));
@@ -172,12 +179,13 @@ void scanFileLists(FileLists& lists, const DataDirectories& dirs) {
 
 std::vector<MenuItem> buildMenuBar(const Settings& settings, const LanguageTable& language,
                                    const FileLists& lists, bool withSounds) {
+    const MenuSources from{settings, language, lists};
     std::vector<MenuItem> bar;
-    bar.push_back(gameMenu(settings, language));
-    bar.push_back(optionsMenu(settings, language, lists));
-    if (withSounds) bar.push_back(soundsMenu(settings, language, lists));
-    bar.push_back(graphicsMenu(settings, language, lists));
-    bar.push_back(layoutMenu(settings, language, lists));
+    bar.push_back(gameMenu(from));
+    bar.push_back(optionsMenu(from));
+    if (withSounds) bar.push_back(soundsMenu(from));
+    bar.push_back(graphicsMenu(from));
+    bar.push_back(layoutMenu(from));
     bar.push_back(helpMenu(language));
     return bar;
 }
