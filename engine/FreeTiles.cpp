@@ -18,40 +18,40 @@ void freeUnlessBlocked(GameModel& game, uint8_t tile) {
     if (game.tiles[tile].freeFlag != blockedFlag) game.tiles[tile].freeFlag = 1;
 }
 
+// Only the layer directly above covers: a cell of layer l + 1 lies one whole
+// layer further on in the grid.
 void markCoveredTiles(GameModel& game) {
-    for (int layer = 0; layer < layerCount - 1; ++layer)
-        for (int cell = 0; cell < layerCells; ++cell) {
-            const uint8_t below = game.boardGrid[layer * layerCells + cell];
-            const uint8_t above = game.boardGrid[(layer + 1) * layerCells + cell];
-            if (holdsTile(below) && holdsTile(above)) game.tiles[below].freeFlag = blockedFlag;
-        }
+    const uint8_t* grid = game.boardGrid.data();
+    for (int cell = 0; cell < (layerCount - 1) * layerCells; ++cell)
+        if (holdsTile(grid[cell]) && holdsTile(grid[cell + layerCells])) game.tiles[grid[cell]].freeFlag = blockedFlag;
 }
 
-// Two neighbouring rows of one layer's cells.
-struct RowPair {
-    const uint8_t* upper;
-    const uint8_t* lower;
-};
-
 // The tile whose own cells are in column `own` of both rows is open on the
-// side of column `open` when both cells there are empty. Most cells hold no
-// tile, so the tile is looked at first.
-void freeBesideOpening(GameModel& game, RowPair rows, int open, int own) {
-    const uint8_t tile = rows.upper[own];
-    if (holdsTile(tile) && rows.lower[own] == tile && !holdsTile(rows.upper[open]) &&
-        !holdsTile(rows.lower[open]))
+// side of column `open` when both cells there are empty.
+void freeBesideOpening(GameModel& game, const uint8_t* upper, const uint8_t* lower, int open, int own) {
+    const uint8_t tile = upper[own];
+    if (holdsTile(tile) && lower[own] == tile && !holdsTile(upper[open]) && !holdsTile(lower[open]))
         freeUnlessBlocked(game, tile);
 }
 
+bool rowHoldsTiles(const uint8_t* cells) {
+    for (int c = 0; c < columnCount; ++c)
+        if (holdsTile(cells[c])) return true;
+    return false;
+}
+
+// Every check of a row starts from a tile in that row, so most rows of a
+// heap, which are empty, are passed over at once.
 void markOpenTiles(GameModel& game, int layer, int row) {
     const uint8_t* upper = &game.boardGrid[cellIndex(layer, row, 0)];
+    if (!rowHoldsTiles(upper)) return;
     for (int column : {0, columnCount - 1})
         if (holdsTile(upper[column])) freeUnlessBlocked(game, upper[column]);
     if (row >= rowCount - 1) return;
-    const RowPair rows{upper, upper + columnCount};
+    const uint8_t* lower = upper + columnCount;
     for (int c = 0; c + 2 < columnCount; ++c) {
-        freeBesideOpening(game, rows, c, c + 2);
-        freeBesideOpening(game, rows, c + 2, c);
+        freeBesideOpening(game, upper, lower, c, c + 2);
+        freeBesideOpening(game, upper, lower, c + 2, c);
     }
 }
 
