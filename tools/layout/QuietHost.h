@@ -22,4 +22,5 @@ struct QuietHost : Host {
         return duration_cast<std::chrono::microseconds>(steady_clock::now().time_since_epoch()).count();
     }
     void sleepMilliseconds(int) override {}
+    ScreenMetrics screenMetrics() override { return {}; }
 };
