@@ -27,7 +27,7 @@ int checkCommand(const CommandWords& words) {
     LayoutSummary summary;
     if (!readLayoutFile(arguments.files[0], arguments.grid, game, summary)) return 2;
     putEveryTileOnTheBoard(game, summary.tiles);
-    const bool valid = layoutIsPlayable(game, summary);
+    const bool valid = layoutIsPlayable(game);
 
     std::printf("format: %s\nmarks: %d\ntiles: %d\nvalid: %s\n", formatName(summary.format),
                 summary.marks, summary.tiles, valid ? "yes" : "no");

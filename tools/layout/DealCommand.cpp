@@ -72,7 +72,7 @@ int dealCommand(const CommandWords& words) {
     App app(host);
     LayoutSummary summary;
     if (!readLayoutFile(arguments.files[0], arguments.grid, app.game, summary)) return 2;
-    if (!layoutIsPlayable(app.game, summary)) {
+    if (!layoutIsPlayable(app.game)) {
         std::fprintf(stderr, "tavrek-layout: %s is not a playable layout (%d marks, %d tiles)\n",
                      arguments.files[0].c_str(), summary.marks, summary.tiles);
         return 1;

@@ -30,8 +30,8 @@ bool readLayoutFile(const std::string& path, bool grid, GameModel& game, LayoutS
     return true;
 }
 
-bool layoutIsPlayable(const GameModel& game, const LayoutSummary& summary) {
-    if (summary.marks != tileCount || summary.tiles != tileCount) return false;
+bool layoutIsPlayable(const GameModel& game) {
+    if (!layoutHas144Tiles(game.layoutMask)) return false;
     for (int tile = 0; tile < tileCount; ++tile)
         if (!ownsItsCells(game, tile)) return false;
     return true;

@@ -19,6 +19,6 @@ bool readLayoutFile(const std::string& path, bool grid, GameModel& game, LayoutS
 
 // A layout the game can play: 144 marks, all of them numbered, and every tile
 // owning its own four cells (no two tiles of one layer overlap).
-bool layoutIsPlayable(const GameModel& game, const LayoutSummary& summary);
+bool layoutIsPlayable(const GameModel& game);
 
 const char* formatName(LayoutFormat format);
