@@ -55,8 +55,9 @@ bool scanNumber(const std::string& text, std::size_t& at, int& value) {
     return true;
 }
 
+// Comments (";" first) and lines too short to hold three numbers, which the
+// text files' common rule skips, fail the scan anyway.
 void readLayoutLine(const std::string& line, LayoutMask& mask) {
-    if (line.size() <= 2 || line[0] == ';') return;
     std::size_t at = 0;
     int row = 0, column = 0, layer = 0;
     if (scanNumber(line, at, row) && scanNumber(line, at, column) && scanNumber(line, at, layer))
@@ -75,7 +76,7 @@ std::string textModeContent(const std::vector<uint8_t>& bytes) {
 }
 
 // Lines are taken in pieces of at most 254 characters; a piece ends after its
-// line break. A NUL byte ends the text of its piece, as it ends a C string.
+// line break.
 void readLineLayout(const std::vector<uint8_t>& bytes, LayoutMask& mask) {
     const std::string text = textModeContent(bytes);
     std::size_t at = 0;
@@ -83,8 +84,7 @@ void readLineLayout(const std::vector<uint8_t>& bytes, LayoutMask& mask) {
         std::size_t end = at;
         while (end < text.size() && end - at < linePieceLength)
             if (text[end++] == '\n') break;
-        const std::string piece = text.substr(at, end - at);
-        readLayoutLine(piece.substr(0, piece.find('\0')), mask);
+        readLayoutLine(text.substr(at, end - at), mask);
         at = end;
     }
 }

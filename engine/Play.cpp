@@ -102,7 +102,7 @@ void tryPair(App& app, int first, int second) {
 void removePair(App& app, int first, int second) {
     GameModel& game = app.game;
     GameState& state = game.state;
-    if (!isTile(first) || !isTile(second) || state.movesMade < 0 || state.movesMade >= pairCount)
+    if (!isTile(first) || !isTile(second) || state.movesMade < 0 || state.movesMade >= undoSlots)
         return;
     state.undoList[state.movesMade] = {game.tiles[first].face, static_cast<uint8_t>(first),
                                        static_cast<uint8_t>(second)};

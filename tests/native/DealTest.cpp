@@ -109,6 +109,8 @@ TEST_F(Dealing, ADealStartsTheGame) {
     app.game.state.winHandled = 1;
     app.game.state.tilesHidden = 1;
     app.game.state.showMoves = 1;
+    app.game.state.selectedTile = 3;
+    app.game.state.secondTile = 5;
     app.game.state.autoPlayRunning = 1;
     app.game.moveList.moveCount = 4;
     dealNewGame(app);
@@ -137,6 +139,26 @@ TEST_F(Dealing, TitleNamesTheLayout) {
     dealNewGame(app);
     EXPECT_EQ(host.titles, (std::vector<std::string>{"Tavrek v3.2 - Default.tvl", "Tavrek v3.2 - Random.tvl",
                                                      "Tavrek v3.2 - "}));
+}
+
+TEST_F(Dealing, FacesFollowTheClockPairByPair) {
+    // Each pair's faces are drawn from a generator seeded with the time, so
+    // within one second the k-th removed pair gets the same faces whatever
+    // the removal order was.
+    useLayout(staggeredLayout());
+    std::vector<std::pair<int, int>> facesByPair[2];
+    std::vector<int> firstRemoved[2];
+    for (int round = 0; round < 2; ++round) {
+        std::srand(round + 1);
+        dealNewGame(app);
+        for (int k = 0; k < tileCount; k += 2) {
+            facesByPair[round].push_back({app.game.tiles[app.game.state.removalOrder[k]].face,
+                                          app.game.tiles[app.game.state.removalOrder[k + 1]].face});
+            firstRemoved[round].push_back(app.game.state.removalOrder[k]);
+        }
+    }
+    EXPECT_NE(firstRemoved[0], firstRemoved[1]);
+    EXPECT_EQ(facesByPair[0], facesByPair[1]);
 }
 
 TEST_F(Dealing, RandomDealsRepeatWithinOneSecond) {
@@ -223,6 +245,18 @@ TEST_F(Dealing, ABoardShortOfTilesStillDealsOnceAndEnds) {
     app.settings.EasyMode = 1;
     EXPECT_FALSE(dealNewGame(app).fellBack);
     expectReplayClearsBoard(app, tileCount - 2);
+}
+
+TEST_F(Dealing, ABoardWithTooManyMarksDealsItsFirst144Tiles) {
+    std::vector<Corner> corners = twoLayerLayout();
+    addBlock(corners, 2, 4, 2, 8, 3);
+    useLayout(corners);
+    app.settings.EasyMode = 0;
+    dealNewGame(app);
+    expectDealtFacesAreTheTable(app.game);
+    app.settings.EasyMode = 1;
+    EXPECT_FALSE(dealNewGame(app).fellBack);
+    expectReplayClearsBoard(app, tileCount);
 }
 
 TEST_F(Dealing, ALoadedGameIsReplacedByTheLayoutOfTheSettings) {

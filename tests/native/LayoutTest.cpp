@@ -125,6 +125,19 @@ TEST(TileNumbering, EachNeighbourRuleHoldsAfterOrdering) {
         expectConsistentBoard(game, 2);
         expectPainterOrder(game, 2);
     }
+    // Small heaps on which the swaps of one pass undo the order of another,
+    // so that only repeated cycles of all the passes settle them.
+    const std::vector<std::vector<Corner>> tangles = {
+        {{0, 4, 5}, {0, 2, 4}, {0, 6, 4}, {0, 0, 3}},
+        {{0, 6, 6}, {0, 1, 6}, {0, 3, 7}, {0, 8, 7}, {0, 8, 5}, {0, 5, 8}},
+        {{0, 1, 3}, {0, 5, 4}, {0, 3, 4}},
+        {{0, 0, 2}, {0, 2, 3}, {0, 4, 4}, {0, 4, 2}, {0, 6, 3}}};
+    for (const auto& corners : tangles) {
+        GameModel game;
+        const int tiles = buildBoard(game, corners);
+        expectConsistentBoard(game, tiles);
+        expectPainterOrder(game, tiles);
+    }
 }
 
 TEST(TileNumbering, LowerLayersFirstAndEveryRuleOnWholeLayouts) {
@@ -165,6 +178,23 @@ TEST(TileNumbering, UnnumberedRecordsStandNowhere) {
     expectConsistentBoard(game, 2);
 }
 
+TEST(TileNumbering, MarksBeyondThe144thAreLeftOut) {
+    // The 145th mark in reading order stands where the pass (2, 1) would
+    // compare it with a numbered tile; being no tile, it must not be swapped.
+    std::vector<Corner> corners = twoLayerLayout();
+    corners.pop_back();
+    corners.push_back({2, 2, 11});
+    corners.push_back({2, 0, 10});
+    GameModel game;
+    clearGameModel(game);
+    markCorners(game.layoutMask, corners);
+    EXPECT_EQ(numberedTileCount(game.layoutMask), tileCount);
+    ASSERT_EQ(numberAndOrderTiles(game), tileCount);
+    expectConsistentBoard(game, tileCount);
+    EXPECT_EQ(tileAtCorner(game, {2, 2, 11}), tileCount - 1);
+    EXPECT_EQ(tileAtCorner(game, {2, 0, 10}), noTile);
+}
+
 TEST(TileNumbering, OverlappingTilesStillSettle) {
     // Tiles one half-tile apart within a layer share cells; the ordering must
     // still come to an end and never address a cell off the board.
@@ -180,8 +210,8 @@ TEST(LayoutFormats, ExactlyThreeHundredAndEightBytesIsAlwaysBinary) {
     putBinaryRecord(file, 0, binaryWord(0, 1, 11));  // its first byte is "K"
     ASSERT_EQ(file[0], 'K');
     putBinaryRecord(file, 1, binaryWord(4, 18, 32));
-    putBinaryRecord(file, 2, binaryWord(2, 5, 7) | 0xC000);  // the top two bits carry nothing
-    putBinaryRecord(file, 3, binaryWord(2, 5, 7));            // repeated: one mark
+    putBinaryRecord(file, 2, binaryWord(3, 5, 7) | 0xC000);  // the top two bits carry nothing
+    putBinaryRecord(file, 3, binaryWord(4, 18, 32));          // repeated: one mark
     putBinaryRecord(file, 4, binaryWord(0, 19, 33));          // on the board, though no corner
     putBinaryRecord(file, 5, binaryWord(0, 2, 34));           // off the board: columns end at 33
     putBinaryRecord(file, 6, binaryWord(0, 20, 2));           // rows end at 19
@@ -190,7 +220,7 @@ TEST(LayoutFormats, ExactlyThreeHundredAndEightBytesIsAlwaysBinary) {
     LayoutMask mask{};
     EXPECT_EQ(readLayoutBytes(file, true, mask), LayoutFormat::binary);
     // Records 9 to 143 are 0xFFFF: layer 7, row 31, column 63, all off the board.
-    EXPECT_EQ(cellsText(markedCells(mask)), "(0,1,11)(0,19,33)(2,5,7)(4,18,32)");
+    EXPECT_EQ(cellsText(markedCells(mask)), "(0,1,11)(0,19,33)(3,5,7)(4,18,32)");
 
     std::string text = "0 0 0\n";
     text.resize(308, ' ');
@@ -229,14 +259,13 @@ TEST(LayoutFormats, LineFormatReadsRowColumnLayer) {
     // Out of range or incomplete lines are ignored; the board's edges count.
     EXPECT_EQ(readAsText("20 0 0\n0 34 0\n0 0 5\n-1 0 0\n0 -1 0\n0 0 -1\n1 2\nx 1 2 3\n19 33 4\n"),
               "(4,19,33)");
-    EXPECT_EQ(readAsText("99999999999999999999 1 1\n1 1 99999999999999999999\n"), "");
+    // Numbers too large for any cell stay too large, however many digits.
+    EXPECT_EQ(readAsText("99999999999999999999 1 1\n1 1 99999999999999999999\n4294967301 1 1\n"), "");
 }
 
-TEST(LayoutFormats, LineFormatSkipsShortLinesAndReadsLongOnesInPieces) {
-    // "1 1 1" needs five characters, so a line of two is always too short to
-    // matter; what shows the rule is a digit run that "%d" would read.
-    EXPECT_EQ(readAsText("7\n1 1\n"), "") << "no line holds three numbers";
-    EXPECT_EQ(readAsText("1\n2 3\n"), "") << "'1' plus its break is skipped, not joined";
+TEST(LayoutFormats, LineFormatReadsLongLinesInPieces) {
+    EXPECT_EQ(readAsText("7\n1 1\n"), "") << "lines are never joined";
+    EXPECT_EQ(readAsText("\n\n;\n1 1 1"), "(1,1,1)");
     // CR LF is one line break, as a text-mode read sees it.
     EXPECT_EQ(readAsText("2 4 1\r\n2 6 1\r\n"), "(1,2,4)(1,2,6)");
     // A piece holds at most 254 characters; the rest of the line is the next piece.
@@ -244,7 +273,7 @@ TEST(LayoutFormats, LineFormatSkipsShortLinesAndReadsLongOnesInPieces) {
     EXPECT_EQ(readAsText(std::string(253, ' ') + "6 8 3\n"), "") << "a line cut between its numbers is lost";
     EXPECT_EQ(readAsText(std::string(248, ' ') + "6 8 3\n"), "(3,6,8)") << "254 characters with the break";
     EXPECT_EQ(readAsText(std::string(254, ' ') + "\n"), "") << "a piece of one break is skipped";
-    // A NUL byte ends the text of its piece.
+    // A NUL byte ends the numbers of its line.
     std::string withNul = "5 6";
     withNul += '\0';
     withNul += " 1\n9 9 1\n";

@@ -76,10 +76,16 @@ struct Play : ::testing::Test {
         return noTile;
     }
 
-    int freeTileCount() const {
+    // The free flags are those a fresh computation gives.
+    void expectFreeFlagsCurrent() const {
+        GameModel fresh = app.game;
+        computeFreeTiles(fresh);
         int free = 0;
-        for (const TileRecord& t : app.game.tiles) free += t.freeFlag;
-        return free;
+        for (int t = 0; t < tileCount; ++t) {
+            EXPECT_EQ(app.game.tiles[t].freeFlag, fresh.tiles[t].freeFlag) << "tile " << t;
+            free += fresh.tiles[t].freeFlag;
+        }
+        EXPECT_GT(free, 0);
     }
 };
 
@@ -171,6 +177,23 @@ TEST_F(Play, PlayingTheRemovalOrderWinsAndEndsTheGame) {
     EXPECT_EQ(std::count(played.begin(), played.end(), "Sound3"), 0);
 }
 
+TEST_F(Play, RemovingAPairEmptiesTheListWithoutRebuildingIt) {
+    buildSmallBoard();
+    buildMoveList(app.game, false, 50);
+    state.hintIndex = 2;
+    removePair(app, tile['F'], tile['G']);
+    EXPECT_EQ(app.game.moveList.moveCount, 0);
+    EXPECT_EQ(state.hintIndex, 0);
+    EXPECT_EQ(app.game.tiles[tile['F']].freeFlag, 1) << "free flags are left to the caller";
+    EXPECT_TRUE(host.sounds.empty());
+
+    // A history already full cannot take another record.
+    state.movesMade = undoSlots;
+    removePair(app, tile['D'], tile['E']);
+    EXPECT_EQ(app.game.tiles[tile['D']].face, 29);
+    EXPECT_EQ(state.movesMade, undoSlots);
+}
+
 TEST_F(Play, PausedGamesPlayAsUsual) {
     buildSmallBoard();
     state.tilesHidden = 1;
@@ -236,7 +259,7 @@ TEST_F(Play, RestartPutsEveryPairBackAndStartsTheClockAgain) {
     EXPECT_EQ(state.elapsedSeconds, 0);
     EXPECT_EQ(state.winHandled, 0);
     EXPECT_EQ(app.game.boardGrid, dealtGrid);
-    EXPECT_GT(freeTileCount(), 0);
+    expectFreeFlagsCurrent();
     EXPECT_TRUE(host.messages.empty());
     for (int t = 0; t < tileCount; ++t) EXPECT_NE(app.game.tiles[t].face, 0);
 }
