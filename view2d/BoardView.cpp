@@ -82,6 +82,12 @@ void drawBackground(App& app) {
         copyRectangle(picture, 0, 0, view.boardBitmap, 0, 0, picture.width, picture.height);
 }
 
+// Tiles first .. end - 1, in painter's order.
+void composeTiles(App& app, int first, int end, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
+    for (int tile = first; tile < end; ++tile)
+        drawTile2D(app, tile, weight1, weight2, tile != fadingA && tile != fadingB);
+}
+
 }  // namespace
 
 void layoutTiles(App& app) {
@@ -137,9 +143,31 @@ void composeFrame2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t
     BoardView& view = app.view;
     if (view.boardBitmap.width != view.boardWidth || view.boardBitmap.height != view.boardHeight)
         makeBoardBitmap(app);
+    const FadeBase& base = view.fadeBase;
+    const bool fromBase = base.fadingA == fadingA && base.fadingB == fadingB && fadingA != noTile &&
+                          base.pixels.width == view.boardWidth && base.pixels.height == view.boardHeight;
+    if (fromBase) view.boardBitmap.pixels = base.pixels.pixels;
+    else drawBackground(app);
+    composeTiles(app, fromBase ? base.firstTile : 0, tileCount, fadingA, fadingB, weight1, weight2);
+}
+
+void keepFadeBase(App& app, int fadingA, int fadingB) {
+    BoardView& view = app.view;
+    std::lock_guard<std::mutex> hold(view.frameLock);
+    if (view.boardBitmap.width != view.boardWidth || view.boardBitmap.height != view.boardHeight)
+        makeBoardBitmap(app);
+    view.fadeBase.firstTile = std::min({fadingA, fadingB, tileCount});
     drawBackground(app);
-    for (int tile = 0; tile < tileCount; ++tile)
-        drawTile2D(app, tile, weight1, weight2, tile != fadingA && tile != fadingB);
+    composeTiles(app, 0, view.fadeBase.firstTile, noTile, noTile, 0, 0);
+    view.fadeBase.pixels = view.boardBitmap;
+    view.fadeBase.fadingA = fadingA;
+    view.fadeBase.fadingB = fadingB;
+}
+
+void dropFadeBase(App& app) {
+    std::lock_guard<std::mutex> hold(app.view.frameLock);
+    app.view.fadeBase.fadingA = noTile;
+    app.view.fadeBase.fadingB = noTile;
 }
 
 void redraw2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {

@@ -11,6 +11,15 @@
 
 struct App;
 
+// A fade redraws one board many times over with only the fading pair
+// changing, so what lies below the first fading tile is composed once.
+struct FadeBase {
+    Surface pixels;  // background and the tiles below firstTile
+    int firstTile = 0;
+    int fadingA = noTile;  // the pair it was made for; noTile when there is none
+    int fadingB = noTile;
+};
+
 struct BoardView {
     // Intermediate frames the removal fade may use, measured by every redraw.
     int32_t fadeSteps = 0;
@@ -22,6 +31,7 @@ struct BoardView {
     TileSet tileSet;
     BackgroundImage background;
     ShadowFlags shadowFlags{};
+    FadeBase fadeBase;
     // Keeps the window thread and the automatic player from composing two frames at once.
     std::mutex frameLock;
 #if TAVREK_3D
@@ -44,6 +54,9 @@ void resizeBoard(App& app, int width, int height);
 void drawTile2D(App& app, int tile, int16_t weight1, int16_t weight2, bool opaque);
 // Composes one frame into the board bitmap without showing it.
 void composeFrame2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2);
+// Keeps the lower part of the frames of a fade of tiles a and b, until dropped.
+void keepFadeBase(App& app, int fadingA, int fadingB);
+void dropFadeBase(App& app);
 // Composes one frame with tiles a and b fading by the two weights, shows it
 // and refreshes the status bar.
 void redraw2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2);
