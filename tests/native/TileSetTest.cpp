@@ -78,13 +78,13 @@ TEST(TileSet, TallFacesStayTallAndEvenAtEveryWindowSize) {
     Settings s;
     for (int width = 17; width < 2000; width += 37)
         for (int height = 10; height < 1200; height += 29) {
-            TileSet set = sized(360, 250, width, height, s);
-            if (set.tileWidth == 0) continue;
-            ASSERT_EQ(set.tileWidth % 2, 0) << width << "x" << height;
-            ASSERT_EQ(set.tileHeight % 2, 0) << width << "x" << height;
-            ASSERT_LE(set.tileWidth, set.tileHeight) << width << "x" << height;
-            ASSERT_LE(17 * set.tileWidth, width) << width << "x" << height;
-            ASSERT_LE(10 * set.tileHeight, height) << width << "x" << height;
+            const FaceSize face = preparedFaceSize(360, 250, s, width, height);
+            if (face.width == 0) continue;
+            ASSERT_EQ(face.width % 2, 0) << width << "x" << height;
+            ASSERT_EQ(face.height % 2, 0) << width << "x" << height;
+            ASSERT_LE(face.width, face.height) << width << "x" << height;
+            ASSERT_LE(17 * face.width, width) << width << "x" << height;
+            ASSERT_LE(10 * face.height, height) << width << "x" << height;
         }
 }
 
