@@ -16,6 +16,12 @@ enum class LayoutFormat { binary, grid, line };
 LayoutFormat readLayoutBytes(const std::vector<uint8_t>& bytes, bool gridAllowed, LayoutMask& mask);
 
 int countMarks(const LayoutMask& mask);
+// A tile's corner leaves room for its 2 x 2 cells: rows 0..18, columns 0..32.
+bool isTileCorner(int row, int column);
+// How many tiles the numbering makes of the mask: its marked corners, at most 144.
+int numberedTileCount(const LayoutMask& mask);
+// Only a mask of exactly 144 marks, every one a tile corner, gives a game.
+bool layoutHas144Tiles(const LayoutMask& mask);
 
 // Reads the layout named by the Layout setting (or makes a random heap for
 // "RANDOM.TVL") and builds the board from it.
@@ -23,9 +29,12 @@ void loadLayout(App& app);
 void makeRandomLayout(App& app);
 void placeLayoutTiles(App& app);
 
-// Numbering and ordering only, without the count check and hall of fame:
-// fills BoardGrid and the tile positions from the mask. Returns the number
-// of tiles numbered.
+// Fills BoardGrid and the tile positions from the mask in reading order
+// (layer up, column right to left, row top to bottom). Every record is
+// cleared first, so tiles beyond the numbered ones stand nowhere and carry
+// no face. Returns the number of tiles numbered.
+int numberTiles(GameModel& game);
+// Numbering followed by the ordering cycles.
 int numberAndOrderTiles(GameModel& game);
 
 // One sorting pass; relation is '>' or '<'. Returns true when it swapped.

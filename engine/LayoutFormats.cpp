@@ -1,0 +1,111 @@
+// The three layout file formats. The format is decided by the bytes alone:
+// 308 bytes is always binary, a leading "K" is the grid text (when allowed),
+// anything else is read line by line.
+#include <cctype>
+#include <cstddef>
+#include <string>
+
+#include "engine/Layout.h"
+
+namespace {
+
+constexpr std::size_t binaryLayoutSize = 308;
+// Longest piece of a text line handed to the parser, line break included.
+constexpr std::size_t linePieceLength = 254;
+
+void markCell(LayoutMask& mask, int layer, int row, int column) {
+    if (layer < 0 || layer >= layerCount || row < 0 || row >= rowCount || column < 0 ||
+        column >= columnCount)
+        return;
+    mask[cellIndex(layer, row, column)] = 1;
+}
+
+// A record's fields can name columns up to 63, rows up to 31 and layers up
+// to 7; those outside the board mark nothing.
+void readBinaryLayout(const std::vector<uint8_t>& bytes, LayoutMask& mask) {
+    for (int record = 0; record < tileCount; ++record) {
+        const unsigned word = bytes[2 * record] | (bytes[2 * record + 1] << 8);
+        markCell(mask, (word >> 11) & 0x7, (word >> 6) & 0x1F, word & 0x3F);
+    }
+}
+
+std::size_t skipLine(const std::vector<uint8_t>& bytes, std::size_t at) {
+    while (at < bytes.size() && bytes[at] != '\n') ++at;
+    return at < bytes.size() ? at + 1 : at;
+}
+
+// The grid has no line structure: every byte, line breaks included, takes a cell.
+void readGridLayout(const std::vector<uint8_t>& bytes, LayoutMask& mask) {
+    std::size_t at = skipLine(bytes, skipLine(bytes, 0));
+    for (int cell = 0; cell < cellCount && at < bytes.size(); ++cell, ++at)
+        if (bytes[at] == '1') mask[cell] = 1;
+}
+
+// Reads like "%d": leading white space, an optional sign, at least one digit.
+// Values too large for the board saturate instead of overflowing.
+bool scanNumber(const std::string& text, std::size_t& at, int& value) {
+    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
+    const bool negative = at < text.size() && text[at] == '-';
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+    if (at >= text.size() || !std::isdigit(static_cast<unsigned char>(text[at]))) return false;
+    long long magnitude = 0;
+    for (; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])); ++at)
+        if (magnitude < 1000000) magnitude = magnitude * 10 + (text[at] - '0');
+    value = static_cast<int>(negative ? -magnitude : magnitude);
+    return true;
+}
+
+void readLayoutLine(const std::string& line, LayoutMask& mask) {
+    if (line.size() <= 2 || line[0] == ';') return;
+    std::size_t at = 0;
+    int row = 0, column = 0, layer = 0;
+    if (scanNumber(line, at, row) && scanNumber(line, at, column) && scanNumber(line, at, layer))
+        markCell(mask, layer, row, column);
+}
+
+// Text as a Windows program reads it in text mode: CR LF becomes one line
+// break, so "1" followed by CR LF is a line of two characters.
+std::string textModeContent(const std::vector<uint8_t>& bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+            text += static_cast<char>(bytes[i]);
+    return text;
+}
+
+// Lines are taken in pieces of at most 254 characters; a piece ends after its
+// line break. A NUL byte ends the text of its piece, as it ends a C string.
+void readLineLayout(const std::vector<uint8_t>& bytes, LayoutMask& mask) {
+    const std::string text = textModeContent(bytes);
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = at;
+        while (end < text.size() && end - at < linePieceLength)
+            if (text[end++] == '\n') break;
+        const std::string piece = text.substr(at, end - at);
+        readLayoutLine(piece.substr(0, piece.find('\0')), mask);
+        at = end;
+    }
+}
+
+}  // namespace
+
+LayoutFormat readLayoutBytes(const std::vector<uint8_t>& bytes, bool gridAllowed, LayoutMask& mask) {
+    if (bytes.size() == binaryLayoutSize) {
+        readBinaryLayout(bytes, mask);
+        return LayoutFormat::binary;
+    }
+    if (gridAllowed && !bytes.empty() && bytes[0] == 'K') {
+        readGridLayout(bytes, mask);
+        return LayoutFormat::grid;
+    }
+    readLineLayout(bytes, mask);
+    return LayoutFormat::line;
+}
+
+int countMarks(const LayoutMask& mask) {
+    int marks = 0;
+    for (uint8_t cell : mask) marks += cell == 1;
+    return marks;
+}

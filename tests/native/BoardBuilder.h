@@ -1,0 +1,68 @@
+// Boards for tests, built from lists of tile corners the way a layout file
+// would give them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/BoardModel.h"
+#include "engine/Layout.h"
+
+struct Corner {
+    int layer;
+    int row;
+    int column;
+};
+
+inline void markCorners(LayoutMask& mask, const std::vector<Corner>& corners) {
+    for (const Corner& c : corners) mask[cellIndex(c.layer, c.row, c.column)] = 1;
+}
+
+// A fresh model holding exactly these tiles, numbered and ordered, all on the
+// board with the given face.
+inline int buildBoard(GameModel& game, const std::vector<Corner>& corners, uint8_t face = 1) {
+    clearGameModel(game);
+    markCorners(game.layoutMask, corners);
+    const int numbered = numberAndOrderTiles(game);
+    for (int t = 0; t < numbered; ++t) game.tiles[t].face = face;
+    return numbered;
+}
+
+inline int tileAtCorner(const GameModel& game, const Corner& c) {
+    return game.boardGrid[cellIndex(c.layer, c.row, c.column)];
+}
+
+// Whole tiles on a rectangle of corners: rows and columns stepping by 2.
+inline void addBlock(std::vector<Corner>& corners, int layer, int firstRow, int rows, int firstColumn,
+                     int columns) {
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) corners.push_back({layer, firstRow + 2 * r, firstColumn + 2 * c});
+}
+
+// 144 tiles: a 12 x 8 floor and a 8 x 6 second layer centred on it.
+inline std::vector<Corner> twoLayerLayout() {
+    std::vector<Corner> corners;
+    addBlock(corners, 0, 0, 8, 0, 12);
+    addBlock(corners, 1, 2, 6, 4, 8);
+    return corners;
+}
+
+// 144 tiles with half-tile shifts: rows shifted against each other on the
+// floor, a layer resting across two tiles, and towers.
+inline std::vector<Corner> staggeredLayout() {
+    std::vector<Corner> corners;
+    for (int r = 0; r < 6; ++r) addBlock(corners, 0, 3 * r, 1, r % 2, 14);  // 84
+    addBlock(corners, 1, 3, 4, 5, 10);                                         // 40
+    addBlock(corners, 2, 4, 2, 8, 5);                                          // 10
+    addBlock(corners, 3, 4, 2, 9, 4);                                          // 8
+    addBlock(corners, 4, 5, 1, 12, 2);                                         // 2
+    return corners;
+}
+
+// The line format: "row column layer" per line.
+inline std::string lineLayoutText(const std::vector<Corner>& corners) {
+    std::string text;
+    for (const Corner& c : corners)
+        text += std::to_string(c.row) + " " + std::to_string(c.column) + " " + std::to_string(c.layer) + "\n";
+    return text;
+}
