@@ -7,6 +7,7 @@
 #include "engine/App.h"
 #include "engine/Status.h"
 #include "view2d/Fade.h"
+#include "view2d/FadeBase.h"
 #include "view2d/TileLook.h"
 
 namespace {
@@ -73,20 +74,6 @@ void drawFace(App& app, int tile, const TileBox& box, int16_t weight1, int16_t w
     drawBlendedSides(view.boardBitmap, box, app.settings.SidesColor, weight1, weight2);
 }
 
-void drawBackground(App& app) {
-    BoardView& view = app.view;
-    const Surface& picture = view.background.fitted;
-    if (app.settings.Background.empty() || isEmpty(picture))
-        fillRectangle(view.boardBitmap, 0, 0, view.boardWidth, view.boardHeight, app.settings.BackgroundColor);
-    else
-        copyRectangle(picture, 0, 0, view.boardBitmap, 0, 0, picture.width, picture.height);
-}
-
-// Tiles first .. end - 1, in painter's order.
-void composeTiles(App& app, int first, int end, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
-    for (int tile = first; tile < end; ++tile)
-        drawTile2D(app, tile, weight1, weight2, tile != fadingA && tile != fadingB);
-}
 
 }  // namespace
 
@@ -116,8 +103,20 @@ void layoutTiles(App& app) {
 }
 
 void makeBoardBitmap(App& app) {
-    resizeSurface(app.view.boardBitmap, app.view.boardWidth, app.view.boardHeight);
+    Surface& bitmap = app.view.boardBitmap;
+    if (bitmap.width != app.view.boardWidth || bitmap.height != app.view.boardHeight)
+        resizeSurface(bitmap, app.view.boardWidth, app.view.boardHeight);
 }
+
+void drawBackground2D(App& app) {
+    BoardView& view = app.view;
+    const Surface& picture = view.background.fitted;
+    if (app.settings.Background.empty() || isEmpty(picture))
+        fillRectangle(view.boardBitmap, 0, 0, view.boardWidth, view.boardHeight, app.settings.BackgroundColor);
+    else
+        copyRectangle(picture, 0, 0, view.boardBitmap, 0, 0, picture.width, picture.height);
+}
+
 
 void resizeBoard(App& app, int width, int height) {
     app.view.boardWidth = std::max(width, 0);
@@ -140,34 +139,11 @@ void drawTile2D(App& app, int tile, int16_t weight1, int16_t weight2, bool opaqu
 }
 
 void composeFrame2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
-    BoardView& view = app.view;
-    if (view.boardBitmap.width != view.boardWidth || view.boardBitmap.height != view.boardHeight)
-        makeBoardBitmap(app);
-    const FadeBase& base = view.fadeBase;
-    const bool fromBase = base.fadingA == fadingA && base.fadingB == fadingB && fadingA != noTile &&
-                          base.pixels.width == view.boardWidth && base.pixels.height == view.boardHeight;
-    if (fromBase) view.boardBitmap.pixels = base.pixels.pixels;
-    else drawBackground(app);
-    composeTiles(app, fromBase ? base.firstTile : 0, tileCount, fadingA, fadingB, weight1, weight2);
-}
-
-void keepFadeBase(App& app, int fadingA, int fadingB) {
-    BoardView& view = app.view;
-    std::lock_guard<std::mutex> hold(view.frameLock);
-    if (view.boardBitmap.width != view.boardWidth || view.boardBitmap.height != view.boardHeight)
-        makeBoardBitmap(app);
-    view.fadeBase.firstTile = std::min({fadingA, fadingB, tileCount});
-    drawBackground(app);
-    composeTiles(app, 0, view.fadeBase.firstTile, noTile, noTile, 0, 0);
-    view.fadeBase.pixels = view.boardBitmap;
-    view.fadeBase.fadingA = fadingA;
-    view.fadeBase.fadingB = fadingB;
-}
-
-void dropFadeBase(App& app) {
-    std::lock_guard<std::mutex> hold(app.view.frameLock);
-    app.view.fadeBase.fadingA = noTile;
-    app.view.fadeBase.fadingB = noTile;
+    makeBoardBitmap(app);
+    if (composeFromFadeBase(app, fadingA, fadingB, weight1, weight2)) return;
+    drawBackground2D(app);
+    for (int tile = 0; tile < tileCount; ++tile)
+        drawTile2D(app, tile, weight1, weight2, tile != fadingA && tile != fadingB);
 }
 
 void redraw2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {

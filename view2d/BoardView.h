@@ -5,20 +5,12 @@
 #include <mutex>
 
 #include "view2d/Background.h"
+#include "view2d/FadeBase.h"
 #include "view2d/Shadows.h"
 #include "view2d/Surface.h"
 #include "view2d/TileSet.h"
 
 struct App;
-
-// A fade redraws one board many times over with only the fading pair
-// changing, so what lies below the first fading tile is composed once.
-struct FadeBase {
-    Surface pixels;  // background and the tiles below firstTile
-    int firstTile = 0;
-    int fadingA = noTile;  // the pair it was made for; noTile when there is none
-    int fadingB = noTile;
-};
 
 struct BoardView {
     // Intermediate frames the removal fade may use, measured by every redraw.
@@ -44,19 +36,19 @@ struct BoardView {
 void layoutTiles(App& app);
 void computeShadowFlags(App& app);
 
-// A board bitmap of the current board area.
+// A board bitmap of the current board area (kept when it already has that size).
 void makeBoardBitmap(App& app);
 // A new board area: the tile set, the background and the board bitmap follow it.
 void resizeBoard(App& app, int width, int height);
 
+// Fills the board bitmap with the background picture, or the background
+// colour when there is none.
+void drawBackground2D(App& app);
 // Draws tile t into the board bitmap: shadows, face, sides; a tile that is
 // not opaque is faded with the two weights.
 void drawTile2D(App& app, int tile, int16_t weight1, int16_t weight2, bool opaque);
 // Composes one frame into the board bitmap without showing it.
 void composeFrame2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2);
-// Keeps the lower part of the frames of a fade of tiles a and b, until dropped.
-void keepFadeBase(App& app, int fadingA, int fadingB);
-void dropFadeBase(App& app);
 // Composes one frame with tiles a and b fading by the two weights, shows it
 // and refreshes the status bar.
 void redraw2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <utility>
 
 #include "FrameFixtures.h"
 #include "view2d/Fade.h"
@@ -132,10 +133,19 @@ TEST(Fade, FramesFromTheKeptLowerBoardEqualWholeFrames) {
     composeFrame2D(scene.app, a, b, 30, 60);
     const std::vector<uint32_t> whole = scene.app.view.boardBitmap.pixels;
     keepFadeBase(scene.app, a, b);
-    EXPECT_EQ(scene.app.view.fadeBase.firstTile, b);
+    EXPECT_LT(scene.app.view.fadeBase.tail.size(), size_t(tileCount - b));  // not every later tile
     fillRectangle(scene.app.view.boardBitmap, 0, 0, 200, 90, 0xFFFFFF);
     composeFrame2D(scene.app, a, b, 30, 60);
     EXPECT_EQ(scene.app.view.boardBitmap.pixels, whole);
+    // Low tiles fading: the tiles drawn over them must still come after them.
+    for (const auto& pair : {std::pair<int, int>{0, 17}, {40, 90}, {79, 143}}) {
+        composeFrame2D(scene.app, pair.first, pair.second, 45, 45);
+        const std::vector<uint32_t> expected = scene.app.view.boardBitmap.pixels;
+        keepFadeBase(scene.app, pair.first, pair.second);
+        composeFrame2D(scene.app, pair.first, pair.second, 45, 45);
+        EXPECT_EQ(scene.app.view.boardBitmap.pixels, expected) << pair.first << " " << pair.second;
+    }
+    keepFadeBase(scene.app, a, b);
     // Another pair, or the plain frame, is composed whole.
     composeFrame2D(scene.app, noTile, noTile, 0, 0);
     const std::vector<uint32_t> plain = scene.app.view.boardBitmap.pixels;
