@@ -5,6 +5,7 @@
 
 #include "TestFiles.h"
 #include "view2d/Bitmap.h"
+#include "view2d/BitmapWriter.h"
 
 namespace {
 
@@ -266,4 +267,24 @@ TEST(Bitmap, ReadingAFileReplacesTheSlotOrEmptiesIt) {
     ASSERT_TRUE(readBitmapFile(good, slot));
     EXPECT_FALSE(readBitmapFile(scratch.path + "/MISSING.BMP", slot));
     EXPECT_TRUE(isEmpty(slot));
+}
+
+TEST(Bitmap, WrittenPicturesReadBackTheSame) {
+    Surface picture;
+    resizeSurface(picture, 5, 3);  // 15 bytes a row: padded to 16
+    for (size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = uint32_t(i * 0x0A0B0C + 0x010203) & 0xFFFFFF;
+    const std::vector<uint8_t> bytes = encodeBitmap(picture);
+    EXPECT_EQ(bytes.size(), 54u + 16 * 3);
+    EXPECT_EQ(bytes[28], 24);
+    EXPECT_EQ(bytes[54], uint8_t(picture.pixels[10]));  // the bottom row comes first, blue byte first
+    Surface back;
+    ASSERT_TRUE(decode(bytes, back));
+    EXPECT_EQ(back.width, 5);
+    EXPECT_EQ(back.pixels, picture.pixels);
+    ScratchDirectory scratch;
+    const std::string path = scratch.path + "/OUT.BMP";
+    ASSERT_TRUE(writeBitmapFile(path, picture));
+    ASSERT_TRUE(readBitmapFile(path, back));
+    EXPECT_EQ(back.pixels, picture.pixels);
+    EXPECT_FALSE(writeBitmapFile(scratch.path + "/missing/OUT.BMP", picture));
 }
