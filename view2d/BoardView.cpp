@@ -74,7 +74,6 @@ void drawFace(App& app, int tile, const TileBox& box, int16_t weight1, int16_t w
     drawBlendedSides(view.boardBitmap, box, app.settings.SidesColor, weight1, weight2);
 }
 
-
 }  // namespace
 
 void layoutTiles(App& app) {
@@ -110,13 +109,13 @@ void makeBoardBitmap(App& app) {
 
 void drawBackground2D(App& app) {
     BoardView& view = app.view;
+    if (!app.settings.Background.empty()) fitBackground(view.background, view.boardWidth, view.boardHeight);
     const Surface& picture = view.background.fitted;
     if (app.settings.Background.empty() || isEmpty(picture))
         fillRectangle(view.boardBitmap, 0, 0, view.boardWidth, view.boardHeight, app.settings.BackgroundColor);
     else
         copyRectangle(picture, 0, 0, view.boardBitmap, 0, 0, picture.width, picture.height);
 }
-
 
 void resizeBoard(App& app, int width, int height) {
     app.view.boardWidth = std::max(width, 0);

@@ -47,7 +47,8 @@ void drawBackground2D(App& app);
 // Draws tile t into the board bitmap: shadows, face, sides; a tile that is
 // not opaque is faded with the two weights.
 void drawTile2D(App& app, int tile, int16_t weight1, int16_t weight2, bool opaque);
-// Composes one frame into the board bitmap without showing it.
+// Composes one frame into the board bitmap without showing it; the caller
+// holds frameLock or owns the App alone (tools, benchmarks).
 void composeFrame2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2);
 // Composes one frame with tiles a and b fading by the two weights, shows it
 // and refreshes the status bar.

@@ -230,6 +230,12 @@ TEST(Frame, BackgroundPictureOrColour) {
     scene.app.settings.Background = "";
     frameOf(scene);
     EXPECT_EQ(scene.at(0, 0), sceneBackground);
+    // Resized while there was no background, then the picture is chosen again:
+    // it still covers the whole board.
+    resizeBoard(scene.app, 70, 45);
+    scene.app.settings.Background = "SUNSET.BMP";
+    frameOf(scene);
+    EXPECT_EQ(scene.at(69, 44), 0x445566u);
 }
 
 TEST(Frame, EveryBoardAreaDownToNothingIsSafe) {
