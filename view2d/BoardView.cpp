@@ -7,6 +7,7 @@
 #include "engine/App.h"
 #include "engine/Status.h"
 #include "view2d/Fade.h"
+#include "view2d/FadeBase.h"
 #include "view2d/TileLook.h"
 
 namespace {
@@ -73,15 +74,6 @@ void drawFace(App& app, int tile, const TileBox& box, int16_t weight1, int16_t w
     drawBlendedSides(view.boardBitmap, box, app.settings.SidesColor, weight1, weight2);
 }
 
-void drawBackground(App& app) {
-    BoardView& view = app.view;
-    const Surface& picture = view.background.fitted;
-    if (app.settings.Background.empty() || isEmpty(picture))
-        fillRectangle(view.boardBitmap, 0, 0, view.boardWidth, view.boardHeight, app.settings.BackgroundColor);
-    else
-        copyRectangle(picture, 0, 0, view.boardBitmap, 0, 0, picture.width, picture.height);
-}
-
 }  // namespace
 
 void layoutTiles(App& app) {
@@ -110,7 +102,19 @@ void layoutTiles(App& app) {
 }
 
 void makeBoardBitmap(App& app) {
-    resizeSurface(app.view.boardBitmap, app.view.boardWidth, app.view.boardHeight);
+    Surface& bitmap = app.view.boardBitmap;
+    if (bitmap.width != app.view.boardWidth || bitmap.height != app.view.boardHeight)
+        resizeSurface(bitmap, app.view.boardWidth, app.view.boardHeight);
+}
+
+void drawBackground2D(App& app) {
+    BoardView& view = app.view;
+    if (!app.settings.Background.empty()) fitBackground(view.background, view.boardWidth, view.boardHeight);
+    const Surface& picture = view.background.fitted;
+    if (app.settings.Background.empty() || isEmpty(picture))
+        fillRectangle(view.boardBitmap, 0, 0, view.boardWidth, view.boardHeight, app.settings.BackgroundColor);
+    else
+        copyRectangle(picture, 0, 0, view.boardBitmap, 0, 0, picture.width, picture.height);
 }
 
 void resizeBoard(App& app, int width, int height) {
@@ -134,10 +138,9 @@ void drawTile2D(App& app, int tile, int16_t weight1, int16_t weight2, bool opaqu
 }
 
 void composeFrame2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
-    BoardView& view = app.view;
-    if (view.boardBitmap.width != view.boardWidth || view.boardBitmap.height != view.boardHeight)
-        makeBoardBitmap(app);
-    drawBackground(app);
+    makeBoardBitmap(app);
+    if (composeFromFadeBase(app, fadingA, fadingB, weight1, weight2)) return;
+    drawBackground2D(app);
     for (int tile = 0; tile < tileCount; ++tile)
         drawTile2D(app, tile, weight1, weight2, tile != fadingA && tile != fadingB);
 }

@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "view2d/Background.h"
+#include "view2d/FadeBase.h"
 #include "view2d/Shadows.h"
 #include "view2d/Surface.h"
 #include "view2d/TileSet.h"
@@ -22,6 +23,7 @@ struct BoardView {
     TileSet tileSet;
     BackgroundImage background;
     ShadowFlags shadowFlags{};
+    FadeBase fadeBase;
     // Keeps the window thread and the automatic player from composing two frames at once.
     std::mutex frameLock;
 #if TAVREK_3D
@@ -34,15 +36,19 @@ struct BoardView {
 void layoutTiles(App& app);
 void computeShadowFlags(App& app);
 
-// A board bitmap of the current board area.
+// A board bitmap of the current board area (kept when it already has that size).
 void makeBoardBitmap(App& app);
 // A new board area: the tile set, the background and the board bitmap follow it.
 void resizeBoard(App& app, int width, int height);
 
+// Fills the board bitmap with the background picture, or the background
+// colour when there is none.
+void drawBackground2D(App& app);
 // Draws tile t into the board bitmap: shadows, face, sides; a tile that is
 // not opaque is faded with the two weights.
 void drawTile2D(App& app, int tile, int16_t weight1, int16_t weight2, bool opaque);
-// Composes one frame into the board bitmap without showing it.
+// Composes one frame into the board bitmap without showing it; the caller
+// holds frameLock or owns the App alone (tools, benchmarks).
 void composeFrame2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2);
 // Composes one frame with tiles a and b fading by the two weights, shows it
 // and refreshes the status bar.

@@ -22,6 +22,7 @@ void playFade(App& app, int a, int b, int frames, int32_t durationMs) {
     frames = std::min(frames, mostFadeFrames);
     const int step = 100 / (frames + 1);
     const int64_t duration = int64_t(durationMs) * 1000;
+    keepFadeBase(app, a, b);
     const int64_t start = app.host.microseconds();
     for (int k = 1; k <= frames; ++k) {
         redraw2D(app, a, b, int16_t(k * step), int16_t((frames - k + 1) * step));
@@ -32,6 +33,7 @@ void playFade(App& app, int a, int b, int frames, int32_t durationMs) {
         if (ahead >= 1000) app.host.sleepMilliseconds(int(ahead / 1000));
         else k = std::max<int64_t>(k, elapsed * frames / duration);
     }
+    dropFadeBase(app);
 }
 
 void playRemovalFade(App& app, int a, int b) {

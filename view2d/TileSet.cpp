@@ -8,18 +8,13 @@
 
 namespace {
 
-struct FaceSize {
-    int width = 0;
-    int height = 0;
-};
-
 int roundUpTo(int value, int multiple) { return (value + multiple - 1) / multiple * multiple; }
 
 // The faces of the picture scaled, in its own proportion, to the largest
 // size that lets 17 tiles across and 10 down fit the board area after
 // setting aside five layers of side thickness.
-FaceSize stretchedFaceSize(const Surface& picture, int areaWidth, int areaHeight, int borderSize) {
-    FaceSize size{picture.width / faceColumns, picture.height / faceRows};
+FaceSize stretchedFaceSize(int pictureWidth, int pictureHeight, int areaWidth, int areaHeight, int borderSize) {
+    FaceSize size{pictureWidth / faceColumns, pictureHeight / faceRows};
     const int acrossAllowance = borderSize > 0 ? areaWidth / (borderSize * 17) * 5 : 0;
     const int downAllowance = borderSize > 0 ? areaHeight / (borderSize * 10) * 5 : 0;
     const int a = (areaWidth - acrossAllowance) / 17;
@@ -34,9 +29,8 @@ FaceSize stretchedFaceSize(const Surface& picture, int areaWidth, int areaHeight
 }
 
 // Unstretched, the picture is only raised to whole, even face cells.
-FaceSize naturalFaceSize(const Surface& picture) {
-    return {roundUpTo(picture.width, 2 * faceColumns) / faceColumns,
-            roundUpTo(picture.height, 2 * faceRows) / faceRows};
+FaceSize naturalFaceSize(int pictureWidth, int pictureHeight) {
+    return {roundUpTo(pictureWidth, 2 * faceColumns) / faceColumns, roundUpTo(pictureHeight, 2 * faceRows) / faceRows};
 }
 
 }  // namespace
@@ -46,11 +40,19 @@ FaceCell faceCell(int face) {
     return {(face - 1) / faceColumns, (face - 1) % faceColumns};
 }
 
+FaceSize preparedFaceSize(int pictureWidth, int pictureHeight, const Settings& settings, int areaWidth,
+                          int areaHeight) {
+    const FaceSize face = settings.StretchTiles == 1
+                              ? stretchedFaceSize(pictureWidth, pictureHeight, areaWidth, areaHeight,
+                                                  settings.BorderSize)
+                              : naturalFaceSize(pictureWidth, pictureHeight);
+    if (face.width <= 0 || face.height <= 0) return {};
+    return face;
+}
+
 void sizeTileSet(TileSet& tileSet, const Settings& settings, int areaWidth, int areaHeight) {
-    FaceSize face = settings.StretchTiles == 1
-                        ? stretchedFaceSize(tileSet.fileImage, areaWidth, areaHeight, settings.BorderSize)
-                        : naturalFaceSize(tileSet.fileImage);
-    if (face.width <= 0 || face.height <= 0) face = {};
+    const Surface& picture = tileSet.fileImage;
+    const FaceSize face = preparedFaceSize(picture.width, picture.height, settings, areaWidth, areaHeight);
     stretchSurface(tileSet.fileImage, face.width * faceColumns, face.height * faceRows, tileSet.prepared);
     tileSet.tileWidth = int16_t(face.width);
     tileSet.tileHeight = int16_t(face.height);

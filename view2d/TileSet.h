@@ -37,6 +37,16 @@ struct TileSet {
     TileImages images;
 };
 
+struct FaceSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The size of one face of `picture` prepared for a board area of
+// areaWidth x areaHeight; 0 x 0 when no face can be drawn.
+FaceSize preparedFaceSize(int pictureWidth, int pictureHeight, const Settings& settings, int areaWidth,
+                          int areaHeight);
+
 // The metrics for a board area of areaWidth x areaHeight, and the prepared
 // image. A missing picture, a zero or negative divisor and a board area too
 // small for a face give zero sizes, so nothing is drawn, rather than a fault.

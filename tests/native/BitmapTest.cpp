@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "TestFiles.h"
 #include "view2d/Bitmap.h"
+#include "view2d/BitmapWriter.h"
 
 namespace {
 
@@ -93,44 +95,36 @@ TEST(Bitmap, NegativeHeightMeansTopDown) {
     EXPECT_EQ(colourAt(p, 0, 1), 0xFF0000u);
 }
 
-TEST(Bitmap, IndexedPixelsUseThePaletteAtEveryDepth) {
-    const uint32_t black = 0, red = 0xFF0000, green = 0x00FF00, blue = 0x0000FF;
-    BmpSpec one;
-    one.width = 10;
-    one.height = 1;
-    one.depth = 1;
-    one.palette = {black, red};
-    one.rows = {0xA0, 0x40, 0, 0};  // 1010 0000 01...
+namespace {
+
+// One row of indexed pixels, read back as colours.
+std::vector<uint32_t> indexedRow(int width, int depth, uint32_t coloursUsed, std::vector<uint32_t> palette,
+                                 std::vector<uint8_t> row) {
+    BmpSpec s;
+    s.width = width;
+    s.height = 1;
+    s.depth = depth;
+    s.coloursUsed = coloursUsed;
+    s.palette = std::move(palette);
+    s.rows = std::move(row);
     Surface p;
-    ASSERT_TRUE(decode(buildBmp(one), p));
-    EXPECT_EQ(colourAt(p, 0, 0), 0x0000FFu);
-    EXPECT_EQ(colourAt(p, 1, 0), 0u);
-    EXPECT_EQ(colourAt(p, 2, 0), 0x0000FFu);
-    EXPECT_EQ(colourAt(p, 9, 0), 0x0000FFu);
-    EXPECT_EQ(colourAt(p, 8, 0), 0u);
+    EXPECT_TRUE(decode(buildBmp(s), p));
+    std::vector<uint32_t> colours;
+    for (int x = 0; x < p.width; ++x) colours.push_back(colourAt(p, x, 0));
+    return colours;
+}
 
-    BmpSpec four;
-    four.width = 3;
-    four.height = 1;
-    four.depth = 4;
-    four.coloursUsed = 3;
-    four.palette = {black, green, blue};
-    four.rows = {0x12, 0x00, 0, 0};
-    ASSERT_TRUE(decode(buildBmp(four), p));
-    EXPECT_EQ(colourAt(p, 0, 0), 0x00FF00u);
-    EXPECT_EQ(colourAt(p, 1, 0), 0xFF0000u);
-    EXPECT_EQ(colourAt(p, 2, 0), 0u);
+}  // namespace
 
-    BmpSpec eight;
-    eight.width = 2;
-    eight.height = 1;
-    eight.depth = 8;
-    eight.coloursUsed = 2;
-    eight.palette = {red, 0x123456};
-    eight.rows = {1, 7, 0, 0};  // index 7 lies past the declared colours
-    ASSERT_TRUE(decode(buildBmp(eight), p));
-    EXPECT_EQ(colourAt(p, 0, 0), 0x563412u);
-    EXPECT_EQ(colourAt(p, 1, 0), 0u);
+TEST(Bitmap, IndexedPixelsUseThePaletteAtEveryDepth) {
+    const uint32_t k = 0, r = 0x0000FF, g = 0x00FF00, b = 0xFF0000;  // as colours
+    // Palette entries are written 0x00RRGGBB; bits are read from the high end of each byte.
+    EXPECT_EQ(indexedRow(10, 1, 0, {0, 0xFF0000}, {0xA0, 0x40, 0, 0}),
+              (std::vector<uint32_t>{r, k, r, k, k, k, k, k, k, r}));
+    EXPECT_EQ(indexedRow(3, 4, 3, {0, 0x00FF00, 0x0000FF}, {0x12, 0x00, 0, 0}),
+              (std::vector<uint32_t>{g, b, k}));
+    // Index 7 lies past the two declared colours: black.
+    EXPECT_EQ(indexedRow(2, 8, 2, {0xFF0000, 0x123456}, {1, 7, 0, 0}), (std::vector<uint32_t>{0x563412u, k}));
 }
 
 TEST(Bitmap, ThirtyTwoBitPlainAndBitFields) {
@@ -273,4 +267,24 @@ TEST(Bitmap, ReadingAFileReplacesTheSlotOrEmptiesIt) {
     ASSERT_TRUE(readBitmapFile(good, slot));
     EXPECT_FALSE(readBitmapFile(scratch.path + "/MISSING.BMP", slot));
     EXPECT_TRUE(isEmpty(slot));
+}
+
+TEST(Bitmap, WrittenPicturesReadBackTheSame) {
+    Surface picture;
+    resizeSurface(picture, 5, 3);  // 15 bytes a row: padded to 16
+    for (size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = uint32_t(i * 0x0A0B0C + 0x010203) & 0xFFFFFF;
+    const std::vector<uint8_t> bytes = encodeBitmap(picture);
+    EXPECT_EQ(bytes.size(), 54u + 16 * 3);
+    EXPECT_EQ(bytes[28], 24);
+    EXPECT_EQ(bytes[54], uint8_t(picture.pixels[10]));  // the bottom row comes first, blue byte first
+    Surface back;
+    ASSERT_TRUE(decode(bytes, back));
+    EXPECT_EQ(back.width, 5);
+    EXPECT_EQ(back.pixels, picture.pixels);
+    ScratchDirectory scratch;
+    const std::string path = scratch.path + "/OUT.BMP";
+    ASSERT_TRUE(writeBitmapFile(path, picture));
+    ASSERT_TRUE(readBitmapFile(path, back));
+    EXPECT_EQ(back.pixels, picture.pixels);
+    EXPECT_FALSE(writeBitmapFile(scratch.path + "/missing/OUT.BMP", picture));
 }

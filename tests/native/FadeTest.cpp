@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <utility>
 
 #include "FrameFixtures.h"
 #include "view2d/Fade.h"
@@ -121,4 +122,43 @@ TEST(Fade, FramesSlowerThanMeasuredAreLeftOutRatherThanOverrun) {
     EXPECT_GE(scene.host.framesPresented, 9);
     EXPECT_LE(scene.host.clockMicroseconds - start, 300000 + 2 * 30000);
     EXPECT_TRUE(scene.host.sleeps.empty());
+}
+
+TEST(Fade, FramesFromTheKeptLowerBoardEqualWholeFrames) {
+    BoardScene scene(200, 90);
+    scene.place(threeLayerHeap());
+    scene.app.settings.Shadows = 1;
+    scene.app.game.state.selectedTile = 3;
+    const int a = 130, b = 100;
+    composeFrame2D(scene.app, a, b, 30, 60);
+    const std::vector<uint32_t> whole = scene.app.view.boardBitmap.pixels;
+    keepFadeBase(scene.app, a, b);
+    EXPECT_LT(scene.app.view.fadeBase.tail.size(), size_t(tileCount - b));  // not every later tile
+    fillRectangle(scene.app.view.boardBitmap, 0, 0, 200, 90, 0xFFFFFF);
+    composeFrame2D(scene.app, a, b, 30, 60);
+    EXPECT_EQ(scene.app.view.boardBitmap.pixels, whole);
+    // Low tiles fading: the tiles drawn over them must still come after them.
+    for (const auto& pair : {std::pair<int, int>{0, 17}, {40, 90}, {79, 143}}) {
+        composeFrame2D(scene.app, pair.first, pair.second, 45, 45);
+        const std::vector<uint32_t> expected = scene.app.view.boardBitmap.pixels;
+        keepFadeBase(scene.app, pair.first, pair.second);
+        composeFrame2D(scene.app, pair.first, pair.second, 45, 45);
+        EXPECT_EQ(scene.app.view.boardBitmap.pixels, expected) << pair.first << " " << pair.second;
+    }
+    keepFadeBase(scene.app, a, b);
+    // Another pair, or the plain frame, is composed whole.
+    composeFrame2D(scene.app, noTile, noTile, 0, 0);
+    const std::vector<uint32_t> plain = scene.app.view.boardBitmap.pixels;
+    dropFadeBase(scene.app);
+    composeFrame2D(scene.app, noTile, noTile, 0, 0);
+    EXPECT_EQ(scene.app.view.boardBitmap.pixels, plain);
+    EXPECT_NE(plain, whole);
+    // A board area changed during the fade is not served from the old one.
+    keepFadeBase(scene.app, a, b);
+    resizeBoard(scene.app, 150, 80);
+    composeFrame2D(scene.app, a, b, 30, 60);
+    const std::vector<uint32_t> resized = scene.app.view.boardBitmap.pixels;
+    dropFadeBase(scene.app);
+    composeFrame2D(scene.app, a, b, 30, 60);
+    EXPECT_EQ(scene.app.view.boardBitmap.pixels, resized);
 }

@@ -86,7 +86,9 @@ TEST(Frame, WithoutShadowsNothingOutsideTheTilesChanges) {
         for (int x = 0; x < 200; ++x) {
             bool covered = false;
             for (int t = 0; t < tileCount && !covered; ++t) covered = insideTile(scene.app, t, x, y);
-            if (!covered) ASSERT_EQ(scene.at(x, y), sceneBackground) << x << "," << y;
+            if (!covered) {
+                ASSERT_EQ(scene.at(x, y), sceneBackground) << x << "," << y;
+            }
         }
 }
 
@@ -150,7 +152,9 @@ TEST(Frame, TheSelectedLookChangesExactlyTheSelectedFace) {
         scene.app.game.state.secondTile = 1;
         const std::vector<uint32_t> lower = frameOf(scene);
         for (size_t i = 0; i < plain.size(); ++i)
-            if (lower[i] != plain[i]) ASSERT_TRUE(i % 60 >= 22 && i % 60 < 30 && i / 60 >= 16 && i / 60 < 26);
+            if (lower[i] != plain[i]) {
+                ASSERT_TRUE(i % 60 >= 22 && i % 60 < 30 && i / 60 >= 16 && i / 60 < 26);
+            }
         EXPECT_NE(lower, plain);
     }
 }
@@ -226,6 +230,12 @@ TEST(Frame, BackgroundPictureOrColour) {
     scene.app.settings.Background = "";
     frameOf(scene);
     EXPECT_EQ(scene.at(0, 0), sceneBackground);
+    // Resized while there was no background, then the picture is chosen again:
+    // it still covers the whole board.
+    resizeBoard(scene.app, 70, 45);
+    scene.app.settings.Background = "SUNSET.BMP";
+    frameOf(scene);
+    EXPECT_EQ(scene.at(69, 44), 0x445566u);
 }
 
 TEST(Frame, EveryBoardAreaDownToNothingIsSafe) {

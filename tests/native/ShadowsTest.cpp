@@ -25,8 +25,9 @@ std::string flagsOf(const std::vector<Placement>& placements, int tile) {
     flags[tile].fill(7);  // stale values must not survive
     computeShadowFlags(game, flags);
     for (int t = 0; t < tileCount; ++t)
-        if (game.tiles[t].layer == 0 || game.tiles[t].face == 0)
+        if (game.tiles[t].layer == 0 || game.tiles[t].face == 0) {
             EXPECT_EQ(flagNames(flags[t]), "") << "tile " << t << " casts nothing";
+        }
     return flagNames(flags[tile]);
 }
 

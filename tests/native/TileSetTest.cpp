@@ -23,18 +23,12 @@ Settings unstretched() {
 }  // namespace
 
 TEST(TileSet, FaceCellsFillTheGridRowByRow) {
-    EXPECT_EQ(faceCell(1).row, 0);
-    EXPECT_EQ(faceCell(1).column, 0);
-    EXPECT_EQ(faceCell(9).column, 8);
-    EXPECT_EQ(faceCell(10).row, 1);
-    EXPECT_EQ(faceCell(10).column, 0);
-    EXPECT_EQ(faceCell(27).row, 2);
-    EXPECT_EQ(faceCell(27).column, 8);
-    EXPECT_EQ(faceCell(35).row, 3);
-    EXPECT_EQ(faceCell(35).column, 7);
-    EXPECT_EQ(faceCell(36).row, 4);
-    EXPECT_EQ(faceCell(36).column, 0);
-    EXPECT_EQ(faceCell(42).column, 6);
+    const int cells[][3] = {{1, 0, 0},  {9, 0, 8},  {10, 1, 0}, {27, 2, 8},
+                            {35, 3, 7}, {36, 4, 0}, {42, 4, 6}};  // face, row, column
+    for (const auto& c : cells) {
+        EXPECT_EQ(faceCell(c[0]).row, c[1]) << c[0];
+        EXPECT_EQ(faceCell(c[0]).column, c[2]) << c[0];
+    }
 }
 
 TEST(TileSet, UnstretchedFacesAreRaisedToWholeEvenCells) {
@@ -84,13 +78,13 @@ TEST(TileSet, TallFacesStayTallAndEvenAtEveryWindowSize) {
     Settings s;
     for (int width = 17; width < 2000; width += 37)
         for (int height = 10; height < 1200; height += 29) {
-            TileSet set = sized(360, 250, width, height, s);
-            if (set.tileWidth == 0) continue;
-            ASSERT_EQ(set.tileWidth % 2, 0) << width << "x" << height;
-            ASSERT_EQ(set.tileHeight % 2, 0) << width << "x" << height;
-            ASSERT_LE(set.tileWidth, set.tileHeight) << width << "x" << height;
-            ASSERT_LE(17 * set.tileWidth, width) << width << "x" << height;
-            ASSERT_LE(10 * set.tileHeight, height) << width << "x" << height;
+            const FaceSize face = preparedFaceSize(360, 250, s, width, height);
+            if (face.width == 0) continue;
+            ASSERT_EQ(face.width % 2, 0) << width << "x" << height;
+            ASSERT_EQ(face.height % 2, 0) << width << "x" << height;
+            ASSERT_LE(face.width, face.height) << width << "x" << height;
+            ASSERT_LE(17 * face.width, width) << width << "x" << height;
+            ASSERT_LE(10 * face.height, height) << width << "x" << height;
         }
 }
 
