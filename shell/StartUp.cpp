@@ -21,7 +21,17 @@ const char* const windowClassName = productCaption;
 
 namespace {
 
+// The toolbar and the status bar are common controls of version 6 (the
+// manifest asks for them); their classes must be registered before use.
+void registerControlClasses() {
+    INITCOMMONCONTROLSEX classes = {};
+    classes.dwSize = sizeof classes;
+    classes.dwICC = ICC_BAR_CLASSES;
+    InitCommonControlsEx(&classes);
+}
+
 void registerWindowClass(HINSTANCE instance) {
+    registerControlClasses();
     WNDCLASSA windowClass = {};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = mainWindowProc;
