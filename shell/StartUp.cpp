@@ -2,20 +2,20 @@
 
 #include <commctrl.h>
 
+#include "dialogs/LanguageDialog.h"
 #include "engine/Caption.h"
 #include "engine/Deal.h"
 #include "engine/Layout.h"
 #include "files/SettingsFile.h"
 #include "resources/resource.h"
 #include "shell/BoardWindow.h"
-#include "view2d/Background.h"
-#include "view2d/TileSet.h"
-#include "dialogs/LanguageDialog.h"
 #include "shell/Menus.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
 #include "shell/Toolbar.h"
 #include "shell/WindowProc.h"
+#include "view2d/Background.h"
+#include "view2d/TileSet.h"
 
 const char* const windowClassName = productCaption;
 
@@ -50,7 +50,7 @@ void createStatusBar(HWND window) {
     s.statusBarHeight = rect.bottom - rect.top;
 }
 
-void deleteBitmaps() {
+void deleteMenuPictures() {
     for (HBITMAP& picture : shell().menuPictures) {
         if (picture != nullptr) DeleteObject(picture);
         picture = nullptr;
@@ -133,7 +133,7 @@ void shutDown() {
 void closeDown() {
     Shell& s = shell();
     destroyMenus();
-    deleteBitmaps();
+    deleteMenuPictures();
     releaseBoardBitmaps();
     KillTimer(s.mainWindow, clockTimerId);
     PostQuitMessage(0);
