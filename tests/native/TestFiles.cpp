@@ -8,6 +8,14 @@
 #include <fstream>
 #include <sstream>
 
+#ifdef _WIN32
+#include <process.h>
+#define processId _getpid
+#else
+#include <unistd.h>
+#define processId getpid
+#endif
+
 namespace fs = std::filesystem;
 
 ScratchDirectory::ScratchDirectory() {
@@ -16,7 +24,10 @@ ScratchDirectory::ScratchDirectory() {
     std::string name = info != nullptr ? std::string(info->test_suite_name()) + "-" + info->name() : "scratch";
     for (char& c : name)
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') c = '_';
-    fs::path dir = fs::temp_directory_path() / ("tavrek-" + name + "-" + std::to_string(counter++));
+    // The two programs' suites run the same tests side by side: the process
+    // keeps their directories apart.
+    fs::path dir = fs::temp_directory_path() /
+                   ("tavrek-" + name + "-" + std::to_string(processId()) + "-" + std::to_string(counter++));
     fs::remove_all(dir);
     fs::create_directories(dir);
     path = dir.string();

@@ -173,3 +173,35 @@ TEST_F(PlayDriver, LoadLayoutTakesTheChosenNameInUpperCaseOrChangesNothing) {
     EXPECT_TRUE(isChecked(bar, 22000u + static_cast<unsigned>(cross - layouts.begin() - 4)));
     EXPECT_FALSE(isChecked(bar, 22003));
 }
+
+TEST_F(PlayDriver, ResizingFollowsTheBoardAreaAndKeepsTheStatusBarAtTheBottom) {
+    const Shell& s = shell();
+    for (const auto& [width, height] : {std::pair<int, int>{600, 450}, {1100, 900}}) {
+        MoveWindow(driver.window, 10, 10, width, height, TRUE);
+        driver.pump();
+        EXPECT_EQ(s.app.view.boardWidth, width - 2 * GetSystemMetrics(SM_CXDLGFRAME)) << width;
+        EXPECT_EQ(s.app.view.boardHeight,
+                  height - s.nonClientHeight - s.toolbarHeight - s.statusBarHeight) << width;
+        EXPECT_EQ(s.app.view.boardTop, s.toolbarHeight);
+        RECT client;
+        RECT bar;
+        GetClientRect(driver.window, &client);
+        GetWindowRect(s.statusBar, &bar);
+        MapWindowPoints(nullptr, driver.window, reinterpret_cast<POINT*>(&bar), 2);
+        EXPECT_EQ(bar.bottom, client.bottom) << width;
+        EXPECT_EQ(bar.right - bar.left, client.right) << width;
+    }
+    // The heap is laid out anew: a click on a tile still finds it.
+    driver.clickTile(state().removalOrder[0]);
+    EXPECT_EQ(state().selectedTile, state().removalOrder[0]);
+}
+
+TEST_F(PlayDriver, DraggingWithTheLeftButtonShowsTheBusyCursor) {
+    SendMessageA(driver.window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 80));
+    EXPECT_EQ(GetCursor(), shell().busyCursor);
+    SendMessageA(driver.window, WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, MAKELPARAM(5, 80));
+    EXPECT_EQ(GetCursor(), shell().normalCursor);
+    SendMessageA(driver.window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 80));
+    EXPECT_EQ(GetCursor(), shell().normalCursor);
+    EXPECT_NE(shell().busyCursor, shell().normalCursor);
+}
