@@ -18,6 +18,9 @@ constexpr uint8_t redOf(Colour colour) { return static_cast<uint8_t>(colour); }
 constexpr uint8_t greenOf(Colour colour) { return static_cast<uint8_t>(colour >> 8); }
 constexpr uint8_t blueOf(Colour colour) { return static_cast<uint8_t>(colour >> 16); }
 
+// The Layout value that asks for a random heap; it names no file.
+constexpr const char* randomLayoutName = "RANDOM.TVL";
+
 // Flags are one byte, on when equal to 1. File names are bare, upper case;
 // an empty name means "no file" where the key allows none.
 struct Settings {
