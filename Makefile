@@ -3,7 +3,7 @@
 #   make test  builds everything and runs every test, native and under Wine
 JOBS ?= $(shell nproc)
 
-.PHONY: deps native sanitize windows fuzz test test-native test-sanitize test-windows run bench clean
+.PHONY: deps native sanitize windows fuzz fuzz-smoke test test-native test-sanitize test-windows run bench clean
 
 deps:
 	./tools/install-deps.sh
@@ -33,7 +33,12 @@ test-sanitize: sanitize
 test-windows: windows
 	./tools/windows-tests.sh build/windows
 
-test: test-native test-sanitize test-windows
+# A short run of every fuzz harness keeps them building and catches the
+# shallow faults; the long runs are made by hand.
+fuzz-smoke: fuzz
+	for f in build/fuzz/fuzz/fuzz-*; do $$f -max_total_time=10 -print_final_stats=0 >/dev/null 2>build/fuzz/$$(basename $$f).log || { tail -40 build/fuzz/$$(basename $$f).log; exit 1; }; done
+
+test: test-native test-sanitize test-windows fuzz-smoke
 
 bench: native
 	for b in build/native/bench/*-bench; do $$b; done

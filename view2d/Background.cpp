@@ -1,5 +1,8 @@
 #include "view2d/Background.h"
 
+#include <mutex>
+#include <utility>
+
 #include "engine/App.h"
 #include "view2d/Bitmap.h"
 #include "view2d/Stretch.h"
@@ -12,8 +15,11 @@ void fitBackground(BackgroundImage& background, int width, int height) {
 
 void loadBackground(App& app) {
     if (app.settings.Background.empty()) return;
+    Surface picture;
+    readBitmapFile(filePath(app.dirs.background, app.settings.Background), picture);
+    std::lock_guard<std::mutex> hold(app.view.frameLock);
     BackgroundImage& background = app.view.background;
-    readBitmapFile(filePath(app.dirs.background, app.settings.Background), background.fileImage);
+    background.fileImage = std::move(picture);
     releaseSurface(background.fitted);
     fitBackground(background, app.view.boardWidth, app.view.boardHeight);
 }

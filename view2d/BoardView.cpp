@@ -117,11 +117,18 @@ void drawBackground2D(App& app) {
         copyRectangle(picture, 0, 0, view.boardBitmap, 0, 0, picture.width, picture.height);
 }
 
+// The view's pictures change under the frame lock, so that the automatic
+// player's thread never composes a frame from half-replaced ones.
 void resizeBoard(App& app, int width, int height) {
-    app.view.boardWidth = std::max(width, 0);
-    app.view.boardHeight = std::max(height, 0);
+    BoardView& view = app.view;
+    {
+        std::lock_guard<std::mutex> hold(view.frameLock);
+        view.boardWidth = std::max(width, 0);
+        view.boardHeight = std::max(height, 0);
+    }
     prepareTileSet(app);
-    if (!app.settings.Background.empty()) fitBackground(app.view.background, app.view.boardWidth, app.view.boardHeight);
+    std::lock_guard<std::mutex> hold(view.frameLock);
+    if (!app.settings.Background.empty()) fitBackground(view.background, view.boardWidth, view.boardHeight);
     makeBoardBitmap(app);
 }
 

@@ -1,6 +1,8 @@
 #include "view2d/TileSet.h"
 
 #include <cstdlib>
+#include <mutex>
+#include <utility>
 
 #include "engine/App.h"
 #include "view2d/Bitmap.h"
@@ -65,12 +67,22 @@ void sizeTileSet(TileSet& tileSet, const Settings& settings, int areaWidth, int 
     clearTileImages(tileSet.images);
 }
 
+// The picture is read before the frame lock is taken, so a frame being
+// composed meanwhile is held up only by the swap.
 void loadTileSet(App& app) {
-    readBitmapFile(filePath(app.dirs.tileSets, app.settings.TileSet), app.view.tileSet.fileImage);
+    Surface picture;
+    readBitmapFile(filePath(app.dirs.tileSets, app.settings.TileSet), picture);
+    {
+        std::lock_guard<std::mutex> hold(app.view.frameLock);
+        app.view.tileSet.fileImage = std::move(picture);
+    }
     prepareTileSet(app);
 }
 
 void prepareTileSet(App& app) {
-    sizeTileSet(app.view.tileSet, app.settings, app.view.boardWidth, app.view.boardHeight);
+    {
+        std::lock_guard<std::mutex> hold(app.view.frameLock);
+        sizeTileSet(app.view.tileSet, app.settings, app.view.boardWidth, app.view.boardHeight);
+    }
     layoutTiles(app);
 }

@@ -20,7 +20,7 @@ void put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
 
 // A BMP file assembled field by field: headers, palette (B, G, R, 0 each),
 // optional masks after a 40-byte header, then the rows as given.
-struct BmpSpec {
+struct BmpShape {
     int width = 2;
     int height = 2;  // negative: top-down
     int depth = 24;
@@ -32,7 +32,7 @@ struct BmpSpec {
     std::vector<uint8_t> rows;      // already padded
 };
 
-std::vector<uint8_t> buildBmp(const BmpSpec& s) {
+std::vector<uint8_t> buildBmp(const BmpShape& s) {
     const size_t tables = s.palette.size() * 4 + (s.infoSize == 40 ? s.masks.size() * 4 : 0);
     const size_t offset = 14 + s.infoSize + tables;
     std::vector<uint8_t> b(offset + s.rows.size(), 0);
@@ -62,8 +62,8 @@ bool decode(const std::vector<uint8_t>& bytes, Surface& picture) {
 }
 
 // 2 x 2 at 24 bits, bottom row first: bottom = red, green; top = blue, white.
-BmpSpec twoByTwo() {
-    BmpSpec s;
+BmpShape twoByTwo() {
+    BmpShape s;
     s.rows = {0, 0, 255, 0, 255, 0, 0, 0,     // bottom row + 2 bytes of padding
               255, 0, 0, 255, 255, 255, 0, 0};  // top row
     return s;
@@ -87,7 +87,7 @@ TEST(Bitmap, TwentyFourBitRowsAreReadBottomUpIntoColourOrder) {
 }
 
 TEST(Bitmap, NegativeHeightMeansTopDown) {
-    BmpSpec s = twoByTwo();
+    BmpShape s = twoByTwo();
     s.height = -2;
     Surface p;
     ASSERT_TRUE(decode(buildBmp(s), p));
@@ -100,7 +100,7 @@ namespace {
 // One row of indexed pixels, read back as colours.
 std::vector<uint32_t> indexedRow(int width, int depth, uint32_t coloursUsed, std::vector<uint32_t> palette,
                                  std::vector<uint8_t> row) {
-    BmpSpec s;
+    BmpShape s;
     s.width = width;
     s.height = 1;
     s.depth = depth;
@@ -128,7 +128,7 @@ TEST(Bitmap, IndexedPixelsUseThePaletteAtEveryDepth) {
 }
 
 TEST(Bitmap, ThirtyTwoBitPlainAndBitFields) {
-    BmpSpec plain;
+    BmpShape plain;
     plain.width = 1;
     plain.height = 1;
     plain.depth = 32;
@@ -138,7 +138,7 @@ TEST(Bitmap, ThirtyTwoBitPlainAndBitFields) {
     EXPECT_EQ(colourAt(p, 0, 0), 0x102030u);
 
     // Red in the low byte, blue in the third: the order of RGBA files.
-    BmpSpec fields = plain;
+    BmpShape fields = plain;
     fields.compression = 3;
     fields.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
     ASSERT_TRUE(decode(buildBmp(fields), p));
@@ -153,12 +153,12 @@ TEST(Bitmap, ThirtyTwoBitPlainAndBitFields) {
 
 TEST(Bitmap, VersionFourAndFiveHeadersAreRead) {
     for (uint32_t infoSize : {108u, 124u}) {
-        BmpSpec s = twoByTwo();
+        BmpShape s = twoByTwo();
         s.infoSize = infoSize;
         Surface p;
         ASSERT_TRUE(decode(buildBmp(s), p)) << infoSize;
         EXPECT_EQ(colourAt(p, 0, 1), 0x0000FFu);
-        BmpSpec fields;
+        BmpShape fields;
         fields.infoSize = infoSize;
         fields.width = 1;
         fields.height = 1;
@@ -172,7 +172,7 @@ TEST(Bitmap, VersionFourAndFiveHeadersAreRead) {
 }
 
 TEST(Bitmap, RowsArePaddedToFourBytes) {
-    BmpSpec s;
+    BmpShape s;
     s.width = 3;
     s.height = 2;
     s.rows = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0,  // bottom row, 3 bytes of padding
@@ -226,7 +226,7 @@ TEST(Bitmap, DamagedHeadersAreRefused) {
 }
 
 TEST(Bitmap, PalettesThatDoNotFitAreRefused) {
-    BmpSpec s;
+    BmpShape s;
     s.width = 1;
     s.height = 1;
     s.depth = 4;
@@ -242,7 +242,7 @@ TEST(Bitmap, PalettesThatDoNotFitAreRefused) {
 }
 
 TEST(Bitmap, MasksMustBeOneRunOfBits) {
-    BmpSpec s;
+    BmpShape s;
     s.width = 1;
     s.height = 1;
     s.depth = 32;

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "FrameFixtures.h"
+#include "TestFiles.h"
 #include "files/Settings.h"
+#include "view2d/BitmapWriter.h"
 #include "view2d/Stretch.h"
 #include "view2d/TileSet.h"
 
@@ -174,4 +176,31 @@ TEST(Stretch, SameSizeCopiesAndPlainAreasStayPlain) {
     EXPECT_EQ(plain.width, 14);
     stretchSurface(plain, 0, 5, copy);
     EXPECT_TRUE(isEmpty(copy));
+}
+
+TEST(TileSet, LoadingReadsTheNamedPicturesFromTheirDirectories) {
+    ScratchDirectory scratch;
+    scratch.write("TILESETS/Faces.bmp", encodeBitmap(makeTileSetPicture(8, 10)));
+    Surface sky;
+    resizeSurface(sky, 4, 4);
+    fillRectangle(sky, 0, 0, 4, 4, 0x203040);
+    scratch.write("BACKGRND/SKY.BMP", encodeBitmap(sky));
+    BoardScene scene(60, 40);
+    initDataDirectories(scene.app.dirs, scratch.path);
+    scene.app.settings.StretchTiles = 0;
+    scene.app.settings.TileSet = "FACES.BMP";
+    scene.app.settings.Background = "SKY.BMP";
+    releaseSurface(scene.app.view.tileSet.fileImage);
+    loadTileSet(scene.app);
+    loadBackground(scene.app);
+    EXPECT_EQ(scene.app.view.tileSet.tileWidth, 8);
+    EXPECT_EQ(scene.app.view.background.fitted.width, 60);
+    EXPECT_EQ(colourAt(scene.app.view.background.fitted, 59, 39), 0x203040u);
+    // A missing tile set leaves no faces; "none" keeps the picture it had.
+    scene.app.settings.TileSet = "GONE.BMP";
+    loadTileSet(scene.app);
+    EXPECT_EQ(scene.app.view.tileSet.tileWidth, 0);
+    scene.app.settings.Background = "";
+    loadBackground(scene.app);
+    EXPECT_EQ(scene.app.view.background.fitted.width, 60);
 }
