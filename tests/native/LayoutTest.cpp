@@ -35,7 +35,8 @@ void expectSettled(const GameModel& game, int tiles) {
     };
     const Rule rules[] = {{2, 1, true}, {2, -1, true}, {1, 2, false}, {1, -2, true}, {2, 0, true}, {0, 2, false}};
     std::vector<int> owned(tileCount, 0);
-    for (uint8_t cell : game.boardGrid) owned[cell < tileCount ? cell : 0] += cell < tileCount;
+    for (uint8_t cell : game.boardGrid)
+        if (cell < tileCount) ++owned[cell];
     for (int p = 0; p < tiles; ++p) {
         const TileRecord& tile = game.tiles[p];
         EXPECT_EQ(owned[p], 4);
