@@ -6,7 +6,17 @@
 #include <ctime>
 #include <string>
 
-enum class MessageIcon { information, exclamation };
+enum class MessageIcon { information, exclamation, stop };
+
+// Screen measures in pixels (the platform's system metrics): the size of a
+// maximized window, the thickness of a sizing frame and the menu-bar height.
+struct ScreenMetrics {
+    int maximizedWidth = 0;
+    int maximizedHeight = 0;
+    int frameWidth = 0;
+    int frameHeight = 0;
+    int menuBarHeight = 0;
+};
 
 struct Host {
     virtual ~Host() = default;
@@ -27,4 +37,6 @@ struct Host {
     // A high-resolution monotonic clock.
     virtual int64_t microseconds() = 0;
     virtual void sleepMilliseconds(int milliseconds) = 0;
+    // The screen as the settings see it: default window size and menu pages.
+    virtual ScreenMetrics screenMetrics() = 0;
 };

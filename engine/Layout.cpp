@@ -6,12 +6,6 @@
 #include "engine/Caption.h"
 #include "files/HallOfFame.h"
 
-namespace {
-
-const char* const randomLayoutName = "RANDOM.TVL";
-
-}  // namespace
-
 bool layoutHas144Tiles(const LayoutMask& mask) {
     return countMarks(mask) == tileCount && numberedTileCount(mask) == tileCount;
 }

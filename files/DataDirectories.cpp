@@ -73,9 +73,13 @@ std::string filePath(const std::string& directory, const std::string& name) {
     return joined + name;
 }
 
+// A directory of that name is not a file, although some systems let it be opened.
 bool fileExistsIn(const std::string& directory, const std::string& name) {
     if (name.empty()) return false;
-    std::FILE* file = std::fopen(filePath(directory, name).c_str(), "rb");
+    const std::string path = filePath(directory, name);
+    std::error_code error;
+    if (!fs::is_regular_file(fs::path(path), error)) return false;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return false;
     std::fclose(file);
     return true;

@@ -49,6 +49,8 @@ TEST(DataDirectories, FilesAreFoundWhateverTheCaseOfTheirNames) {
     EXPECT_FALSE(fileExistsIn(dirs.layouts, "OTHER.TVL"));
     EXPECT_FALSE(fileExistsIn(dirs.sounds, "DEFAULT.TVL"));
     EXPECT_FALSE(fileExistsIn(dirs.layouts, ""));
+    scratch.makeDirectory("LAYOUTS/FOLDER.TVL");
+    EXPECT_FALSE(fileExistsIn(dirs.layouts, "FOLDER.TVL"));
     std::vector<uint8_t> bytes;
     ASSERT_TRUE(readWholeFile(filePath(dirs.layouts, "DEFAULT.TVL"), bytes));
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "1 2 3\r\n");

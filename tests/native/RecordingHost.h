@@ -24,6 +24,8 @@ struct RecordingHost : Host {
     int64_t clockMicroseconds = 0;
     int64_t microsecondsPerReading = 0;  // how far the clock moves at each reading
     std::vector<int> sleeps;
+    // A 1280 x 1024 screen as Wine reports it.
+    ScreenMetrics screen{1288, 1062, 4, 4, 20};
 
     void showMessage(const std::string& text, const std::string& caption, MessageIcon icon) override {
         messages.push_back({text, caption, icon});
@@ -39,4 +41,5 @@ struct RecordingHost : Host {
         return clockMicroseconds;
     }
     void sleepMilliseconds(int milliseconds) override { sleeps.push_back(milliseconds); }
+    ScreenMetrics screenMetrics() override { return screen; }
 };

@@ -1,0 +1,42 @@
+#include "files/LanguageFile.h"
+
+#include "engine/App.h"
+#include "engine/Status.h"
+#include "files/TextLines.h"
+
+std::vector<LanguageLine> readLanguageLines(const std::vector<uint8_t>& bytes) {
+    std::vector<LanguageLine> lines;
+    for (const std::string& line : linePieces(bytes, languagePieceLength)) {
+        if (isSkippedLine(line)) continue;
+        const std::vector<std::string> words = wordsOf(line);
+        const LanguageKey* key = words.empty() ? nullptr : findLanguageKey(words[0]);
+        std::string text;
+        if (key != nullptr && quotedText(line, text)) lines.push_back({key, std::move(text)});
+    }
+    return lines;
+}
+
+std::string slotText(const LanguageKey& key, const std::string& text) {
+    const std::string hint = key.hint;
+    return text.substr(0, key.slotLength - hint.size()) + hint;
+}
+
+void parseLanguageText(const std::vector<uint8_t>& bytes, LanguageTable& table) {
+    for (const LanguageLine& line : readLanguageLines(bytes)) table.*(line.key->slot) = slotText(*line.key, line.text);
+}
+
+std::string helpPageFor(const DataDirectories& dirs, const std::string& languageFile) {
+    const std::string page = replaceExtension(languageFile, ".HTM");
+    if (!languageFile.empty() && fileExistsIn(dirs.language, page)) return page;
+    return findFileOrDefault("*.HTM", dirs.language, "ENGLISH.HTM");
+}
+
+bool loadLanguage(App& app) {
+    std::vector<uint8_t> bytes;
+    const std::string& name = app.settings.Language;
+    const bool opened = !name.empty() && readWholeFile(filePath(app.dirs.language, name), bytes);
+    if (opened) parseLanguageText(bytes, app.language);
+    app.language.helpFileName = helpPageFor(app.dirs, name);
+    updateStatus(app);
+    return opened;
+}

@@ -1,0 +1,65 @@
+#include "files/TextLines.h"
+
+#include <cctype>
+
+namespace {
+
+bool isWhiteSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+}  // namespace
+
+std::vector<std::string> linePieces(const std::vector<uint8_t>& bytes, size_t maxPieceLength) {
+    std::vector<std::string> pieces;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = start;
+        while (end < bytes.size() && end - start < maxPieceLength)
+            if (bytes[end++] == '\n') break;
+        std::string piece(bytes.begin() + static_cast<std::ptrdiff_t>(start),
+                          bytes.begin() + static_cast<std::ptrdiff_t>(end));
+        const size_t nul = piece.find('\0');
+        if (nul != std::string::npos) piece.resize(nul);
+        pieces.push_back(std::move(piece));
+        start = end;
+    }
+    return pieces;
+}
+
+bool isSkippedLine(const std::string& line) { return line.size() <= 2 || line[0] == ';'; }
+
+std::vector<std::string> wordsOf(const std::string& line) {
+    std::vector<std::string> words;
+    size_t at = 0;
+    while (at < line.size()) {
+        while (at < line.size() && isWhiteSpace(line[at])) ++at;
+        const size_t start = at;
+        while (at < line.size() && !isWhiteSpace(line[at])) ++at;
+        if (at > start) words.push_back(line.substr(start, at - start));
+    }
+    return words;
+}
+
+bool quotedText(const std::string& line, std::string& text) {
+    const size_t open = line.find('"');
+    if (open == std::string::npos) return false;
+    size_t close = line.find('"', open + 1);
+    if (close == std::string::npos) {
+        close = line.size();
+        if (close > open + 1 && line[close - 1] == '\n') --close;
+        if (close > open + 1 && line[close - 1] == '\r') --close;
+    }
+    text = line.substr(open + 1, close - open - 1);
+    return true;
+}
+
+bool readLeadingInteger(const std::string& word, int64_t& value) {
+    size_t at = 0;
+    const bool negative = !word.empty() && word[0] == '-';
+    if (!word.empty() && (word[0] == '-' || word[0] == '+')) ++at;
+    if (at >= word.size() || !std::isdigit(static_cast<unsigned char>(word[at]))) return false;
+    uint64_t magnitude = 0;
+    for (; at < word.size() && std::isdigit(static_cast<unsigned char>(word[at])); ++at)
+        magnitude = magnitude * 10 + static_cast<uint64_t>(word[at] - '0');
+    value = static_cast<int64_t>(negative ? 0 - magnitude : magnitude);
+    return true;
+}

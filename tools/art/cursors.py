@@ -1,0 +1,57 @@
+"""The program's own cursors: a pointing hand to choose tiles, an hourglass while busy.
+The hot spot of each lies where its shape points: the fingertip, the hourglass's waist."""
+
+SELECT_HOT_SPOT = (8, 3)
+SELECT = [
+    "",
+    "",
+    "       kkk",
+    "      kwwwk",
+    "      kwwwk",
+    "      kwwwk",
+    "      kwwwk",
+    "      kwwwk",
+    "      kwwwkkk",
+    "      kwwwkwwkkk",
+    "      kwwwkwwkwwkkk",
+    "      kwwwkwwkwwkwwk",
+    "  kkk kwwwkwwkwwkwwk",
+    "  kwwkkwwwwwwwwwwwwk",
+    "  kwwwkwwwwwwwwwwwwk",
+    "   kwwwwwwwwwwwwwwwk",
+    "   kwwwwwwwwwwwwwwwk",
+    "    kwwwwwwwwwwwwwwk",
+    "    kwwwwwwwwwwwwwk",
+    "     kwwwwwwwwwwwwk",
+    "     kwwwwwwwwwwwk",
+    "      kwwwwwwwwwwk",
+    "      kwwwwwwwwwwk",
+    "      kkkkkkkkkkkk",
+]
+
+BUSY_HOT_SPOT = (7, 11)
+BUSY = [
+    "kkkkkkkkkkkkkkk",
+    "kwwwwwwwwwwwwwk",
+    "kkkkkkkkkkkkkkk",
+    " kwwwwwwwwwwwk ",
+    " kwkkkkkkkkkwk ",
+    " kwwkkkkkkkwwk ",
+    "  kwwkkkkkwwk  ",
+    "  kwwwkkkwwwk  ",
+    "   kwwwkwwwk   ",
+    "    kwwkwwk    ",
+    "     kwkwk     ",
+    "      kwk      ",
+    "     kwwwk     ",
+    "    kwwkwwk    ",
+    "   kwwwkwwwk   ",
+    "  kwwwwkwwwwk  ",
+    "  kwwwkkkwwwk  ",
+    " kwwkkkkkkkwwk ",
+    " kwkkkkkkkkkwk ",
+    " kwwwwwwwwwwwk ",
+    "kkkkkkkkkkkkkkk",
+    "kwwwwwwwwwwwwwk",
+    "kkkkkkkkkkkkkkk",
+]

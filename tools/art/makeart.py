@@ -1,0 +1,63 @@
+#!/usr/bin/python3
+"""Draws and writes every shipped picture, sound and tune into the repository."""
+import os
+import sys
+
+from backgrounds import BACKGROUNDS
+from bitmaps import bmp24Bytes, bmp4Bytes, writeFile
+from classicset import drawClassicBack, drawClassicFace
+from contrastset import drawContrastBack, drawContrastFace, plainFace
+from cursors import BUSY, BUSY_HOT_SPOT, SELECT, SELECT_HOT_SPOT
+from facegrid import writeSheet
+from iconfile import cursorBytes
+from ivoryface import ivoryFace
+from pixelart import PALETTE
+from programicon import programIcon
+from soundeffects import EFFECTS, waveBytes
+from themetune import themeTune
+from toolbarstrip import toolbarStrip
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+
+
+def dataPath(directory, name):
+    folder = os.path.join(ROOT, "data", directory)
+    os.makedirs(folder, exist_ok=True)
+    return os.path.join(folder, name)
+
+
+def makeTileSets():
+    writeSheet(dataPath("TILESETS", "STANDARD.BMP"), drawClassicFace, drawClassicBack, ivoryFace)
+    writeSheet(dataPath("TILESETS", "CONTRAST.BMP"), drawContrastFace, drawContrastBack, plainFace)
+
+
+def makeBackgrounds():
+    for name, draw in BACKGROUNDS.items():
+        writeFile(dataPath("BACKGRND", name), bmp24Bytes(draw()))
+
+
+def makeProgramPictures():
+    folder = os.path.join(ROOT, "resources")
+    os.makedirs(folder, exist_ok=True)
+    writeFile(os.path.join(folder, "tavrek.ico"), programIcon())
+    writeFile(os.path.join(folder, "toolbar.bmp"), bmp4Bytes(toolbarStrip(), PALETTE))
+    writeFile(os.path.join(folder, "select.cur"), cursorBytes(SELECT, SELECT_HOT_SPOT))
+    writeFile(os.path.join(folder, "busy.cur"), cursorBytes(BUSY, BUSY_HOT_SPOT))
+
+
+def makeSounds():
+    for name, synthesise in EFFECTS.items():
+        writeFile(dataPath("SOUNDS", name), waveBytes(synthesise()))
+    writeFile(dataPath("SOUNDS", "THEME01.MID"), themeTune())
+
+
+def main():
+    makeTileSets()
+    makeBackgrounds()
+    makeProgramPictures()
+    makeSounds()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,38 @@
+#!/bin/bash
+# Checks help pages (default: every *.HTM of data/LANGUAGE, and that every
+# language file there has its page): Windows-1252 bytes with a matching meta
+# charset, CR LF line ends, the page's language, nothing fetched from
+# outside, working anchors, balanced tags, and every function key and data
+# folder named. Prints each problem; exits 1 when there was any.
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/common.sh"
+status=0
+
+if [ $# -eq 0 ]; then
+    for text in "$here"/../../data/LANGUAGE/*.TXT; do
+        if [ ! -f "${text%.TXT}.HTM" ]; then
+            echo "$text: has no help page beside it"
+            status=1
+        fi
+    done
+    set -- "$here"/../../data/LANGUAGE/*.HTM
+fi
+
+# The language code a page must declare, from its file name.
+languageOf() {
+    case "${1##*/}" in
+        ENGLISH.HTM) echo en ;;
+        FRANCAIS.HTM) echo fr ;;
+        DEUTSCH.HTM) echo de ;;
+        ESPANOL.HTM) echo es ;;
+        ITALIANO.HTM) echo it ;;
+        *) echo "" ;;
+    esac
+}
+
+checkPage() {
+    LC_ALL=C awk -v file="$1" -v language="$(languageOf "$1")" -f "$here/page.awk" "$1"
+}
+
+checkEach "help pages" checkPage "$@" || status=1
+exit $status

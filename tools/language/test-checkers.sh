@@ -1,0 +1,129 @@
+#!/bin/bash
+# Tests of check-language.sh and check-help.sh: the shipped files pass, and
+# each kind of fault put into a copy of an English file is refused with its
+# own message.
+here=$(cd "$(dirname "$0")" && pwd)
+shipped="$here/../../data/LANGUAGE"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+passed=0
+failed=0
+
+pass() { passed=$((passed + 1)); }
+fail() { echo "FAILED: $1"; failed=$((failed + 1)); }
+
+# The checker under test and the file it gets copies of.
+checker=
+original=
+
+# makeCopy NAME COMMAND...: writes what COMMAND makes of the original to a
+# file of the original's name in $scratch/NAME; fails when the copy is no
+# different.
+makeCopy() {
+    mkdir -p "$scratch/$1"
+    copy="$scratch/$1/${original##*/}"
+    shift
+    LC_ALL=C "$@" < "$original" > "$copy"
+    ! cmp -s "$copy" "$original"
+}
+
+# expectRefused NAME PHRASE COMMAND...: the checker must fail on the copy and
+# name the fault.
+expectRefused() {
+    local name=$1 phrase=$2 output copy
+    shift 2
+    if ! makeCopy "$name" "$@"; then fail "$name: the edit changed nothing"; return; fi
+    if output=$("$checker" "$copy"); then fail "$name: accepted"; return; fi
+    if grep -qF -- "$phrase" <<<"$output"; then pass; else fail "$name: expected \"$phrase\", got: $output"; fi
+}
+
+# expectAccepted NAME COMMAND...: the checker must pass the copy.
+expectAccepted() {
+    local name=$1 output copy
+    shift
+    if ! makeCopy "$name" "$@"; then fail "$name: the edit changed nothing"; return; fi
+    if output=$("$checker" "$copy"); then pass; else fail "$name: $output"; fi
+}
+
+# The shipped files themselves.
+if output=$("$here/check-language.sh"); then pass; else fail "shipped language files: $output"; fi
+if output=$("$here/check-help.sh"); then pass; else fail "shipped help pages: $output"; fi
+
+if output=$("$here/check-language.sh" "$scratch/NOWHERE.TXT"); then fail "a missing file passed"; else pass; fi
+
+checker="$here/check-language.sh"
+original="$shipped/ENGLISH.TXT"
+
+# Keys: completeness, repetition, strangers, the line form.
+expectRefused missing "missing key HINT" sed '/^HINT /d'
+expectRefused twice "UNDO occurs again" sed '/^UNDO /p'
+expectRefused stranger "unknown key NEW_GAMES" sed 's/^NEW_GAME /NEW_GAMES /'
+expectRefused casing "unknown key tiles" sed 's/^Tiles /tiles /'
+expectRefused unclosed "HINT text has no closing quote" sed 's/^\(HINT .*\)"\r$/\1\r/'
+expectRefused quoteInside "has a quote inside its text" sed 's/^\(UNDO .*"&Undo\)"/\1 "x""/'
+expectRefused noSeparator "not of the form" sed 's/^\(UNDO *\)= /\1/'
+expectRefused empty "MesUndo has an empty text" sed 's/^\(MesUndo *= \)".*"/\1""/'
+
+# Bytes and line ends.
+expectRefused undefinedByte "not valid Windows-1252" sed 's/Undo/Und\x81/'
+expectRefused utf8 "looks like UTF-8" sed 's/Colours/Col\xc3\xa9urs/'
+expectRefused bareLineFeed "line end is not CR LF" sed '/^HINT /s/\r$//'
+expectRefused controlCharacter "control character" sed 's/Undo/Un\x01do/'
+expectRefused noLastLineEnd "the last line has no line end" head -c -2
+
+# Slots and places.
+expectRefused menuSlot "does not fit its 127-character slot" \
+    sed "s/^\(EXIT *= \)\"E&xit\"/\1\"E\&xit$(printf 'x%.0s' {1..119})\"/"
+expectRefused tooltip "longer than the 79 characters" \
+    sed "s/^\(T_UNDO *= \)\"[^\"]*\"/\1\"$(printf 'u%.0s' {1..80})\"/"
+expectRefused statusWord "Tiles is longer than the 19 characters" sed 's/^\(Tiles *= \)".*"/\1"tiles still on the board"/'
+expectRefused clockPiece "overflow the clock piece" sed 's/^\(MesChronoPaused *= \)".*"/\1"stopped for now"/'
+expectRefused dialogFit "WINNAME does not fit its static" sed 's/^\(WINNAME *= \)".*"/\1"Please type your name for the hall of fame:"/'
+expectRefused narrowColumn "HALLFAMETIME does not fit" sed 's/^\(HALLFAMETIME *= \)".*"/\1"Game time"/'
+expectRefused hintInText "holds a tab or backslash" sed 's/"&Hint"/"\&Hint\\tF6"/'
+
+# Mnemonics, menu by menu.
+expectRefused sameLetter "RESTART_GAME repeats mnemonic N of NEW_GAME in menu game" sed 's/"&Restart this deal"/"\&New deal again"/'
+expectRefused sameLetterOtherCase "CHANGE_CURSOR repeats mnemonic C of SHOW_CHRONO" sed 's/"Tavrek c&ursors"/"Tavrek \&Cursors"/'
+expectRefused moreInLayoutMenu "MORE repeats mnemonic O of LOAD_LAYOUT in menu layout" sed 's/"&More"/"M\&ore"/'
+expectRefused noMnemonic "needs exactly one & mnemonic, has 0" sed 's/"&Undo"/"Undo"/'
+expectRefused twoMnemonics "needs exactly one & mnemonic, has 2" sed 's/"&Undo"/"\&Un\&do"/'
+expectRefused accentedMnemonic "not a plain letter or digit" sed 's/"&Undo"/"\&\xe9Undo"/'
+
+# What the rules allow: a letter again in another menu, a literal "&&",
+# texts that fill their slots exactly.
+expectAccepted otherMenu sed 's/"&Background"/"\&Undo backdrop"/'
+expectAccepted literalAmpersand sed 's/"&Tile set"/"\&Tiles \&\& sets"/'
+expectAccepted fullMenuSlot \
+    sed "s/^\(EXIT *= \)\"E&xit\"/\1\"E\&xit$(printf 'x%.0s' {1..118})\"/"
+expectAccepted fullStatusWord sed 's/^\(Tiles *= \)".*"/\1"tiles on this board"/'
+expectAccepted fullClockPiece sed 's/^\(MesChronoPaused *= \)".*"/\1"on hold now"/'
+expectAccepted fullTooltip \
+    sed "s/^\(T_UNDO *= \)\"[^\"]*\"/\1\"$(printf 'u%.0s' {1..79})\"/"
+
+checker="$here/check-help.sh"
+original="$shipped/ENGLISH.HTM"
+
+# What a browser needs: the right character set, language, and tags.
+expectRefused noCharset "lacks <meta charset" sed 's/<meta charset="windows-1252">/<meta charset="utf-8">/'
+expectRefused wrongLanguage 'does not declare its language: <html lang="en">' sed 's/<html lang="en">/<html lang="fr">/'
+expectRefused noDoctype "does not start with <!DOCTYPE html>" sed '1d'
+expectRefused unclosedTag "</body> does not close <main>" sed 's|</main>||'
+expectRefused crossedTags "</em> does not close <strong>" sed '0,/<strong>/s|<strong>\([^<]*\)</strong>|<em><strong>\1</em></strong>|'
+expectRefused brokenAnchor "link to #rules has no target" sed 's/id="rules"/id="rule"/'
+expectRefused pageInUtf8 "looks like UTF-8" sed 's/Tavrek v3.2/Tavrek v3.2 \xc2\xa9/'
+
+# Nothing comes from or leads outside the page.
+expectRefused outsideLink "has a link that leaves the page" sed 's|href="#rules"|href="rules.htm"|'
+expectRefused webAddress "refers to something outside the page" sed 's|</footer>| https://example.org</footer>|'
+expectRefused picture "loads a resource" sed 's|</footer>|<img alt="">\0|'
+expectRefused styleImport "refers to something outside the page" sed 's|<style>|<style>@import "more.css";|'
+
+# What the page must explain.
+expectRefused unclosedAtEnd "<html> is never closed" sed 's|</html>||'
+expectRefused noHintKey "never names the key F6" sed 's|<kbd>F6</kbd>|F6|g'
+expectRefused noScores "never names SCORES" sed 's|<code>SCORES</code>|SCORES|g'
+expectAccepted commentWithTags sed 's|</footer>|<!-- <p> left open in a comment -->\0|'
+
+echo "$passed passed, $failed failed"
+[ $failed -eq 0 ]

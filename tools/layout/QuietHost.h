@@ -1,0 +1,26 @@
+// A host for dealing outside the game: no window, no sound, no messages.
+// Its calendar clock is set by the caller, so each deal can be seeded as if
+// it were made a second after the one before.
+#pragma once
+
+#include <chrono>
+
+#include "engine/Host.h"
+
+struct QuietHost : Host {
+    std::time_t now = std::time(nullptr);
+
+    void showMessage(const std::string&, const std::string&, MessageIcon) override {}
+    void playSound(const std::string&) override {}
+    void setTitle(const std::string&) override {}
+    void postStatus(const std::string&) override {}
+    void requestRepaint() override {}
+    void closeDown() override {}
+    std::time_t calendarTime() override { return now; }
+    int64_t microseconds() override {
+        using namespace std::chrono;
+        return duration_cast<std::chrono::microseconds>(steady_clock::now().time_since_epoch()).count();
+    }
+    void sleepMilliseconds(int) override {}
+    ScreenMetrics screenMetrics() override { return {}; }
+};

@@ -1,0 +1,58 @@
+"""Writes the shipped layouts into data/LAYOUTS in the line format the game
+itself saves: a comment header, then "row column layer" and CR LF for every
+tile, layer by layer, row by row, column by column.
+
+    python3 tools/layouts/generate.py [OUTPUT_DIRECTORY]
+"""
+
+import os
+import sys
+
+import designs
+import rules
+
+# File name, design, title and difficulty, from easy to hard.
+SHIPPED = [
+    ("RING.TVL", designs.ring, "Ring", "easy"),
+    ("CROSS.TVL", designs.cross, "Cross", "easy"),
+    ("BUTTERFLY.TVL", designs.butterfly, "Butterfly", "easy"),
+    ("STAIRS.TVL", designs.stairs, "Stairs", "easy"),
+    ("DEFAULT.TVL", designs.tortoise, "Tortoise", "medium"),
+    ("PYRAMID.TVL", designs.pyramid, "Pyramid", "medium"),
+    ("DIAMOND.TVL", designs.diamond, "Diamond", "medium"),
+    ("BRIDGE.TVL", designs.bridge, "Bridge", "medium"),
+    ("FORTRESS.TVL", designs.fortress, "Fortress", "hard"),
+    ("TWINS.TVL", designs.twin_towers, "Twin Towers", "hard"),
+    ("DRAGON.TVL", designs.dragon, "Dragon", "hard"),
+    ("SPIRAL.TVL", designs.spiral, "Spiral", "hard"),
+]
+
+
+def layout_text(design, title, difficulty):
+    tiles = design()
+    layers = len({layer for (layer, _, _) in tiles})
+    lines = ["; Tavrek layout: " + title]
+    lines += ["; " + text.strip() for text in design.__doc__.strip().splitlines()]
+    lines.append("; difficulty: %s; %d tiles in %d layers" % (difficulty, len(tiles), layers))
+    lines += ["%d %d %d" % (row, column, layer) for (layer, row, column) in sorted(tiles)]
+    return "".join(line + "\r\n" for line in lines)
+
+
+def main(directory):
+    os.makedirs(directory, exist_ok=True)
+    failed = False
+    for file_name, design, title, difficulty in SHIPPED:
+        found = rules.problems(design())
+        if found:
+            print("%s: %s" % (file_name, "; ".join(found[:3])), file=sys.stderr)
+            failed = True
+            continue
+        with open(os.path.join(directory, file_name), "w", newline="") as out:
+            out.write(layout_text(design, title, difficulty))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    here = os.path.dirname(os.path.abspath(__file__))
+    default = os.path.join(here, "..", "..", "data", "LAYOUTS")
+    sys.exit(main(sys.argv[1] if len(sys.argv) > 1 else default))
