@@ -220,7 +220,7 @@ TEST_F(Play, RandomPlayKeepsTheCountersInStep) {
                   state.tilesLeft);
         deepest = std::max<int>(deepest, state.movesMade);
     }
-    EXPECT_GT(deepest, 20);
+    EXPECT_GT(deepest, 8) << "pairs were removed, not only clicked at";
 }
 
 TEST(RemovalFade, FramesShareOutAHundred) {
