@@ -28,6 +28,9 @@ struct Host {
     virtual void playSound(const std::string& path) = 0;
     virtual void setTitle(const std::string& title) = 0;
     virtual void postStatus(const std::string& text) = 0;
+    // Shows a finished 2D frame: width x height pixels, top row first, each
+    // 0x00RRGGBB (a top-down 32-bit DIB), at the top left of the board area.
+    virtual void presentFrame(const uint32_t* pixels, int width, int height) = 0;
     // Asks the window thread to repaint the whole window.
     virtual void requestRepaint() = 0;
     // Starts the end of the program; the caller's remaining steps still run.

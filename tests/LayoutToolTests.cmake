@@ -47,3 +47,10 @@ layout_tool_test(convert-refuses-binary-without-144-tiles 1 convert ${fixtures}/
                  ${scratch}/three.bin PRODUCED ${scratch}/three.bin)
 layout_tool_test(convert-refuses-unknown-format 2 convert ${fixtures}/three.tvl --to picture
                  ${scratch}/three.pic PRODUCED ${scratch}/three.pic)
+
+layout_tool_test(preview-refuses-empty-size 2 preview ${fixtures}/terrace.tvl ${scratch}/terrace.bmp --size 0x10
+                 PRODUCED ${scratch}/terrace.bmp)
+layout_tool_test(preview-refuses-unreadable-tile-set 2 preview ${fixtures}/terrace.tvl ${scratch}/terrace.bmp
+                 --tileset ${fixtures}/terrace.tvl PRODUCED ${scratch}/terrace.bmp)
+layout_tool_test(preview-refuses-layout-without-144-tiles 1 preview ${fixtures}/three.tvl ${scratch}/three.bmp
+                 --tileset ${PROJECT_SOURCE_DIR}/data/TILESETS/STANDARD.BMP PRODUCED ${scratch}/three.bmp)

@@ -2,20 +2,58 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
+
+#include "view2d/Background.h"
+#include "view2d/FadeBase.h"
+#include "view2d/Shadows.h"
+#include "view2d/Surface.h"
+#include "view2d/TileSet.h"
 
 struct App;
 
 struct BoardView {
     // Intermediate frames the removal fade may use, measured by every redraw.
     int32_t fadeSteps = 0;
+    // The board area: below the toolbar, above the status bar.
+    int boardWidth = 0;
+    int boardHeight = 0;
+    int boardTop = 0;  // client y of the board area's top edge: the toolbar's height
+    Surface boardBitmap;  // every 2D frame is composed here
+    TileSet tileSet;
+    BackgroundImage background;
+    ShadowFlags shadowFlags{};
+    FadeBase fadeBase;
+    // Keeps the window thread and the automatic player from composing two frames at once.
+    std::mutex frameLock;
+#if TAVREK_3D
+    float boardCentre3D[2] = {0, 0};  // the heap's centre in units of the 3D view
+#endif
 };
 
+// Places every tile's face in the board area and centres the heap; removed
+// tiles take part, so the heap keeps its place as tiles go.
 void layoutTiles(App& app);
 void computeShadowFlags(App& app);
+
+// A board bitmap of the current board area (kept when it already has that size).
+void makeBoardBitmap(App& app);
+// A new board area: the tile set, the background and the board bitmap follow it.
+void resizeBoard(App& app, int width, int height);
+
+// Fills the board bitmap with the background picture, or the background
+// colour when there is none.
+void drawBackground2D(App& app);
+// Draws tile t into the board bitmap: shadows, face, sides; a tile that is
+// not opaque is faded with the two weights.
+void drawTile2D(App& app, int tile, int16_t weight1, int16_t weight2, bool opaque);
+// Composes one frame into the board bitmap without showing it; the caller
+// holds frameLock or owns the App alone (tools, benchmarks).
+void composeFrame2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2);
 // Composes one frame with tiles a and b fading by the two weights, shows it
 // and refreshes the status bar.
 void redraw2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2);
 // The redraw used everywhere: draws the active view and measures fadeSteps.
 void redrawBoard(App& app);
-// The tile under a client-area position, or noTile.
+// The tile whose face lies under a client-area position, or noTile.
 int tileAt2D(const App& app, int x, int y);

@@ -18,6 +18,10 @@ struct RecordingHost : Host {
     std::vector<std::string> sounds;  // paths of the sounds played, in order
     std::vector<std::string> titles;
     std::vector<std::string> statusTexts;
+    int framesPresented = 0;
+    std::vector<uint32_t> lastFrame;  // the pixels of the last frame shown
+    int lastFrameWidth = 0;
+    int lastFrameHeight = 0;
     int repaintRequests = 0;
     int closeDownCalls = 0;
     std::time_t now = 1700000000;  // calendar seconds handed out as seeds
@@ -33,6 +37,12 @@ struct RecordingHost : Host {
     void playSound(const std::string& path) override { sounds.push_back(path); }
     void setTitle(const std::string& title) override { titles.push_back(title); }
     void postStatus(const std::string& text) override { statusTexts.push_back(text); }
+    void presentFrame(const uint32_t* pixels, int width, int height) override {
+        ++framesPresented;
+        lastFrame.assign(pixels, pixels + size_t(width) * height);
+        lastFrameWidth = width;
+        lastFrameHeight = height;
+    }
     void requestRepaint() override { ++repaintRequests; }
     void closeDown() override { ++closeDownCalls; }
     std::time_t calendarTime() override { return now; }
@@ -40,6 +50,10 @@ struct RecordingHost : Host {
         clockMicroseconds += microsecondsPerReading;
         return clockMicroseconds;
     }
-    void sleepMilliseconds(int milliseconds) override { sleeps.push_back(milliseconds); }
+    // Sleeping moves the clock on, as it would for a real one.
+    void sleepMilliseconds(int milliseconds) override {
+        sleeps.push_back(milliseconds);
+        clockMicroseconds += int64_t(milliseconds) * 1000;
+    }
     ScreenMetrics screenMetrics() override { return screen; }
 };

@@ -11,3 +11,4 @@ using CommandWords = std::vector<std::string>;
 int checkCommand(const CommandWords& words);
 int dealCommand(const CommandWords& words);
 int convertCommand(const CommandWords& words);
+int previewCommand(const CommandWords& words);

@@ -14,6 +14,7 @@ struct QuietHost : Host {
     void playSound(const std::string&) override {}
     void setTitle(const std::string&) override {}
     void postStatus(const std::string&) override {}
+    void presentFrame(const uint32_t*, int, int) override {}
     void requestRepaint() override {}
     void closeDown() override {}
     std::time_t calendarTime() override { return now; }

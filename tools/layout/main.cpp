@@ -16,12 +16,15 @@ const Command commands[] = {
     {"check", checkCommand},
     {"deal", dealCommand},
     {"convert", convertCommand},
+    {"preview", previewCommand},
 };
 
 int usage() {
     std::fputs("usage: tavrek-layout check [--grid] FILE\n"
                 "       tavrek-layout deal [--grid] [--games N] FILE\n"
-                "       tavrek-layout convert [--grid] FILE --to line|binary|grid OUT\n",
+                "       tavrek-layout convert [--grid] FILE --to line|binary|grid OUT\n"
+                "       tavrek-layout preview [--grid] FILE OUT.bmp [--tileset FILE] [--background FILE]\n"
+                "                             [--size WxH] [--shadows]\n",
                 stderr);
     return 2;
 }

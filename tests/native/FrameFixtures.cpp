@@ -1,0 +1,65 @@
+#include "FrameFixtures.h"
+
+void placeTiles(GameModel& game, const std::vector<Placement>& placements) {
+    clearGameModel(game);
+    for (size_t i = 0; i < game.tiles.size(); ++i) {
+        const Placement& p = placements[i < placements.size() ? i : 0];
+        TileRecord& t = game.tiles[i];
+        t.layer = uint8_t(p.layer);
+        t.row = uint8_t(p.row);
+        t.column = uint8_t(p.column);
+        t.face = i < placements.size() ? uint8_t(p.face) : 0;
+        if (t.face == 0) continue;
+        game.layoutMask[cellIndex(p.layer, p.row, p.column)] = 1;
+        restoreTileCells(game, int(i));
+    }
+    game.state.tilesLeft = int16_t(placements.size());
+}
+
+uint32_t cellColour(int row, int column) {
+    return uint32_t(40 + 20 * column) | uint32_t(60 + 30 * row) << 8 | uint32_t(200) << 16;
+}
+
+Surface makeTileSetPicture(int cellWidth, int cellHeight) {
+    Surface picture;
+    resizeSurface(picture, 9 * cellWidth, 5 * cellHeight);
+    for (int row = 0; row < 5; ++row)
+        for (int column = 0; column < 9; ++column)
+            fillRectangle(picture, column * cellWidth, row * cellHeight, cellWidth, cellHeight,
+                          cellColour(row, column));
+    return picture;
+}
+
+BoardScene::BoardScene(int width, int height) : app(host) {
+    Settings& s = app.settings;
+    s.StretchTiles = 0;
+    s.BorderSize = 4;
+    s.ShadowSize = 5;
+    s.Shadows = 0;
+    s.Background = "";
+    s.BackgroundColor = sceneBackground;
+    s.SidesColor = sceneSides;
+    app.view.tileSet.fileImage = makeTileSetPicture(8, 10);
+    resizeBoard(app, width, height);
+}
+
+void BoardScene::place(const std::vector<Placement>& placements) {
+    placeTiles(app.game, placements);
+    layoutTiles(app);
+    computeShadowFlags(app);
+}
+
+uint32_t BoardScene::at(int x, int y) const { return colourAt(app.view.boardBitmap, x, y); }
+
+std::vector<Placement> threeLayerHeap() {
+    std::vector<Placement> heap;
+    auto addLayer = [&](int layer, int firstRow, int rows, int firstColumn, int columns) {
+        for (int r = 0; r < rows; ++r)
+            for (int c = columns - 1; c >= 0; --c)
+                heap.push_back({layer, firstRow + 2 * r, firstColumn + 2 * c, dealFaces[heap.size()]});
+    };
+    addLayer(0, 0, 5, 0, 16);
+    addLayer(1, 1, 4, 4, 12);
+    addLayer(2, 2, 2, 8, 8);
+    return heap;
+}

@@ -1,0 +1,29 @@
+// Pacing of the fades that remove a pair: about the configured time on any
+// machine, at no more than about 60 frames a second.
+#pragma once
+
+#include <cstdint>
+
+struct App;
+
+constexpr int64_t shortestFrameMicroseconds = 1000000 / 60;
+// The weights step by 100 / (frames + 1), which must stay at least 1.
+constexpr int mostFadeFrames = 99;
+
+// How many fade frames fit into `durationMs` when one frame takes
+// `frameMicroseconds` to compose: none when the duration is not positive or
+// a single frame takes longer than the whole fade.
+int fadeFrameCount(int32_t durationMs, int64_t frameMicroseconds);
+
+// Composes and shows a plain frame; returns how long that took.
+int64_t timedRedraw2D(App& app);
+
+// Fades tiles a and b out over `frames` frames spread evenly across
+// `durationMs`, sleeping between frames when ahead of time.
+void playFade(App& app, int a, int b, int frames, int32_t durationMs);
+
+// The fade of a pair the player removes: fadeSteps frames over RemoveTileTime.
+void playRemovalFade(App& app, int a, int b);
+// The automatic player's move: one plain frame showing the pair selected,
+// measured, then the fade over AutoPlaySleep.
+void playAutoPlayFade(App& app, int a, int b);

@@ -1,0 +1,28 @@
+// A fade redraws one board many times over with only the fading pair
+// changing. Everything whose order against the pair does not matter is
+// composed once into a base; each fade frame copies the base and draws only
+// the pair and the tiles that overlap it, transitively, in painter's order.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/BoardModel.h"
+#include "view2d/Surface.h"
+
+struct App;
+
+struct FadeBase {
+    Surface pixels;          // background and every tile not in `tail`
+    std::vector<int> tail;   // the pair and what must be drawn after it, in order
+    int fadingA = noTile;    // the pair it was made for; noTile when there is none
+    int fadingB = noTile;
+};
+
+// Composes the base for a fade of tiles a and b; it serves until dropped.
+void keepFadeBase(App& app, int fadingA, int fadingB);
+void dropFadeBase(App& app);
+
+// Composes a frame of the kept fade into the board bitmap; false (nothing
+// drawn) when the base was made for another pair or another board area.
+bool composeFromFadeBase(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2);

@@ -1,0 +1,117 @@
+#include "view2d/Stretch.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int weightOne = 1 << 14;
+
+// For each target pixel along one axis: the source pixels it draws on and
+// their weights, which add up to weightOne.
+struct AxisTaps {
+    std::vector<int> first;   // first source index of each target pixel
+    std::vector<int> count;   // number of source pixels it uses
+    std::vector<int> weights; // `count` weights per target pixel, in order
+    std::vector<int> start;   // where a target pixel's weights begin
+};
+
+void addTap(AxisTaps& taps, int firstSource, const std::vector<int>& weights) {
+    taps.first.push_back(firstSource);
+    taps.count.push_back(int(weights.size()));
+    taps.start.push_back(int(taps.weights.size()));
+    taps.weights.insert(taps.weights.end(), weights.begin(), weights.end());
+}
+
+// Target pixel i covers source positions [i * s, (i + 1) * s) / t; each
+// source pixel weighs as much of that as it covers.
+void averageTaps(int s, int t, AxisTaps& taps) {
+    for (int i = 0; i < t; ++i) {
+        const long long from = 1LL * i * s, to = 1LL * (i + 1) * s;
+        const int j0 = int(from / t), j1 = int((to + t - 1) / t);
+        std::vector<int> weights;
+        int sum = 0;
+        for (int j = j0; j < j1; ++j) {
+            const long long overlap = std::min(to, 1LL * (j + 1) * t) - std::max(from, 1LL * j * t);
+            weights.push_back(int(overlap * weightOne / s));
+            sum += weights.back();
+        }
+        *std::max_element(weights.begin(), weights.end()) += weightOne - sum;
+        addTap(taps, j0, weights);
+    }
+}
+
+// Target pixel centres mapped onto the source, between two source pixels.
+void interpolateTaps(int s, int t, AxisTaps& taps) {
+    for (int i = 0; i < t; ++i) {
+        const long long position = 1LL * (2 * i + 1) * s - t;  // in units of 1 / (2t)
+        int j = 0, fraction = 0;
+        if (position > 0) {
+            j = int(position / (2LL * t));
+            fraction = int(position % (2LL * t) * weightOne / (2LL * t));
+        }
+        if (j >= s - 1) addTap(taps, s - 1, {weightOne});
+        else addTap(taps, j, {weightOne - fraction, fraction});
+    }
+}
+
+AxisTaps makeTaps(int s, int t) {
+    AxisTaps taps;
+    if (t < s) averageTaps(s, t, taps);
+    else interpolateTaps(s, t, taps);
+    return taps;
+}
+
+uint32_t roundedPixel(const int* sums) {
+    uint32_t pixel = 0;
+    for (int c = 0; c < 3; ++c) pixel |= uint32_t((sums[c] + weightOne / 2) / weightOne) << (8 * c);
+    return pixel;
+}
+
+void addWeighted(int* sums, uint32_t pixel, int weight) {
+    for (int c = 0; c < 3; ++c) sums[c] += int((pixel >> (8 * c)) & 0xFF) * weight;
+}
+
+void stretchRow(const uint32_t* source, const AxisTaps& taps, uint32_t* target, int width) {
+    for (int x = 0; x < width; ++x) {
+        int sums[3] = {0, 0, 0};
+        const int* w = taps.weights.data() + taps.start[x];
+        for (int k = 0; k < taps.count[x]; ++k) addWeighted(sums, source[taps.first[x] + k], w[k]);
+        target[x] = roundedPixel(sums);
+    }
+}
+
+// Whole rows at a time, so the source is read in memory order.
+void stretchColumns(const Surface& source, const AxisTaps& taps, Surface& target) {
+    std::vector<int> sums(size_t(source.width) * 3);
+    for (int y = 0; y < target.height; ++y) {
+        std::fill(sums.begin(), sums.end(), 0);
+        const int* w = taps.weights.data() + taps.start[y];
+        for (int k = 0; k < taps.count[y]; ++k) {
+            const uint32_t* row = rowOf(source, taps.first[y] + k);
+            for (int x = 0; x < source.width; ++x) addWeighted(&sums[3 * size_t(x)], row[x], w[k]);
+        }
+        uint32_t* out = rowOf(target, y);
+        for (int x = 0; x < source.width; ++x) out[x] = roundedPixel(&sums[3 * size_t(x)]);
+    }
+}
+
+}  // namespace
+
+void stretchSurface(const Surface& source, int width, int height, Surface& target) {
+    if (isEmpty(source) || width <= 0 || height <= 0) {
+        releaseSurface(target);
+        return;
+    }
+    const AxisTaps across = makeTaps(source.width, width);
+    const AxisTaps down = makeTaps(source.height, height);
+    Surface wide;
+    resizeSurface(wide, width, source.height);
+    for (int y = 0; y < source.height; ++y) stretchRow(rowOf(source, y), across, rowOf(wide, y), width);
+    // The result is built aside, so a surface may be stretched onto itself.
+    Surface result;
+    resizeSurface(result, width, height);
+    stretchColumns(wide, down, result);
+    target = std::move(result);
+}
