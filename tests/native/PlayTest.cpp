@@ -126,6 +126,25 @@ TEST_F(Play, AMatchingPairIsRemovedRecordedAndUndone) {
     EXPECT_EQ(state.selectedTile, noTile);
 }
 
+TEST_F(Play, TheRemovalFadeBelongsToThe2DView) {
+#if TAVREK_3D
+    app.settings.view3D = 0;
+#endif
+    app.view.fadeSteps = 3;
+    clickPair(A, C);
+    EXPECT_EQ(host.framesPresented, 3);
+    app.settings.RemoveTileTime = 0;
+    clickPair(D, E);
+    EXPECT_EQ(host.framesPresented, 3) << "without a removal time the pair just goes";
+#if TAVREK_3D
+    app.settings.RemoveTileTime = 500;
+    app.settings.view3D = 1;
+    clickPair(F, G);
+    EXPECT_EQ(host.framesPresented, 3);
+#endif
+    EXPECT_EQ(state.movesMade, 2 + TAVREK_3D);
+}
+
 TEST_F(Play, RemovePairLeavesTheRestToItsCaller) {
     buildMoveList(app.game, false, 50);
     state.hintIndex = 2;
@@ -223,15 +242,3 @@ TEST_F(Play, RandomPlayKeepsTheCountersInStep) {
     EXPECT_GT(deepest, 8) << "pairs were removed, not only clicked at";
 }
 
-TEST(RemovalFade, FramesShareOutAHundred) {
-    EXPECT_TRUE(removalFadeFrames(0).empty());
-    EXPECT_TRUE(removalFadeFrames(-1).empty());
-    const std::vector<FadeFrame> three = removalFadeFrames(3);
-    ASSERT_EQ(three.size(), 3u);
-    EXPECT_EQ(three[0].weight1, 25);
-    EXPECT_EQ(three[0].weight2, 75);
-    EXPECT_EQ(three[2].weight1, 75);
-    EXPECT_EQ(three[2].weight2, 25);
-    for (const FadeFrame& f : removalFadeFrames(6)) EXPECT_EQ(f.weight1 + f.weight2, 7 * 14);
-    EXPECT_EQ(removalFadeFrames(150).back().weight1, 0) << "more frames than percent";
-}
