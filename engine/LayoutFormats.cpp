@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/Layout.h"
+#include "files/TextLines.h"
 
 namespace {
 
@@ -55,38 +56,17 @@ bool scanNumber(const std::string& text, std::size_t& at, int& value) {
     return true;
 }
 
-// Comments (";" first) and lines too short to hold three numbers, which the
-// text files' common rule skips, fail the scan anyway.
+// "row column layer"; anything after the third number is ignored.
 void readLayoutLine(const std::string& line, LayoutMask& mask) {
+    if (isSkippedLine(line)) return;
     std::size_t at = 0;
     int row = 0, column = 0, layer = 0;
     if (scanNumber(line, at, row) && scanNumber(line, at, column) && scanNumber(line, at, layer))
         markCell(mask, layer, row, column);
 }
 
-// Text as a Windows program reads it in text mode: CR LF becomes one line
-// break, so "1" followed by CR LF is a line of two characters.
-std::string textModeContent(const std::vector<uint8_t>& bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
-            text += static_cast<char>(bytes[i]);
-    return text;
-}
-
-// Lines are taken in pieces of at most 254 characters; a piece ends after its
-// line break.
 void readLineLayout(const std::vector<uint8_t>& bytes, LayoutMask& mask) {
-    const std::string text = textModeContent(bytes);
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = at;
-        while (end < text.size() && end - at < linePieceLength)
-            if (text[end++] == '\n') break;
-        readLayoutLine(text.substr(at, end - at), mask);
-        at = end;
-    }
+    for (const std::string& line : linePieces(bytes, linePieceLength)) readLayoutLine(line, mask);
 }
 
 }  // namespace
