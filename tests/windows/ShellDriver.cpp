@@ -51,8 +51,12 @@ void ShellDriver::writeSettings(const std::string& text) const { start_.write(se
 
 bool ShellDriver::start() {
     SetCurrentDirectoryA(start_.path.c_str());
-    const bool started = startProgram(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    // Test programs run side by side on one display: a window that is never
+    // activated gets the focus messages a test sends and no others.
+    const bool started = startProgram(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
     window = started ? shell().mainWindow : nullptr;
+    if (started)
+        SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
     pump();
     return started;
 }
