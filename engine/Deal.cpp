@@ -23,7 +23,7 @@ int tilesInLayout(const App& app) { return numberedTileCount(app.game.layoutMask
 
 void seedFromClock(App& app) { std::srand(static_cast<unsigned>(app.host.calendarTime())); }
 
-// Never the last pair of a list of two or more, as the deal always did.
+// A list of one or two pairs gives its first; a longer one never its last.
 int choosePair(int moveCount) { return moveCount <= 2 ? 0 : std::rand() % (moveCount - 1); }
 
 void takeOffBoard(GameModel& game, int tile) {
@@ -83,8 +83,8 @@ void dealAtRandom(App& app, const FacePool& pool, int tiles) {
 
 DealReport dealSolvable(App& app, FacePool& pool, int tiles) {
     DealReport report;
-    // An odd number of tiles can never be taken apart in pairs.
     bool cleared = false;
+    // An odd number of tiles can never be taken apart in pairs: no attempt is made.
     while (!cleared && tiles % 2 == 0 && report.removalAttempts < maxRemovalAttempts) {
         ++report.removalAttempts;
         cleared = removeAllPairs(app, tiles);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/Layout.h"
+#include "files/TextLines.h"
 
 namespace {
 
@@ -55,38 +56,18 @@ bool scanNumber(const std::string& text, std::size_t& at, int& value) {
     return true;
 }
 
+// "row column layer"; anything after the third number is ignored. Comments
+// (";" first) and lines of two characters or fewer, which text files skip,
+// can never hold three numbers, so the scan passes over them by itself.
 void readLayoutLine(const std::string& line, LayoutMask& mask) {
-    if (line.size() <= 2 || line[0] == ';') return;
     std::size_t at = 0;
     int row = 0, column = 0, layer = 0;
     if (scanNumber(line, at, row) && scanNumber(line, at, column) && scanNumber(line, at, layer))
         markCell(mask, layer, row, column);
 }
 
-// Text as a Windows program reads it in text mode: CR LF becomes one line
-// break, so "1" followed by CR LF is a line of two characters.
-std::string textModeContent(const std::vector<uint8_t>& bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
-            text += static_cast<char>(bytes[i]);
-    return text;
-}
-
-// Lines are taken in pieces of at most 254 characters; a piece ends after its
-// line break. A NUL byte ends the text of its piece, as it ends a C string.
 void readLineLayout(const std::vector<uint8_t>& bytes, LayoutMask& mask) {
-    const std::string text = textModeContent(bytes);
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = at;
-        while (end < text.size() && end - at < linePieceLength)
-            if (text[end++] == '\n') break;
-        const std::string piece = text.substr(at, end - at);
-        readLayoutLine(piece.substr(0, piece.find('\0')), mask);
-        at = end;
-    }
+    for (const std::string& line : linePieces(bytes, linePieceLength)) readLayoutLine(line, mask);
 }
 
 }  // namespace

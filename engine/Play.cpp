@@ -5,6 +5,7 @@
 #include "engine/Effects.h"
 #include "engine/FreeTiles.h"
 #include "engine/Status.h"
+#include "view2d/Fade.h"
 
 namespace {
 
@@ -15,17 +16,13 @@ void clearSelection(GameState& state) {
     state.secondTile = noTile;
 }
 
-bool fadeShown(const App& app) {
-#if TAVREK_3D
-    if (app.settings.view3D == 1) return false;
-#endif
-    return app.settings.RemoveTileTime > 0;
-}
-
+// The fade belongs to the 2D view; it does nothing when RemoveTileTime is
+// not above 0 or the last redraw left no time for a frame.
 void fadeOut(App& app, int first, int second) {
-    if (!fadeShown(app)) return;
-    for (const FadeFrame& frame : removalFadeFrames(app.view.fadeSteps))
-        redraw2D(app, first, second, frame.weight1, frame.weight2);
+#if TAVREK_3D
+    if (app.settings.view3D == 1) return;
+#endif
+    playRemovalFade(app, first, second);
 }
 
 void takePair(App& app, int first, int second) {
@@ -58,15 +55,6 @@ void reselect(App& app, int selected, int clicked) {
 }
 
 }  // namespace
-
-std::vector<FadeFrame> removalFadeFrames(int fadeSteps) {
-    std::vector<FadeFrame> frames;
-    if (fadeSteps <= 0) return frames;
-    const int step = 100 / (fadeSteps + 1);
-    for (int i = 1; i <= fadeSteps; ++i)
-        frames.push_back({static_cast<int16_t>(i * step), static_cast<int16_t>((fadeSteps - i + 1) * step)});
-    return frames;
-}
 
 // Anything that is not a tile index is a click beside the tiles.
 void clickTile(App& app, int tile) {
@@ -102,7 +90,7 @@ void tryPair(App& app, int first, int second) {
 void removePair(App& app, int first, int second) {
     GameModel& game = app.game;
     GameState& state = game.state;
-    if (!isTile(first) || !isTile(second) || state.movesMade < 0 || state.movesMade >= pairCount)
+    if (!isTile(first) || !isTile(second) || state.movesMade < 0 || state.movesMade >= undoSlots)
         return;
     state.undoList[state.movesMade] = {game.tiles[first].face, static_cast<uint8_t>(first),
                                        static_cast<uint8_t>(second)};

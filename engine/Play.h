@@ -1,20 +1,7 @@
 // The play itself: selecting, removing, undo, restart, new game and hint.
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 struct App;
-
-// The two weights of one frame of the removal fade.
-struct FadeFrame {
-    int16_t weight1;
-    int16_t weight2;
-};
-
-// The frames of the fade of a removed pair, given the number of intermediate
-// frames the last redraw allowed; none when it allowed none.
-std::vector<FadeFrame> removalFadeFrames(int fadeSteps);
 
 void clickTile(App& app, int tile);
 // A left click in the 2D view at client coordinates.

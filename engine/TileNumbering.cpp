@@ -11,8 +11,8 @@ namespace {
 
 // Every swap of a layout without overlapping tiles removes one inversion of
 // the (row - column) order, so its cycles end long before this many. Tiles
-// overlapping within one layer can be written so that swaps undo each other;
-// the bound keeps such a layout from hanging the program.
+// that overlap within one layer (the text formats allow them) fall outside
+// that argument; the bound keeps any such layout from hanging the program.
 constexpr int maxOrderCycles = tileCount * tileCount;
 
 void writeBlock(GameModel& game, int layer, int row, int column, uint8_t value) {

@@ -1,5 +1,4 @@
-// Boards for tests, built from lists of tile corners the way a layout file
-// would give them.
+// Boards for tests, built from lists of tile corners as a layout file gives them.
 #pragma once
 
 #include <string>
@@ -9,17 +8,14 @@
 #include "engine/Layout.h"
 
 struct Corner {
-    int layer;
-    int row;
-    int column;
+    int layer, row, column;
 };
 
 inline void markCorners(LayoutMask& mask, const std::vector<Corner>& corners) {
     for (const Corner& c : corners) mask[cellIndex(c.layer, c.row, c.column)] = 1;
 }
 
-// A fresh model holding exactly these tiles, numbered and ordered, all on the
-// board with the given face.
+// A fresh model holding these tiles, numbered and ordered, all with one face.
 inline int buildBoard(GameModel& game, const std::vector<Corner>& corners, uint8_t face = 1) {
     clearGameModel(game);
     markCorners(game.layoutMask, corners);
@@ -32,14 +28,13 @@ inline int tileAtCorner(const GameModel& game, const Corner& c) {
     return game.boardGrid[cellIndex(c.layer, c.row, c.column)];
 }
 
-// Whole tiles on a rectangle of corners: rows and columns stepping by 2.
-inline void addBlock(std::vector<Corner>& corners, int layer, int firstRow, int rows, int firstColumn,
-                     int columns) {
+// Whole tiles on a rectangle: rows and columns stepping by 2.
+inline void addBlock(std::vector<Corner>& corners, int layer, int row, int rows, int column, int columns) {
     for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < columns; ++c) corners.push_back({layer, firstRow + 2 * r, firstColumn + 2 * c});
+        for (int c = 0; c < columns; ++c) corners.push_back({layer, row + 2 * r, column + 2 * c});
 }
 
-// 144 tiles: a 12 x 8 floor and a 8 x 6 second layer centred on it.
+// 144 tiles: a 12 x 8 floor and an 8 x 6 second layer.
 inline std::vector<Corner> twoLayerLayout() {
     std::vector<Corner> corners;
     addBlock(corners, 0, 0, 8, 0, 12);
@@ -47,15 +42,14 @@ inline std::vector<Corner> twoLayerLayout() {
     return corners;
 }
 
-// 144 tiles with half-tile shifts: rows shifted against each other on the
-// floor, a layer resting across two tiles, and towers.
+// 144 tiles with half-tile shifts between rows and between layers, up to layer 4.
 inline std::vector<Corner> staggeredLayout() {
     std::vector<Corner> corners;
-    for (int r = 0; r < 6; ++r) addBlock(corners, 0, 3 * r, 1, r % 2, 14);  // 84
-    addBlock(corners, 1, 3, 4, 5, 10);                                         // 40
-    addBlock(corners, 2, 4, 2, 8, 5);                                          // 10
-    addBlock(corners, 3, 4, 2, 9, 4);                                          // 8
-    addBlock(corners, 4, 5, 1, 12, 2);                                         // 2
+    for (int r = 0; r < 6; ++r) addBlock(corners, 0, 3 * r, 1, r % 2, 14);
+    addBlock(corners, 1, 3, 4, 5, 10);
+    addBlock(corners, 2, 4, 2, 8, 5);
+    addBlock(corners, 3, 4, 2, 9, 4);
+    addBlock(corners, 4, 5, 1, 12, 2);
     return corners;
 }
 

@@ -1,80 +1,52 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
 #include "TestFiles.h"
 #include "engine/App.h"
 #include "engine/Caption.h"
-#include "engine/Layout.h"
 
 namespace {
 
-std::vector<uint8_t> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
-
-std::vector<Corner> markedCells(const LayoutMask& mask) {
-    std::vector<Corner> cells;
-    for (int l = 0; l < layerCount; ++l)
-        for (int r = 0; r < rowCount; ++r)
-            for (int c = 0; c < columnCount; ++c)
-                if (mask[cellIndex(l, r, c)] == 1) cells.push_back({l, r, c});
-    return cells;
-}
-
-std::string cellsText(const std::vector<Corner>& cells) {
+// The marked cells as "(layer,row,column)" in mask order.
+std::string marks(const LayoutMask& mask) {
     std::string text;
-    for (const Corner& c : cells)
-        text += "(" + std::to_string(c.layer) + "," + std::to_string(c.row) + "," + std::to_string(c.column) + ")";
+    for (int cell = 0; cell < cellCount; ++cell)
+        if (mask[cell] == 1)
+            text += "(" + std::to_string(cell / layerCells) + "," + std::to_string(cell % layerCells / columnCount) +
+                    "," + std::to_string(cell % columnCount) + ")";
     return text;
 }
 
-std::string readAsText(const std::string& content, bool gridAllowed = false) {
+std::string read(const std::string& content, bool gridAllowed = false) {
     LayoutMask mask{};
-    readLayoutBytes(bytesOf(content), gridAllowed, mask);
-    return cellsText(markedCells(mask));
+    readLayoutBytes({content.begin(), content.end()}, gridAllowed, mask);
+    return marks(mask);
 }
 
-void putBinaryRecord(std::vector<uint8_t>& file, int record, unsigned word) {
-    file[2 * record] = static_cast<uint8_t>(word & 0xFF);
-    file[2 * record + 1] = static_cast<uint8_t>(word >> 8);
-}
-
-unsigned binaryWord(int layer, int row, int column) {
-    return static_cast<unsigned>(column | (row << 6) | (layer << 11));
-}
-
-// Every tile owns exactly its four cells and its record names its corner.
-void expectConsistentBoard(const GameModel& game, int tiles) {
-    std::vector<int> owned(tileCount, 0);
-    for (uint8_t cell : game.boardGrid)
-        if (cell != noTile) ++owned[cell];
-    for (int t = 0; t < tiles; ++t) {
-        const TileRecord& tile = game.tiles[t];
-        EXPECT_EQ(owned[t], 4) << "tile " << t;
-        EXPECT_EQ(game.layoutMask[cellIndex(tile.layer, tile.row, tile.column)], 1) << "tile " << t;
-        EXPECT_EQ(tileAtCorner(game, {tile.layer, tile.row, tile.column}), t);
-    }
-}
-
-// The painter's order: lower layers first, and the six neighbour rules.
-void expectPainterOrder(const GameModel& game, int tiles) {
+// Each numbered tile owns its four cells; layers ascend; the six neighbour
+// rules of the painter's order hold between every two tiles of one layer.
+void expectSettled(const GameModel& game, int tiles) {
     struct Rule {
         int dr, dc;
         bool firstBefore;
     };
     const Rule rules[] = {{2, 1, true}, {2, -1, true}, {1, 2, false}, {1, -2, true}, {2, 0, true}, {0, 2, false}};
+    std::vector<int> owned(tileCount, 0);
+    for (uint8_t cell : game.boardGrid)
+        if (cell < tileCount) ++owned[cell];
     for (int p = 0; p < tiles; ++p) {
-        if (p > 0) {
-            EXPECT_LE(game.tiles[p - 1].layer, game.tiles[p].layer);
-        }
         const TileRecord& tile = game.tiles[p];
+        EXPECT_EQ(owned[p], 4);
+        EXPECT_EQ(tileAtCorner(game, {tile.layer, tile.row, tile.column}), p);
+        EXPECT_LE(game.tiles[p > 0 ? p - 1 : 0].layer, tile.layer);
         for (const Rule& rule : rules) {
             const int r = tile.row + rule.dr, c = tile.column + rule.dc;
-            if (!isTileCorner(r, c) || game.layoutMask[cellIndex(tile.layer, r, c)] != 1) continue;
-            const int q = tileAtCorner(game, {tile.layer, r, c});
-            EXPECT_EQ(p < q, rule.firstBefore) << "offset " << rule.dr << "," << rule.dc << " from tile " << p;
+            if (isTileCorner(r, c) && game.layoutMask[cellIndex(tile.layer, r, c)] == 1) {
+                EXPECT_EQ(p < tileAtCorner(game, {tile.layer, r, c}), rule.firstBefore) << rule.dr << "," << rule.dc;
+            }
         }
     }
 }
@@ -88,17 +60,22 @@ struct LayoutFiles : ::testing::Test {
         initDataDirectories(app.dirs, scratch.path);
         app.language.MesNo144Tiles = "Need 144 tiles";
     }
-    void load(const std::string& name, const std::string& content) {
+    // Loads the file and tells whether it was refused.
+    bool refused(const std::string& name, const std::string& content) {
         scratch.write("LAYOUTS/" + name, content);
         app.settings.Layout = upperCase(name);
-        loadLayout(app);
+        return refusedLoad();
     }
-    bool refused() const { return host.closeDownCalls > 0; }
+    bool refusedLoad() {
+        const int before = host.closeDownCalls;
+        loadLayout(app);
+        return host.closeDownCalls > before;
+    }
 };
 
 }  // namespace
 
-TEST(TileNumbering, ReadingOrderThenPainterOrder) {
+TEST(TileNumbering, ReadingOrderThenThePaintersOrder) {
     GameModel game;
     clearGameModel(game);
     markCorners(game.layoutMask, {{0, 0, 0}, {0, 2, 1}});
@@ -106,240 +83,166 @@ TEST(TileNumbering, ReadingOrderThenPainterOrder) {
     EXPECT_EQ(tileAtCorner(game, {0, 2, 1}), 0) << "columns are read from the right";
     EXPECT_TRUE(orderPass(game, 2, 1, '>'));
     EXPECT_EQ(tileAtCorner(game, {0, 0, 0}), 0);
-    EXPECT_FALSE(orderPass(game, 2, 1, '>')) << "a settled pass swaps nothing";
-    expectConsistentBoard(game, 2);
+    EXPECT_FALSE(orderPass(game, 2, 1, '>'));
 
-    buildBoard(game, {{0, 4, 10}, {0, 4, 12}, {0, 6, 10}});
-    EXPECT_EQ(tileAtCorner(game, {0, 4, 12}), 0) << "the right one of two side by side comes first";
+    const std::vector<std::vector<Corner>> heaps = {
+        {{0, 4, 10}, {0, 4, 12}, {0, 6, 10}, {0, 8, 11}, {1, 5, 12}},
+        {{0, 4, 10}, {0, 5, 12}, {0, 6, 8}},
+        // Swaps of one pass undo the order of another here: only whole cycles settle them.
+        {{0, 4, 5}, {0, 2, 4}, {0, 6, 4}, {0, 0, 3}},
+        {{0, 6, 6}, {0, 1, 6}, {0, 3, 7}, {0, 8, 7}, {0, 8, 5}, {0, 5, 8}},
+        {{0, 1, 3}, {0, 5, 4}, {0, 3, 4}},
+        {{0, 0, 2}, {0, 2, 3}, {0, 4, 4}, {0, 4, 2}, {0, 6, 3}},
+        twoLayerLayout(),
+        staggeredLayout()};
+    for (const auto& corners : heaps) {
+        const int tiles = buildBoard(game, corners);
+        expectSettled(game, tiles);
+        EXPECT_EQ(game.tiles[tiles - 1].layer, corners.back().layer);
+    }
+    buildBoard(game, heaps[0]);
+    EXPECT_EQ(tileAtCorner(game, {0, 4, 12}), 0) << "right before left, upper before lower";
     EXPECT_EQ(tileAtCorner(game, {0, 4, 10}), 1);
-    EXPECT_EQ(tileAtCorner(game, {0, 6, 10}), 2) << "the tile one row down comes after";
+    EXPECT_EQ(tileAtCorner(game, {0, 6, 10}), 2);
 }
 
-TEST(TileNumbering, EachNeighbourRuleHoldsAfterOrdering) {
-    const std::vector<std::vector<Corner>> pairsOfTiles = {
-        {{0, 4, 10}, {0, 6, 11}}, {{0, 4, 10}, {0, 6, 9}}, {{0, 4, 10}, {0, 5, 12}},
-        {{0, 4, 10}, {0, 5, 8}},  {{0, 4, 10}, {0, 6, 10}}, {{0, 4, 10}, {0, 4, 12}}};
-    for (const auto& corners : pairsOfTiles) {
-        GameModel game;
-        ASSERT_EQ(buildBoard(game, corners), 2);
-        expectConsistentBoard(game, 2);
-        expectPainterOrder(game, 2);
-    }
-}
-
-TEST(TileNumbering, LowerLayersFirstAndEveryRuleOnWholeLayouts) {
-    for (const auto& corners : {twoLayerLayout(), staggeredLayout()}) {
-        GameModel game;
-        ASSERT_EQ(buildBoard(game, corners), tileCount);
-        expectConsistentBoard(game, tileCount);
-        expectPainterOrder(game, tileCount);
-        EXPECT_EQ(game.tiles[0].layer, 0);
-        EXPECT_EQ(game.tiles[tileCount - 1].layer, corners.back().layer);
-    }
-}
-
-TEST(TileNumbering, SwapExchangesRecordsAndCells) {
+TEST(TileNumbering, OnlyTheFirst144CornersBecomeTiles) {
+    // Marks that are no tile corner, and a 145th mark placed where the pass
+    // (2, 1) compares it with a numbered tile, stay out of the numbering.
+    std::vector<Corner> corners = twoLayerLayout();
+    corners.pop_back();
+    for (const Corner c : {Corner{2, 2, 11}, Corner{2, 0, 10}, Corner{0, 19, 4}, Corner{0, 0, 33}}) corners.push_back(c);
     GameModel game;
-    buildBoard(game, {{1, 0, 0}, {1, 0, 4}});
-    const int left = tileAtCorner(game, {1, 0, 0});
-    const int right = tileAtCorner(game, {1, 0, 4});
-    EXPECT_EQ(swapTiles(game, 1, 0, 0, 1, 0, 4), left);
-    EXPECT_EQ(tileAtCorner(game, {1, 0, 0}), right);
-    EXPECT_EQ(game.boardGrid[cellIndex(1, 1, 1)], right);
-    EXPECT_EQ(game.tiles[right].column, 0);
-    EXPECT_EQ(game.tiles[left].column, 4);
-    expectConsistentBoard(game, 2);
-}
+    const auto numberOverOldRecords = [&game](const std::vector<Corner>& marks) {
+        clearGameModel(game);
+        for (TileRecord& tile : game.tiles) tile = {1, 2, 3, 4, 9, 1, 4, 18, 32, 0};
+        markCorners(game.layoutMask, marks);
+        return numberAndOrderTiles(game);
+    };
+    EXPECT_EQ(numberOverOldRecords(corners), tileCount);
+    expectSettled(game, tileCount);
+    EXPECT_EQ(tileAtCorner(game, {2, 0, 10}), noTile);
 
-TEST(TileNumbering, UnnumberedRecordsStandNowhere) {
-    GameModel game;
-    clearGameModel(game);
-    for (TileRecord& tile : game.tiles) tile = {1, 2, 3, 4, 9, 1, 4, 18, 32, 0};
-    markCorners(game.layoutMask, {{0, 0, 0}, {0, 0, 33}, {2, 19, 4}, {1, 6, 6}});
-    EXPECT_EQ(numberedTileCount(game.layoutMask), 2);
-    ASSERT_EQ(numberAndOrderTiles(game), 2);
-    for (int t = 2; t < tileCount; ++t) {
-        EXPECT_EQ(game.tiles[t].face, 0);
-        EXPECT_EQ(game.tiles[t].layer + game.tiles[t].row + game.tiles[t].column, 0);
+    corners.resize(100);
+    EXPECT_EQ(numberOverOldRecords(corners), 100);
+    for (int t = 100; t < tileCount; ++t) {
+        EXPECT_EQ(game.tiles[t].face + game.tiles[t].layer + game.tiles[t].row + game.tiles[t].column, 0);
     }
-    expectConsistentBoard(game, 2);
-}
 
-TEST(TileNumbering, OverlappingTilesStillSettle) {
-    // Tiles one half-tile apart within a layer share cells; the ordering must
-    // still come to an end and never address a cell off the board.
-    std::vector<Corner> corners;
+    // Tiles half a tile apart within a layer overlap; the ordering still ends.
+    corners.clear();
     for (int r = 1; r < 9; ++r)
         for (int c = 1; c < 10; ++c) corners.push_back({0, r, c});
-    GameModel game;
     EXPECT_EQ(buildBoard(game, corners), 72);
 }
 
 TEST(LayoutFormats, ExactlyThreeHundredAndEightBytesIsAlwaysBinary) {
-    std::vector<uint8_t> file(308, 0xFF);
-    putBinaryRecord(file, 0, binaryWord(0, 1, 11));  // its first byte is "K"
-    ASSERT_EQ(file[0], 'K');
-    putBinaryRecord(file, 1, binaryWord(4, 18, 32));
-    putBinaryRecord(file, 2, binaryWord(2, 5, 7) | 0xC000);  // the top two bits carry nothing
-    putBinaryRecord(file, 3, binaryWord(2, 5, 7));            // repeated: one mark
-    putBinaryRecord(file, 4, binaryWord(0, 19, 33));          // on the board, though no corner
-    putBinaryRecord(file, 5, binaryWord(0, 2, 34));           // off the board: columns end at 33
-    putBinaryRecord(file, 6, binaryWord(0, 20, 2));           // rows end at 19
-    putBinaryRecord(file, 7, binaryWord(5, 2, 2));            // layers end at 4
-    putBinaryRecord(file, 8, binaryWord(7, 31, 63));
+    std::vector<uint8_t> file(308, 0xFF);  // unused records: layer 7, row 31, column 63
+    const auto put = [&](int record, int layer, int row, int column, unsigned extra = 0) {
+        const unsigned word = static_cast<unsigned>(column | row << 6 | layer << 11) | extra;
+        file[2 * record] = static_cast<uint8_t>(word);
+        file[2 * record + 1] = static_cast<uint8_t>(word >> 8);
+    };
+    put(0, 0, 1, 11);  // its first byte is "K"
+    put(1, 4, 18, 32);
+    put(2, 3, 5, 7, 0xC000);  // the top two bits carry nothing
+    put(3, 4, 18, 32);
+    put(4, 0, 19, 33);  // on the board, though no tile corner
+    put(5, 0, 2, 34);   // off the board: columns end at 33, rows at 19, layers at 4
+    put(6, 0, 20, 2);
+    put(7, 5, 2, 2);
     LayoutMask mask{};
+    ASSERT_EQ(file[0], 'K');
     EXPECT_EQ(readLayoutBytes(file, true, mask), LayoutFormat::binary);
-    // Records 9 to 143 are 0xFFFF: layer 7, row 31, column 63, all off the board.
-    EXPECT_EQ(cellsText(markedCells(mask)), "(0,1,11)(0,19,33)(2,5,7)(4,18,32)");
-
+    EXPECT_EQ(marks(mask), "(0,1,11)(0,19,33)(3,5,7)(4,18,32)");
     std::string text = "0 0 0\n";
     text.resize(308, ' ');
-    mask.fill(0);
-    EXPECT_EQ(readLayoutBytes(bytesOf(text), false, mask), LayoutFormat::binary);
-    EXPECT_NE(cellsText(markedCells(mask)), "(0,0,0)") << "a text layout of 308 bytes is misread";
+    EXPECT_NE(read(text), "(0,0,0)") << "a text layout of 308 bytes is misread";
 }
 
 TEST(LayoutFormats, GridTextOnlyWithTheLaySetting) {
-    std::string grid = "Kanything on the first line\nsecond line skipped 1 1 1\n";
-    grid += std::string(34, '0') + std::string(34, '1');  // layer 0: row 0 empty, row 1 full
-    std::string cells = "K\n\n" + std::string(34 * 20, '0') + "01";
-    EXPECT_EQ(readAsText(cells, true), "(1,0,1)");
+    const std::string grid = "Kfirst line\nsecond 1 1 1\n" + std::string(34, '0') + std::string(34, '1');
     LayoutMask mask{};
-    EXPECT_EQ(readLayoutBytes(bytesOf(grid), true, mask), LayoutFormat::grid);
+    EXPECT_EQ(readLayoutBytes({grid.begin(), grid.end()}, true, mask), LayoutFormat::grid);
     EXPECT_EQ(countMarks(mask), 34);
-    EXPECT_EQ(mask[cellIndex(0, 1, 0)], 1);
-    EXPECT_EQ(mask[cellIndex(0, 1, 33)], 1);
-    EXPECT_EQ(readAsText(grid, false), "") << "with .lay off a grid is read as lines and has none";
-    mask.fill(0);
-    EXPECT_EQ(readLayoutBytes(bytesOf(grid), false, mask), LayoutFormat::line);
-
-    // A line break inside the grid takes a cell, shifting every following one.
-    const std::string rowWithBreak = "1" + std::string(33, '0') + "\n";
-    EXPECT_EQ(readAsText("K\n\n" + rowWithBreak + rowWithBreak, true), "(0,0,0)(0,1,1)");
-    // CR LF takes two cells; the grid ends with the file.
-    EXPECT_EQ(readAsText("K\r\n\r\n" + std::string(33, '0') + "\r\n1", true), "(0,1,1)");
-    EXPECT_EQ(readAsText("K", true), "");
+    EXPECT_EQ(mask[cellIndex(0, 1, 0)] + mask[cellIndex(0, 1, 33)], 2);
+    EXPECT_EQ(read(grid, false), "") << "with .lay off a grid is read as lines";
+    // A line break inside the grid takes a cell and shifts every following one.
+    const std::string row = "1" + std::string(33, '0') + "\n";
+    EXPECT_EQ(read("K\n\n" + row + row, true), "(0,0,0)(0,1,1)");
+    EXPECT_EQ(read("K\r\n\r\n" + std::string(33, '0') + "\r\n1", true), "(0,1,1)");
+    EXPECT_EQ(read("K\n\n" + std::string(680, '0') + "01", true), "(1,0,1)");
+    EXPECT_EQ(read("K", true), "");
 }
 
-TEST(LayoutFormats, LineFormatReadsRowColumnLayer) {
-    EXPECT_EQ(readAsText("3 5 2\n"), "(2,3,5)");
-    EXPECT_EQ(readAsText("; 3 5 2 is a comment\n 4 6 1 and a remark\n"), "(1,4,6)");
-    EXPECT_EQ(readAsText("  +4\t6   1"), "(1,4,6)") << "the last line needs no line break";
-    EXPECT_EQ(readAsText("7 8 0\n7 8 0\n"), "(0,7,8)") << "a position given twice marks once";
-    // Out of range or incomplete lines are ignored; the board's edges count.
-    EXPECT_EQ(readAsText("20 0 0\n0 34 0\n0 0 5\n-1 0 0\n0 -1 0\n0 0 -1\n1 2\nx 1 2 3\n19 33 4\n"),
-              "(4,19,33)");
-    EXPECT_EQ(readAsText("99999999999999999999 1 1\n1 1 99999999999999999999\n"), "");
+TEST(LayoutFormats, LinesGiveRowColumnLayer) {
+    EXPECT_EQ(read("3 5 2\n; 3 5 3 is a comment\n 4 6 1 and a remark\n  +7\t8   0"), "(0,7,8)(1,4,6)(2,3,5)");
+    EXPECT_EQ(read("7 8 0\n7 8 0\n"), "(0,7,8)") << "a position given twice marks once";
+    EXPECT_EQ(read("20 0 0\n0 34 0\n0 0 5\n-1 0 0\n0 -1 0\n0 0 -1\n1 2\n7\nx 1 2 3\n19 33 4\n"), "(4,19,33)");
+    EXPECT_EQ(read("99999999999999999999 1 1\n1 1 99999999999999999999\n4294967301 1 1\n"), "");
+    EXPECT_EQ(read("2 4 1\r\n2 6 1\r\n"), "(1,2,4)(1,2,6)");
+    // Pieces of at most 254 characters, line break included.
+    EXPECT_EQ(read(std::string(254, ' ') + "6 8 3\n"), "(3,6,8)");
+    EXPECT_EQ(read(std::string(253, ' ') + "6 8 3\n"), "") << "cut between its numbers";
+    EXPECT_EQ(read(std::string(248, ' ') + "6 8 3\n"), "(3,6,8)");
+    EXPECT_EQ(read(std::string("5 6\0 1\n9 9 1\n", 13)), "(1,9,9)");
 }
 
-TEST(LayoutFormats, LineFormatSkipsShortLinesAndReadsLongOnesInPieces) {
-    // "1 1 1" needs five characters, so a line of two is always too short to
-    // matter; what shows the rule is a digit run that "%d" would read.
-    EXPECT_EQ(readAsText("7\n1 1\n"), "") << "no line holds three numbers";
-    EXPECT_EQ(readAsText("1\n2 3\n"), "") << "'1' plus its break is skipped, not joined";
-    // CR LF is one line break, as a text-mode read sees it.
-    EXPECT_EQ(readAsText("2 4 1\r\n2 6 1\r\n"), "(1,2,4)(1,2,6)");
-    // A piece holds at most 254 characters; the rest of the line is the next piece.
-    EXPECT_EQ(readAsText(std::string(254, ' ') + "6 8 3\n"), "(3,6,8)");
-    EXPECT_EQ(readAsText(std::string(253, ' ') + "6 8 3\n"), "") << "a line cut between its numbers is lost";
-    EXPECT_EQ(readAsText(std::string(248, ' ') + "6 8 3\n"), "(3,6,8)") << "254 characters with the break";
-    EXPECT_EQ(readAsText(std::string(254, ' ') + "\n"), "") << "a piece of one break is skipped";
-    // A NUL byte ends the text of its piece.
-    std::string withNul = "5 6";
-    withNul += '\0';
-    withNul += " 1\n9 9 1\n";
-    EXPECT_EQ(readAsText(withNul), "(1,9,9)");
-}
-
-TEST_F(LayoutFiles, A144TileLayoutIsNumberedAndOrdered) {
-    load("Pyramid.tvl", "; our test heap\n" + lineLayoutText(staggeredLayout()));
-    EXPECT_FALSE(refused());
+TEST_F(LayoutFiles, OnlyExactly144TileCornersGiveAGame) {
+    std::vector<Corner> corners = staggeredLayout();
+    EXPECT_FALSE(refused("Heap.tvl", "; a test heap\n" + lineLayoutText(corners) + lineLayoutText({corners[5]})));
+    EXPECT_EQ(app.settings.Layout, "HEAP.TVL");
+    expectSettled(app.game, tileCount);
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(app.settings.EasyMode, 1);
-    expectConsistentBoard(app.game, tileCount);
-    expectPainterOrder(app.game, tileCount);
-}
 
-TEST_F(LayoutFiles, ALayoutWithoutExactly144TilesEndsTheProgram) {
-    std::vector<Corner> corners = twoLayerLayout();
-    corners.push_back(corners.front());  // 145 lines, 144 marks: accepted
-    load("TWICE.TVL", lineLayoutText(corners));
-    EXPECT_FALSE(refused());
-
-    corners.pop_back();
-    corners.pop_back();
-    corners.push_back(corners.front());  // 144 lines, 143 marks
-    load("SHORT.TVL", lineLayoutText(corners));
-    ASSERT_TRUE(refused());
-    ASSERT_EQ(host.messages.size(), 1u);
+    corners.push_back({4, 0, 0});
+    EXPECT_TRUE(refused("MORE.TVL", lineLayoutText(corners)));
+    for (const Corner stray : {Corner{0, 2, 33}, Corner{3, 19, 4}, corners.front()}) {
+        corners.resize(tileCount - 1);
+        corners.push_back(stray);
+        EXPECT_TRUE(refused("EDGE.TVL", lineLayoutText(corners))) << "no 144th tile";
+        expectSettled(app.game, tileCount - 1);
+        EXPECT_EQ(app.game.tiles[tileCount - 1].face, 0);
+    }
+    ASSERT_EQ(host.messages.size(), 4u);
     EXPECT_EQ(host.messages[0].text, "Need 144 tiles");
     EXPECT_EQ(host.messages[0].caption, productCaption);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::exclamation);
     EXPECT_EQ(app.settings.EasyMode, 0) << "the deal made before the end must be a random one";
-    expectConsistentBoard(app.game, 143);
 }
 
-TEST_F(LayoutFiles, A144thMarkThatCannotBeATileIsRefused) {
-    for (const Corner stray : {Corner{0, 2, 33}, Corner{3, 19, 4}}) {
-        std::vector<Corner> corners = twoLayerLayout();
-        corners.back() = stray;
-        host.closeDownCalls = 0;
-        load("EDGE.TVL", lineLayoutText(corners));
-        EXPECT_EQ(countMarks(app.game.layoutMask), tileCount);
-        EXPECT_TRUE(refused()) << "a corner in column 33 or row 19 gives no tile";
-        expectConsistentBoard(app.game, 143);
-        EXPECT_EQ(app.game.tiles[143].face, 0);
-    }
-}
-
-TEST_F(LayoutFiles, MissingOrMisreadFilesLeaveTheMaskEmpty) {
+TEST_F(LayoutFiles, MissingFilesAndGridsWithoutTheSetting) {
     app.settings.Layout = "NOWHERE.TVL";
-    loadLayout(app);
-    EXPECT_TRUE(refused());
+    EXPECT_TRUE(refusedLoad());
     EXPECT_EQ(countMarks(app.game.layoutMask), 0);
-
-    host.closeDownCalls = 0;
-    app.settings.lay = 0;
-    load("GRID.TVL", "K\n\n" + std::string(3400, '1'));
-    EXPECT_TRUE(refused()) << "a grid file read as lines has no valid line";
-
-    host.closeDownCalls = 0;
-    app.settings.lay = 1;
     std::string grid = "K\n\n" + std::string(3400, '0');
     for (const Corner& c : twoLayerLayout()) grid[4 + cellIndex(c.layer, c.row, c.column)] = '1';
-    load("GRID.TVL", grid);
-    EXPECT_FALSE(refused());
-    expectPainterOrder(app.game, tileCount);
+    app.settings.lay = 1;
+    EXPECT_FALSE(refused("GRID.TVL", grid));
+    app.settings.lay = 0;
+    EXPECT_TRUE(refused("GRID.TVL", grid));
 }
 
-TEST_F(LayoutFiles, NamesAreFoundWhateverTheirCaseOnDisk) {
-    load("Mixed.Tvl", lineLayoutText(twoLayerLayout()));
-    EXPECT_EQ(app.settings.Layout, "MIXED.TVL");
-    EXPECT_FALSE(refused());
-}
-
-TEST_F(LayoutFiles, RandomLayoutNeedsNoFileAndStacksWholeTiles) {
+TEST_F(LayoutFiles, RandomHeapsStackWholeTilesAndFollowTheClock) {
     app.settings.Layout = "RANDOM.TVL";
-    loadLayout(app);
-    EXPECT_FALSE(refused());
+    EXPECT_FALSE(refusedLoad());
     const LayoutMask first = app.game.layoutMask;
-    for (const Corner& c : markedCells(first)) {
-        EXPECT_EQ(c.row % 2, 0);
-        EXPECT_EQ(c.column % 2, 0);
-        if (c.layer > 0) {
-            EXPECT_EQ(first[cellIndex(c.layer - 1, c.row, c.column)], 1) << "towers have no gaps";
-        }
+    int lastRow = 0, lastColumn = 0;
+    for (int cell = 0; cell < cellCount; ++cell) {
+        if (first[cell] != 1) continue;
+        lastColumn = std::max(lastColumn, cell % columnCount);
+        lastRow = std::max(lastRow, cell % layerCells / columnCount);
+        EXPECT_EQ(cell % columnCount % 2, 0);
+        EXPECT_EQ(cell % layerCells / columnCount % 2, 0);
+        EXPECT_TRUE(cell < layerCells || first[cell - layerCells] == 1) << "towers have no gaps";
     }
-    expectConsistentBoard(app.game, tileCount);
-    expectPainterOrder(app.game, tileCount);
-
+    EXPECT_EQ(lastColumn + lastRow, 32 + 18) << "144 tiles reach the far edges";
+    expectSettled(app.game, tileCount);
     loadLayout(app);
     EXPECT_EQ(app.game.layoutMask, first) << "the same second gives the same heap";
     host.now += 1;
     loadLayout(app);
     EXPECT_NE(app.game.layoutMask, first);
-
     app.settings.Layout = "random.tvl";
-    loadLayout(app);
-    EXPECT_TRUE(refused()) << "only the exact name asks for a random heap";
+    EXPECT_TRUE(refusedLoad()) << "only the exact name asks for a random heap";
 }
