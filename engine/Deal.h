@@ -5,8 +5,10 @@ struct App;
 struct GameModel;
 
 // The removal phase of a solvable deal gives up after this many attempts and
-// a random deal is made instead, so that no layout can hang the program.
-constexpr int maxRemovalAttempts = 10000;
+// a random deal is made instead, so that no layout can hang the program. The
+// shipped layouts need at most a handful of attempts; a layout that can never
+// be cleared (overlapping tiles, say) costs about two seconds before it gives up.
+constexpr int maxRemovalAttempts = 1000;
 
 struct DealReport {
     int removalAttempts = 0;   // attempts of the removal phase (0 for a random deal)

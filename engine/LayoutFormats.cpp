@@ -56,9 +56,10 @@ bool scanNumber(const std::string& text, std::size_t& at, int& value) {
     return true;
 }
 
-// "row column layer"; anything after the third number is ignored.
+// "row column layer"; anything after the third number is ignored. Comments
+// (";" first) and lines of two characters or fewer, which text files skip,
+// can never hold three numbers, so the scan passes over them by itself.
 void readLayoutLine(const std::string& line, LayoutMask& mask) {
-    if (isSkippedLine(line)) return;
     std::size_t at = 0;
     int row = 0, column = 0, layer = 0;
     if (scanNumber(line, at, row) && scanNumber(line, at, column) && scanNumber(line, at, layer))
