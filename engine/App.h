@@ -5,17 +5,22 @@
 #include "engine/BoardModel.h"
 #include "engine/Host.h"
 #include "files/DataDirectories.h"
+#include "files/HallOfFame.h"
 #include "files/LanguageTable.h"
 #include "files/Settings.h"
 #include "view2d/BoardView.h"
 
 struct App {
-    explicit App(Host& h) : host(h) { clearGameModel(game); }
+    explicit App(Host& h) : host(h) {
+        clearGameModel(game);
+        fillDefaultHallOfFame(hallOfFame);
+    }
 
     Host& host;
     DataDirectories dirs;
     Settings settings;
     LanguageTable language;
     GameModel game;
+    HallOfFame hallOfFame;  // the current layout's
     BoardView view;
 };

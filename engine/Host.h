@@ -6,6 +6,8 @@
 #include <ctime>
 #include <string>
 
+struct HallOfFame;
+
 enum class MessageIcon { information, exclamation, stop };
 
 // Screen measures in pixels (the platform's system metrics): the size of a
@@ -25,6 +27,11 @@ struct Host {
     virtual void showMessage(const std::string& text, const std::string& caption,
                              MessageIcon icon) = 0;
     // Plays a wave file to its end before returning.
+    // The winner's name dialog: at most 21 characters, possibly empty; it
+    // cannot be cancelled.
+    virtual std::string askWinnerName() = 0;
+    // The hall-of-fame dialog showing the kept entries.
+    virtual void showHallOfFame(const HallOfFame& hallOfFame) = 0;
     virtual void playSound(const std::string& path) = 0;
     virtual void setTitle(const std::string& title) = 0;
     virtual void postStatus(const std::string& text) = 0;

@@ -4,7 +4,7 @@
 
 #include "engine/App.h"
 #include "engine/Caption.h"
-#include "files/HallOfFame.h"
+#include "files/HallOfFameFile.h"
 
 bool layoutHas144Tiles(const LayoutMask& mask) {
     return countMarks(mask) == tileCount && numberedTileCount(mask) == tileCount;

@@ -1,6 +1,7 @@
 #include "engine/Status.h"
 
 #include "engine/App.h"
+#include "files/RecordWin.h"
 
 namespace {
 
@@ -10,13 +11,13 @@ std::string twoDigits(int value) {
     return (value < 10 ? "0" : "") + std::to_string(value);
 }
 
+}  // namespace
+
 std::string clockText(int32_t elapsedSeconds) {
     const int hours = elapsedSeconds / 3600;
     const int minutes = (elapsedSeconds - 3600 * hours) / 60;
     return formatClock(hours, minutes, elapsedSeconds - 3600 * hours - 60 * minutes);
 }
-
-}  // namespace
 
 std::string formatClock(int hours, int minutes, int seconds) {
     return twoDigits(hours) + ":" + twoDigits(minutes) + ":" + twoDigits(seconds);
@@ -44,6 +45,7 @@ std::string composeStatus(const App& app) {
 
 void updateStatus(App& app) {
     const std::string text = composeStatus(app);
+    recordWin(app);
     app.host.postStatus(text);
 }
 

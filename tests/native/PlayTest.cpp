@@ -189,9 +189,9 @@ TEST_F(Play, RestartAndNewGamePutEveryPairBack) {
     newGame(app);
     EXPECT_EQ(state.tilesLeft, tileCount);
     EXPECT_EQ(host.titles.size(), 2u);
+    EXPECT_TRUE(host.messages.empty());
     playRemovalOrder(pairCount);
     EXPECT_EQ(state.tilesLeft, 0) << "the new deal was made on the whole heap";
-    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(Play, HintsWalkThroughThePairsAndCostAMinuteEach) {

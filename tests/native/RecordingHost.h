@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/Host.h"
+#include "files/HallOfFame.h"
 
 struct RecordedMessage {
     std::string text;
@@ -15,6 +16,9 @@ struct RecordedMessage {
 
 struct RecordingHost : Host {
     std::vector<RecordedMessage> messages;
+    std::string winnerName;  // what the player types into the name dialog
+    int nameRequests = 0;
+    std::vector<HallOfFame> hallsShown;
     std::vector<std::string> sounds;  // paths of the sounds played, in order
     std::vector<std::string> titles;
     std::vector<std::string> statusTexts;
@@ -34,6 +38,11 @@ struct RecordingHost : Host {
     void showMessage(const std::string& text, const std::string& caption, MessageIcon icon) override {
         messages.push_back({text, caption, icon});
     }
+    std::string askWinnerName() override {
+        ++nameRequests;
+        return winnerName;
+    }
+    void showHallOfFame(const HallOfFame& hallOfFame) override { hallsShown.push_back(hallOfFame); }
     void playSound(const std::string& path) override { sounds.push_back(path); }
     void setTitle(const std::string& title) override { titles.push_back(title); }
     void postStatus(const std::string& text) override { statusTexts.push_back(text); }

@@ -11,6 +11,8 @@ struct QuietHost : Host {
     std::time_t now = std::time(nullptr);
 
     void showMessage(const std::string&, const std::string&, MessageIcon) override {}
+    std::string askWinnerName() override { return {}; }
+    void showHallOfFame(const HallOfFame&) override {}
     void playSound(const std::string&) override {}
     void setTitle(const std::string&) override {}
     void postStatus(const std::string&) override {}

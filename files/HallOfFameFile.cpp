@@ -1,0 +1,77 @@
+#include "files/HallOfFameFile.h"
+
+#include <algorithm>
+
+#include "engine/App.h"
+#include "engine/Caption.h"
+
+namespace {
+
+void putText(std::vector<uint8_t>& bytes, const std::string& text, size_t width) {
+    // The last byte of a field is always its ending zero.
+    const size_t length = std::min(text.size(), width - 1);
+    bytes.insert(bytes.end(), text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length));
+    bytes.insert(bytes.end(), width - length, 0);
+}
+
+void putInt32(std::vector<uint8_t>& bytes, int32_t value) {
+    const uint32_t bits = static_cast<uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(bits >> shift));
+}
+
+std::string takeText(const uint8_t* field, size_t width) {
+    size_t length = 0;
+    while (length < width && field[length] != 0) ++length;
+    return std::string(reinterpret_cast<const char*>(field), length);
+}
+
+int32_t takeInt32(const uint8_t* field) {
+    uint32_t bits = 0;
+    for (int k = 3; k >= 0; --k) bits = bits << 8 | field[k];
+    return static_cast<int32_t>(bits);
+}
+
+}  // namespace
+
+std::string hallOfFameFileName(const std::string& layout) { return replaceExtension(layout, ".TVS"); }
+
+std::vector<uint8_t> encodeHallOfFame(const HallOfFame& hallOfFame) {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(hallOfFameFileBytes);
+    for (int i = 0; i < keptEntries; ++i) {
+        const HallOfFameEntry& entry = hallOfFame.entries[static_cast<size_t>(i)];
+        putText(bytes, entry.playerName, playerNameWidth);
+        putText(bytes, entry.timeText, timeTextWidth);
+        putInt32(bytes, entry.timeSeconds);
+    }
+    return bytes;
+}
+
+bool decodeHallOfFame(const uint8_t* bytes, size_t size, HallOfFame& hallOfFame) {
+    if (size != hallOfFameFileBytes) return false;
+    for (int i = 0; i < keptEntries; ++i) {
+        const uint8_t* field = bytes + static_cast<size_t>(i) * hallOfFameEntryBytes;
+        HallOfFameEntry& entry = hallOfFame.entries[static_cast<size_t>(i)];
+        entry.playerName = takeText(field, playerNameWidth);
+        entry.timeText = takeText(field + playerNameWidth, timeTextWidth);
+        entry.timeSeconds = takeInt32(field + playerNameWidth + timeTextWidth);
+    }
+    return true;
+}
+
+void loadHallOfFame(App& app) {
+    std::vector<uint8_t> bytes;
+    const std::string path = filePath(app.dirs.scores, hallOfFameFileName(app.settings.Layout));
+    const bool read = readWholeFile(path, bytes);
+    if (read && decodeHallOfFame(bytes.data(), bytes.size(), app.hallOfFame)) return;
+    // A missing file is simply a layout nobody has won yet.
+    if (read) app.host.showMessage(app.language.MesScores, productCaption, MessageIcon::exclamation);
+    fillDefaultHallOfFame(app.hallOfFame);
+}
+
+void saveHallOfFame(App& app) {
+    const std::string name = hallOfFameFileName(app.settings.Layout);
+    if (!writeFileReplacing(filePath(app.dirs.scores, name), encodeHallOfFame(app.hallOfFame)))
+        app.host.showMessage(name + " : " + app.language.MesWriteError, productCaption,
+                             MessageIcon::exclamation);
+}
