@@ -68,6 +68,12 @@ void showAbout() {
     redraw();
 }
 
+void showHallOfFameCommand() {
+    Shell& s = shell();
+    s.host.showHallOfFame(s.app.hallOfFame);
+    redraw();
+}
+
 void runFixedCommand(CommandId id) {
     App& app = shell().app;
     Settings& settings = app.settings;
@@ -86,7 +92,7 @@ void runFixedCommand(CommandId id) {
         case command::showChrono: invert(settings.ShowChrono); updateStatus(app); break;
         case command::changeColors: coloursDialogCommand(); redraw(); break;
         case command::config: configDialogCommand(); redraw(); break;
-        case command::hallOfFame: hallOfFameCommand(); break;
+        case command::hallOfFame: showHallOfFameCommand(); break;
         case command::loadLayout: loadLayoutFile(); break;
         case command::saveLayout: saveLayoutCommand(); break;
         case command::randomLayout: chooseRandomLayout(); break;

@@ -5,7 +5,6 @@ void saveGameCommand() {}
 void loadGameCommand() {}
 void coloursDialogCommand() {}
 void configDialogCommand() {}
-void hallOfFameCommand() {}
 void saveLayoutCommand() {}
 #if TAVREK_3D
 void rebuildCameraProjection() {}

@@ -7,7 +7,6 @@ void saveGameCommand();
 void loadGameCommand();
 void coloursDialogCommand();
 void configDialogCommand();
-void hallOfFameCommand();
 void saveLayoutCommand();
 #if TAVREK_3D
 // The 3D view's projection and camera after a tilt, zoom or pan.

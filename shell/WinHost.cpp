@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "dialogs/HallOfFameDialog.h"
+#include "dialogs/WinnerDialog.h"
 #include "shell/BoardWindow.h"
 #include "shell/Shell.h"
 #include "shell/StartUp.h"
@@ -32,6 +34,16 @@ UINT iconStyle(MessageIcon icon) {
 
 void WinHost::showMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
     showMessageBox(shell().mainWindow, text.c_str(), caption.c_str(), MB_OK | iconStyle(icon));
+}
+
+std::string WinHost::askWinnerName() {
+    Shell& s = shell();
+    return askWinnerNameDialog(s.instance, s.mainWindow, s.app.language);
+}
+
+void WinHost::showHallOfFame(const HallOfFame& hallOfFame) {
+    Shell& s = shell();
+    showHallOfFameDialog(s.instance, s.mainWindow, s.app.language, hallOfFame);
 }
 
 void WinHost::playSound(const std::string& path) {

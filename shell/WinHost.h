@@ -14,6 +14,8 @@ int showMessageBox(HWND owner, const char* text, const char* caption, UINT type)
 
 struct WinHost : Host {
     void showMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
+    std::string askWinnerName() override;
+    void showHallOfFame(const HallOfFame& hallOfFame) override;
     void playSound(const std::string& path) override;
     void setTitle(const std::string& title) override;
     void postStatus(const std::string& text) override;

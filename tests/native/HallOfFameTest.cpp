@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <random>
 
-#include "RecordingHost.h"
-#include "TestFiles.h"
-#include "engine/App.h"
+#include "ScoresFixture.h"
 #include "files/HallOfFameFile.h"
 
 namespace {
@@ -140,24 +138,12 @@ TEST(HallOfFameBytes, EachLayoutHasItsOwnFile) {
 
 namespace {
 
-struct HallOfFameFiles : ::testing::Test {
-    ScratchDirectory start;
-    RecordingHost host;
-    App app{host};
-
+struct HallOfFameFiles : ScoresFixture {
     void SetUp() override {
-        initDataDirectories(app.dirs, start.path);
-        start.makeDirectory("SCORES");
-        app.settings.Layout = "CLASSIC.TVL";
-        app.language.MesScores = "Scores damaged";
-        app.language.MesWriteError = "cannot write";
+        ScoresFixture::SetUp();
         setEntry(app.hallOfFame, 0, "Stale", 1);
     }
-    std::string scoresFile(const std::string& name = "CLASSIC.TVS") {
-        return start.path + pathSeparator + "SCORES" + pathSeparator + name;
-    }
 };
-
 }  // namespace
 
 TEST_F(HallOfFameFiles, AMissingFileGivesTheDefaultTableSilently) {

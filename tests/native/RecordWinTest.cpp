@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "BoardBuilder.h"
-#include "RecordingHost.h"
-#include "TestFiles.h"
-#include "engine/App.h"
+#include "ScoresFixture.h"
 #include "engine/Deal.h"
 #include "engine/Layout.h"
 #include "engine/Play.h"
@@ -12,26 +9,17 @@
 
 namespace {
 
-struct RecordWin : ::testing::Test {
-    ScratchDirectory start;
-    RecordingHost host;
-    App app{host};
+struct RecordWin : ScoresFixture {
     GameState& state = app.game.state;
 
     void SetUp() override {
-        initDataDirectories(app.dirs, start.path);
-        start.makeDirectory("SCORES");
-        app.settings.Layout = "CLASSIC.TVL";
-        app.language.MesWinNoHall = "Not fast enough";
-        app.language.MesWinLoad = "Loaded game";
-        fillDefaultHallOfFame(app.hallOfFame);
+        ScoresFixture::SetUp();
         host.winnerName = "Winner";
         state.tilesLeft = 0;
         state.winHandled = 0;
         state.autoPlayRunning = 0;
         state.gameWasLoaded = 0;
     }
-    std::string scoresFile() { return start.path + pathSeparator + "SCORES" + pathSeparator + "CLASSIC.TVS"; }
     bool scoresWritten() { return fileExistsIn(app.dirs.scores, "CLASSIC.TVS"); }
     void winIn(int32_t seconds) {
         state.elapsedSeconds = seconds;
@@ -147,7 +135,7 @@ TEST_F(RecordWin, AWholeGameWonByClicksWritesTheLayoutsFile) {
         ASSERT_EQ(host.nameRequests, k + 2 == tileCount ? 1 : 0) << k;
     }
     HallOfFame stored;
-    const std::string bytes = readText(start.path + pathSeparator + "SCORES" + pathSeparator + "DEFAULT.TVS");
+    const std::string bytes = readText(scoresFile("DEFAULT.TVS"));
     ASSERT_TRUE(decodeHallOfFame(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), stored));
     EXPECT_EQ(stored.entries[0].playerName, "Winner");
     EXPECT_EQ(stored.entries[0].timeText, "00:02:03");

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "ShellDriver.h"
+#include "WinDialogs.h"
 #include "engine/Commands.h"
+#include "files/HallOfFameFile.h"
 #include "shell/Shell.h"
 
 namespace {
@@ -57,7 +59,9 @@ TEST_F(PlayDriver, PausingHidesTheClockAndLosingTheFocusStopsIt) {
     EXPECT_EQ(state().tilesHidden, 0);
 }
 
-TEST_F(PlayDriver, ClickingTheSolutionPairsWinsTheGame) {
+TEST_F(PlayDriver, ClickingTheSolutionPairsWinsTheGameAndEntersTheHallOfFame) {
+    answerWinDialogs("Marguerite");
+    state().elapsedSeconds = 65;
     const std::array<uint8_t, tileCount> order = state().removalOrder;
     for (int k = 0; k < tileCount; k += 2) {
         driver.clickTile(order[static_cast<size_t>(k)]);
@@ -65,9 +69,26 @@ TEST_F(PlayDriver, ClickingTheSolutionPairsWinsTheGame) {
         driver.clickTile(order[static_cast<size_t>(k + 1)]);
         ASSERT_EQ(state().tilesLeft, tileCount - k - 2) << k;
     }
-    const std::string status = driver.statusText();
-    EXPECT_EQ(status.substr(0, 7), "0 tiles");
-    EXPECT_NE(status.find(blanks + shell().app.language.MesStatusWin), std::string::npos) << status;
+    // The win's dialogs took the focus, and losing it ends the showing of the end text.
+    EXPECT_EQ(driver.statusText(), "0 tiles" + blanks + "Time : 00:01:05");
+    const WinDialogsSeen& seen = winDialogsSeen();
+    EXPECT_EQ(seen.nameDialogs, 1);
+    EXPECT_TRUE(seen.escapeIgnored);
+    EXPECT_EQ(seen.prompt, shell().app.language.WINNAME);
+    EXPECT_EQ(seen.hallOfFameDialogs, 1);
+    ASSERT_EQ(seen.names.size(), 10u);
+    EXPECT_EQ(seen.names[0], "Marguerite");
+    EXPECT_EQ(seen.times[0], "00:01:05");
+    EXPECT_EQ(seen.times[9], "00:13:00");
+    const std::vector<uint8_t> bytes = readScoresFile(driver);
+    HallOfFame stored;
+    ASSERT_TRUE(decodeHallOfFame(bytes.data(), bytes.size(), stored));
+    EXPECT_EQ(stored.entries[0].playerName, "Marguerite");
+    EXPECT_EQ(stored.entries[0].timeSeconds, 65);
+    SendMessageA(driver.window, WM_TIMER, 900, 0);
+    EXPECT_EQ(state().elapsedSeconds, 65) << "the clock stopped at the win";
+    EXPECT_EQ(winDialogsSeen().nameDialogs, 1);
+    stopAnsweringWinDialogs();
 }
 
 TEST_F(PlayDriver, TheRightButtonUndoesLikeF7) {
@@ -206,4 +227,16 @@ TEST_F(PlayDriver, DraggingWithTheLeftButtonShowsTheBusyCursor) {
     SendMessageA(driver.window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 80));
     EXPECT_EQ(GetCursor(), shell().normalCursor);
     EXPECT_NE(shell().busyCursor, shell().normalCursor);
+}
+
+TEST_F(PlayDriver, F8ShowsTheTableOfTheLayoutLoaded) {
+    shell().app.hallOfFame.entries[0].playerName = "Earlier";
+    answerWinDialogs("");
+    driver.key(VK_F8);
+    ASSERT_EQ(winDialogsSeen().hallOfFameDialogs, 1);
+    EXPECT_EQ(winDialogsSeen().names[0], "Earlier");
+    EXPECT_EQ(winDialogsSeen().times[1], "00:06:00");
+    EXPECT_EQ(winDialogsSeen().nameDialogs, 0);
+    EXPECT_TRUE(readScoresFile(driver).empty());
+    stopAnsweringWinDialogs();
 }
