@@ -31,17 +31,12 @@ bool config3DCommand(HWND dialog, App& app, int id) {
     return true;
 }
 
+constexpr OptionsDialogKind config3D = {openConfig3D, config3DCommand};
+
 }  // namespace
 
 INT_PTR CALLBACK config3DDialogProc(HWND dialog, UINT message, WPARAM first, LPARAM second) {
-    switch (message) {
-        case WM_INITDIALOG:
-            keepApp(dialog, second);
-            openConfig3D(dialog, *keptApp(dialog));
-            return TRUE;
-        case WM_COMMAND: return config3DCommand(dialog, *keptApp(dialog), LOWORD(first)) ? TRUE : FALSE;
-        default: return FALSE;
-    }
+    return optionsDialogMessage(config3D, dialog, message, first, second);
 }
 
 #endif

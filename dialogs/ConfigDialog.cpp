@@ -52,17 +52,12 @@ bool configCommand(HWND dialog, App& app, int id) {
     }
 }
 
+constexpr OptionsDialogKind config = {openConfig, configCommand};
+
 }  // namespace
 
 INT_PTR CALLBACK configDialogProc(HWND dialog, UINT message, WPARAM first, LPARAM second) {
-    switch (message) {
-        case WM_INITDIALOG:
-            keepApp(dialog, second);
-            openConfig(dialog, *keptApp(dialog));
-            return TRUE;
-        case WM_COMMAND: return configCommand(dialog, *keptApp(dialog), LOWORD(first)) ? TRUE : FALSE;
-        default: return FALSE;
-    }
+    return optionsDialogMessage(config, dialog, message, first, second);
 }
 
 void showConfigDialog(HINSTANCE instance, HWND owner, App& app) {

@@ -12,3 +12,14 @@ void setDialogTexts(HWND dialog, const std::string& caption, std::initializer_li
     SetWindowTextA(dialog, caption.c_str());
     for (const ControlText& control : texts) SetDlgItemTextA(dialog, control.id, control.text.c_str());
 }
+
+INT_PTR optionsDialogMessage(const OptionsDialogKind& kind, HWND dialog, UINT message, WPARAM first, LPARAM second) {
+    switch (message) {
+        case WM_INITDIALOG:
+            keepApp(dialog, second);
+            kind.open(dialog, *keptApp(dialog));
+            return TRUE;
+        case WM_COMMAND: return kind.command(dialog, *keptApp(dialog), LOWORD(first)) ? TRUE : FALSE;
+        default: return FALSE;
+    }
+}

@@ -25,3 +25,13 @@ void keepApp(HWND dialog, LPARAM second);
 App* keptApp(HWND dialog);
 
 void setDialogTexts(HWND dialog, const std::string& caption, std::initializer_list<ControlText> texts);
+
+// What tells the configuration dialogs apart: their texts and values at
+// opening, and what their buttons do (false for a button they do not have).
+struct OptionsDialogKind {
+    void (*open)(HWND dialog, const App& app);
+    bool (*command)(HWND dialog, App& app, int id);
+};
+
+// The dialog procedure of a dialog of that kind.
+INT_PTR optionsDialogMessage(const OptionsDialogKind& kind, HWND dialog, UINT message, WPARAM first, LPARAM second);
