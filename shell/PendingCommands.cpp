@@ -3,10 +3,9 @@
 void startAutoPlayCommand() {}
 void saveGameCommand() {}
 void loadGameCommand() {}
-void coloursDialogCommand() {}
-void configDialogCommand() {}
 void hallOfFameCommand() {}
 void saveLayoutCommand() {}
 #if TAVREK_3D
 void rebuildCameraProjection() {}
+void setRenderState() {}
 #endif
