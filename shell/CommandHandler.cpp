@@ -3,6 +3,8 @@
 #include <shellapi.h>
 
 #include "dialogs/AboutDialog.h"
+#include "dialogs/ColourDialog.h"
+#include "dialogs/ConfigDialog.h"
 #include "engine/Caption.h"
 #include "engine/Deal.h"
 #include "engine/Layout.h"
@@ -62,6 +64,13 @@ void openHelpPage() {
 
 void redraw() { redrawBoard(shell().app); }
 
+// An options dialog has edited the settings in place: the board shows them.
+void showOptions(void (*showDialog)(HINSTANCE, HWND, App&)) {
+    Shell& s = shell();
+    showDialog(s.instance, s.mainWindow, s.app);
+    redraw();
+}
+
 void showAbout() {
     Shell& s = shell();
     showAboutDialog(s.instance, s.mainWindow, s.app.language);
@@ -90,8 +99,8 @@ void runFixedCommand(CommandId id) {
         case command::exitGame: shutDown(); break;
         case command::shadows: invert(settings.Shadows); redraw(); break;
         case command::showChrono: invert(settings.ShowChrono); updateStatus(app); break;
-        case command::changeColors: coloursDialogCommand(); redraw(); break;
-        case command::config: configDialogCommand(); redraw(); break;
+        case command::changeColors: showOptions(showColourDialog); break;
+        case command::config: showOptions(showConfigDialog); break;
         case command::hallOfFame: showHallOfFameCommand(); break;
         case command::loadLayout: loadLayoutFile(); break;
         case command::saveLayout: saveLayoutCommand(); break;

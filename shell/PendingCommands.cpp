@@ -3,9 +3,8 @@
 void startAutoPlayCommand() {}
 void saveGameCommand() {}
 void loadGameCommand() {}
-void coloursDialogCommand() {}
-void configDialogCommand() {}
 void saveLayoutCommand() {}
 #if TAVREK_3D
 void rebuildCameraProjection() {}
+void setRenderState() {}
 #endif

@@ -5,10 +5,10 @@
 void startAutoPlayCommand();
 void saveGameCommand();
 void loadGameCommand();
-void coloursDialogCommand();
-void configDialogCommand();
 void saveLayoutCommand();
 #if TAVREK_3D
 // The 3D view's projection and camera after a tilt, zoom or pan.
 void rebuildCameraProjection();
+// The 3D view's render state again after its colours changed.
+void setRenderState();
 #endif

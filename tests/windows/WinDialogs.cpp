@@ -22,10 +22,14 @@ std::string itemText(HWND dialog, int id) {
     return buffer;
 }
 
-// A dialog already answered stays, hidden, until its loop notices; it is not answered twice.
+// Only this thread's dialogs: test programs run side by side on one display. A
+// dialog already answered stays, hidden, until its loop notices; it is not answered twice.
 HWND dialogTitled(const std::string& caption) {
-    HWND dialog = FindWindowA(MAKEINTATOM(32770), caption.c_str());
-    return dialog != nullptr && IsWindowVisible(dialog) ? dialog : nullptr;
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowExA(nullptr, dialog, MAKEINTATOM(32770), caption.c_str())) != nullptr)
+        if (GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId() && IsWindowVisible(dialog))
+            return dialog;
+    return nullptr;
 }
 
 void answerName(HWND dialog) {

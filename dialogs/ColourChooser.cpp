@@ -1,0 +1,63 @@
+#include "dialogs/ColourChooser.h"
+
+#include <commdlg.h>
+
+#include "dialogs/OptionsDialog.h"
+#include "engine/App.h"
+#include "resources/resource.h"
+
+ColourChooserHook colourChooserHook = nullptr;
+
+bool chooseColour(HWND owner, Colour& colour) {
+    if (colourChooserHook != nullptr) return colourChooserHook(owner, colour);
+    COLORREF customColours[16];
+    for (COLORREF& custom : customColours) custom = RGB(255, 255, 255);
+    CHOOSECOLORA chooser{};
+    chooser.lStructSize = sizeof chooser;
+    chooser.hwndOwner = owner;
+    chooser.hInstance = reinterpret_cast<HWND>(GetModuleHandleA(nullptr));
+    chooser.rgbResult = colour;
+    chooser.lpCustColors = customColours;
+    chooser.Flags = CC_RGBINIT | CC_FULLOPEN;
+    if (!ChooseColorA(&chooser)) return false;
+    colour = chooser.rgbResult & 0xFFFFFF;
+    return true;
+}
+
+HBRUSH swatchBrush(HWND dialog, Settings& settings, ColourRows rows, HDC context, HWND control) {
+    for (const ColourRow& row : rows) {
+        if (GetDlgItem(dialog, row.swatchId) != control) continue;
+        SetDCBrushColor(context, colourSetting(settings, row.setting));
+        return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+    }
+    return nullptr;
+}
+
+bool chooseRowColour(HWND dialog, Settings& settings, ColourRows rows, int id) {
+    for (const ColourRow& row : rows) {
+        if (id != row.buttonId) continue;
+        if (chooseColour(dialog, colourSetting(settings, row.setting)))
+            InvalidateRect(GetDlgItem(dialog, row.swatchId), nullptr, TRUE);
+        return true;
+    }
+    return false;
+}
+
+INT_PTR colourDialogMessage(const ColourDialogKind& kind, HWND dialog, UINT message, WPARAM first, LPARAM second) {
+    App* app = keptApp(dialog);
+    if (message == WM_INITDIALOG) {
+        keepApp(dialog, second);
+        kind.open(dialog, keptApp(dialog)->language);
+        return TRUE;
+    }
+    if (app == nullptr) return FALSE;
+    if (message == WM_CTLCOLORSTATIC)
+        return reinterpret_cast<INT_PTR>(swatchBrush(dialog, app->settings, kind.rows, reinterpret_cast<HDC>(first),
+                                                     reinterpret_cast<HWND>(second)));
+    if (message != WM_COMMAND) return FALSE;
+    const int id = LOWORD(first);
+    if (id != IDC_COLORS_OK) return chooseRowColour(dialog, app->settings, kind.rows, id) ? TRUE : FALSE;
+    kind.ok(*app);
+    EndDialog(dialog, 1);
+    return TRUE;
+}
