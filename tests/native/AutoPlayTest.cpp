@@ -174,7 +174,7 @@ TEST_F(AutoPlay, ABoardChangedBesideTheWorkerEndsTheDemonstration) {
     };
     autoPlayWorker(app);
     EXPECT_EQ(host.tilesAtRemovalSound.size(), 3u) << "no move of a removal order that no longer fits";
-    expectDealAtItsStart(2);
+    expectDealAtItsStart(3);
 }
 
 TEST_F(AutoPlay, ADealWithoutAUsableRemovalOrderIsNotPlayed) {
