@@ -11,6 +11,8 @@ game=build/game
 mkdir -p "$game"
 cp build/windows/shell/tavrek.exe build/windows/shell/tavrek-lite.exe "$game"/
 cp -R data/. "$game"/
+# The scores and saved games of the player live beside the shipped data.
+mkdir -p "$game"/SCORES "$game"/SAVEGAME
 export WINEPREFIX="$(pwd)/build/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
