@@ -202,6 +202,9 @@ TEST_F(AutoPlayThread, ClicksOnTheWindowThreadStopTheWorkerAndASecondStartIsIgno
         clicked = true;
     }
     while (autoPlayerBusy(app)) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    // A second worker, had one been started, would have moved or spoken by now.
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const GameHold hold = holdForWindow(app.gameLock);
     EXPECT_EQ(host.tilesAtRemovalSound, countdownFrom(tileCount, movesAtClick))
         << "the worker made no move after the click";
     EXPECT_TRUE(host.messages.empty()) << "no second worker was started";
