@@ -3,7 +3,7 @@
 #   make test  builds everything and runs every test, native and under Wine
 JOBS ?= $(shell nproc)
 
-.PHONY: deps native sanitize windows fuzz fuzz-smoke test test-native test-sanitize test-windows run bench clean
+.PHONY: deps native sanitize tsan windows fuzz fuzz-smoke test test-native test-sanitize test-tsan test-windows run bench clean
 
 deps:
 	./tools/install-deps.sh
@@ -15,6 +15,11 @@ native: deps
 sanitize: deps
 	cmake --preset sanitize >/dev/null
 	cmake --build build/sanitize -j$(JOBS)
+
+# Only the test programs: the threads to watch are the automatic player's.
+tsan: deps
+	cmake --preset tsan >/dev/null
+	cmake --build build/tsan --target tavrek-tests tavrek-lite-tests -j$(JOBS)
 
 windows: deps
 	cmake --preset windows >/dev/null
@@ -29,6 +34,10 @@ test-native: native
 
 test-sanitize: sanitize
 	ctest --test-dir build/sanitize --output-on-failure -j$(JOBS)
+
+# The automatic player's worker against the window thread's clicks.
+test-tsan: tsan
+	ctest --test-dir build/tsan --output-on-failure -j$(JOBS) -R AutoPlay
 
 test-windows: windows
 	./tools/windows-tests.sh build/windows
