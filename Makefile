@@ -3,7 +3,7 @@
 #   make test  builds everything and runs every test, native and under Wine
 JOBS ?= $(shell nproc)
 
-.PHONY: deps native sanitize windows fuzz fuzz-smoke test test-native test-sanitize test-windows run bench clean
+.PHONY: deps native sanitize tsan windows fuzz fuzz-smoke test test-native test-sanitize test-tsan test-windows run bench clean
 
 deps:
 	./tools/install-deps.sh
@@ -15,6 +15,11 @@ native: deps
 sanitize: deps
 	cmake --preset sanitize >/dev/null
 	cmake --build build/sanitize -j$(JOBS)
+
+# Only the test programs: the threads to watch are the automatic player's.
+tsan: deps
+	cmake --preset tsan >/dev/null
+	cmake --build build/tsan --target tavrek-tests tavrek-lite-tests -j$(JOBS)
 
 windows: deps
 	cmake --preset windows >/dev/null
@@ -30,6 +35,10 @@ test-native: native
 test-sanitize: sanitize
 	ctest --test-dir build/sanitize --output-on-failure -j$(JOBS)
 
+# The automatic player's worker against the window thread's clicks.
+test-tsan: tsan
+	ctest --test-dir build/tsan --output-on-failure -j$(JOBS) -R AutoPlay
+
 test-windows: windows
 	./tools/windows-tests.sh build/windows
 
@@ -38,7 +47,7 @@ test-windows: windows
 fuzz-smoke: fuzz
 	for f in build/fuzz/fuzz/fuzz-*; do $$f -max_total_time=10 -print_final_stats=0 >/dev/null 2>build/fuzz/$$(basename $$f).log || { tail -40 build/fuzz/$$(basename $$f).log; exit 1; }; done
 
-test: test-native test-sanitize test-windows fuzz-smoke
+test: test-native test-sanitize test-tsan test-windows fuzz-smoke
 
 bench: native
 	for b in build/native/bench/*-bench; do $$b; done

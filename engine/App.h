@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/BoardModel.h"
+#include "engine/GameLock.h"
 #include "engine/Host.h"
 #include "files/DataDirectories.h"
 #include "files/HallOfFame.h"
@@ -23,4 +24,9 @@ struct App {
     GameModel game;
     HallOfFame hallOfFame;  // the current layout's
     BoardView view;
+    // Guards the game model between the window thread and the automatic player.
+    GameLock gameLock;
+    // An automatic player's thread exists (guarded by gameLock); it outlives
+    // autoPlayRunning, which a click clears while the last move still runs.
+    bool autoPlayerBusy = false;
 };

@@ -5,6 +5,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ColourDialog.h"
 #include "dialogs/ConfigDialog.h"
+#include "engine/AutoPlay.h"
 #include "engine/Caption.h"
 #include "engine/Deal.h"
 #include "engine/Layout.h"
@@ -90,7 +91,7 @@ void runFixedCommand(CommandId id) {
         case command::newGame: newGame(app); break;
         case command::restartGame: restartGame(app); break;
         case command::easyMode: askEasyMode(); break;
-        case command::autoPlay: startAutoPlayCommand(); break;
+        case command::autoPlay: startAutoPlay(app); break;
         case command::pauseChrono: invert(app.game.state.tilesHidden); redraw(); break;
         case command::hint: showNextHint(app); break;
         case command::undo: undoCommand(app); break;

@@ -1,6 +1,5 @@
 #include "shell/PendingCommands.h"
 
-void startAutoPlayCommand() {}
 void saveGameCommand() {}
 void loadGameCommand() {}
 void saveLayoutCommand() {}

@@ -1,8 +1,7 @@
-// Commands whose dialogs, files or worker are not part of the program yet:
+// Commands whose dialogs or files are not part of the program yet:
 // the menus and the toolbar already offer them, and choosing one does nothing.
 #pragma once
 
-void startAutoPlayCommand();
 void saveGameCommand();
 void loadGameCommand();
 void saveLayoutCommand();

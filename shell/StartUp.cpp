@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "dialogs/LanguageDialog.h"
+#include "engine/AutoPlay.h"
 #include "engine/Caption.h"
 #include "engine/Deal.h"
 #include "engine/Layout.h"
@@ -61,7 +62,11 @@ void deleteMenuPictures() {
 
 int programMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
     if (!startProgram(instance, showState)) return 0;
-    return runMessageLoop();
+    const int exitCode = runMessageLoop();
+    // The shell outlives a demonstration stopped by the shutdown: its worker
+    // finishes the move under way and the restart, then leaves the model alone.
+    while (autoPlayerBusy(shell().app)) Sleep(10);
+    return exitCode;
 }
 
 bool startProgram(HINSTANCE instance, int showState) {
@@ -124,6 +129,7 @@ void shutDown() {
     Shell& s = shell();
     if (s.closed) return;
     s.closed = true;
+    s.app.game.state.autoPlayRunning = 0;
     RECT rect;
     GetWindowRect(s.mainWindow, &rect);
     saveSettings(s.app, WindowRectangle{rect.left, rect.top, rect.right, rect.bottom});

@@ -82,7 +82,10 @@ LRESULT notify(NMHDR* header) {
 
 }  // namespace
 
+// Every message may change the board or draw it, so each is handled under the
+// game lock; the automatic player waits for it between its moves.
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    const GameHold hold = holdForWindow(shell().app.gameLock);
     refreshCheckMarks();
     switch (message) {
         case WM_CREATE: createMainWindow(window); return 0;
