@@ -5,6 +5,7 @@
 # display it runs on a virtual one, saves a screenshot of the first frame and
 # ends after a few seconds.
 set -e
+. "$(dirname "$0")/wine-session.sh"
 cmake --preset windows >/dev/null
 cmake --build build/windows --target tavrek tavrek-lite -j"$(nproc)"
 game=build/game
@@ -21,15 +22,8 @@ cd "$game"
 if [ -n "$DISPLAY" ]; then
   exec wine "$program"
 fi
-n=90
-while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=:$n
-sleep 1
-(wineserver -p >/dev/null 2>&1 &)
-wine wineboot >/dev/null 2>&1 </dev/null || true
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+start_virtual_display
+start_wine
 first_start=yes
 [ -f TAVREK32.INI ] && first_start=no
 wine "$program" >/dev/null 2>&1 </dev/null &
