@@ -151,6 +151,27 @@ TEST(Bitmap, ThirtyTwoBitPlainAndBitFields) {
     EXPECT_EQ(colourAt(p, 0, 0), 0xFF00FFu);
 }
 
+TEST(Bitmap, SixteenBitPixelsAreFiveFiveFiveOrTheirMasks) {
+    BmpShape s;
+    s.width = 3;  // 6 bytes a row, padded to 8
+    s.height = 1;
+    s.depth = 16;
+    // Red 31, green 16, blue 1; the top bit is unused. Then white, and black.
+    s.rows = {0x01, 0xFE, 0xFF, 0x7F, 0, 0, 0xFF, 0xFF};
+    Surface p;
+    ASSERT_TRUE(decode(buildBmp(s), p));
+    EXPECT_EQ(colourAt(p, 0, 0), 0x0883FFu);
+    EXPECT_EQ(colourAt(p, 1, 0), 0xFFFFFFu);
+    EXPECT_EQ(colourAt(p, 2, 0), 0u);
+    // 5-6-5: red 1 of 31, green 63 of 63, blue 30 of 31.
+    s.compression = 3;
+    s.masks = {0xF800, 0x07E0, 0x001F};
+    s.rows = {0xFE, 0x0F, 0, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(decode(buildBmp(s), p));
+    EXPECT_EQ(colourAt(p, 0, 0), 0xF6FF08u);
+    EXPECT_EQ(colourAt(p, 1, 0), 0u);
+}
+
 TEST(Bitmap, VersionFourAndFiveHeadersAreRead) {
     for (uint32_t infoSize : {108u, 124u}) {
         BmpShape s = twoByTwo();
@@ -214,7 +235,7 @@ TEST(Bitmap, DamagedHeadersAreRefused) {
     EXPECT_TRUE(refused(good, 22, 0x80000000, 4));     // a height that cannot be negated
     EXPECT_TRUE(refused(good, 22, uint32_t(-16385), 4));
     EXPECT_TRUE(refused(good, 26, 2, 2));   // two planes
-    EXPECT_TRUE(refused(good, 28, 16, 2));  // 16 bits per pixel
+    EXPECT_TRUE(refused(good, 28, 2, 2));   // 2 bits per pixel
     EXPECT_TRUE(refused(good, 28, 7, 2));
     EXPECT_TRUE(refused(good, 30, 1, 4));  // run-length encoded
     EXPECT_TRUE(refused(good, 30, 3, 4));  // bit fields at 24 bits
