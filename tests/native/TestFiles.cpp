@@ -58,6 +58,10 @@ std::string ScratchDirectory::makeDirectory(const std::string& relativePath) con
 
 std::string shippedDataDirectory() { return (fs::path(TAVREK_SOURCE_DIR) / "data").string(); }
 
+std::string fixturePath(const std::string& relativePath) {
+    return (fs::path(TAVREK_SOURCE_DIR) / "tests" / "fixtures" / relativePath).string();
+}
+
 std::string readText(const std::string& path) {
     std::ifstream in(fs::path(path), std::ios::binary);
     std::ostringstream text;

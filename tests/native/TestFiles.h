@@ -22,4 +22,6 @@ struct ScratchDirectory {
 
 // The repository's shipped start directory ("data").
 std::string shippedDataDirectory();
+// A file under tests/fixtures.
+std::string fixturePath(const std::string& relativePath);
 std::string readText(const std::string& path);
