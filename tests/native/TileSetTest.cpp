@@ -134,15 +134,18 @@ TEST(TileSet, PreparedFacesComeFromTheirOwnCells) {
 TEST(Stretch, ShrinkingAveragesTheCoveredArea) {
     Surface source;
     resizeSurface(source, 4, 1);
-    const uint32_t reds[4] = {0, 100, 200, 255};
-    for (int x = 0; x < 4; ++x) putColour(source, x, 0, reds[x]);
+    // The same levels in every channel, so that each channel's sums and rounding show.
+    const uint32_t grey = 0x010101;
+    const uint32_t levels[4] = {0, 100, 200, 255};
+    for (int x = 0; x < 4; ++x) putColour(source, x, 0, levels[x] * grey);
     Surface target;
     stretchSurface(source, 2, 1, target);
-    EXPECT_EQ(colourAt(target, 0, 0), 50u);
-    EXPECT_EQ(colourAt(target, 1, 0), 228u);  // 227.5 rounded
-    stretchSurface(source, 3, 1, target);     // thirds: 0 + 1/3 of 100, ...
-    EXPECT_EQ(colourAt(target, 0, 0), 25u);   // (0 * 3 + 100 * 1) / 4
-    EXPECT_EQ(colourAt(target, 1, 0), 150u);  // (100 * 2 + 200 * 2) / 4
+    EXPECT_EQ(colourAt(target, 0, 0), 50 * grey);
+    EXPECT_EQ(colourAt(target, 1, 0), 228 * grey);  // 227.5 rounded
+    stretchSurface(source, 3, 1, target);           // thirds: 0 + 1/3 of 100, ...
+    EXPECT_EQ(colourAt(target, 0, 0), 25 * grey);   // (0 * 3 + 100 * 1) / 4
+    EXPECT_EQ(colourAt(target, 1, 0), 150 * grey);  // (100 * 2 + 200 * 2) / 4
+    EXPECT_EQ(colourAt(target, 2, 0), 241 * grey);  // (200 * 1 + 255 * 3) / 4
 }
 
 TEST(Stretch, EnlargingInterpolatesBetweenPixelCentres) {
