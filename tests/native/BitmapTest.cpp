@@ -172,8 +172,8 @@ TEST(Bitmap, SixteenBitPixelsAreFiveFiveFiveOrTheirMasks) {
     EXPECT_EQ(colourAt(p, 1, 0), 0u);
 }
 
-TEST(Bitmap, VersionFourAndFiveHeadersAreRead) {
-    for (uint32_t infoSize : {108u, 124u}) {
+TEST(Bitmap, LargerHeadersAreRead) {
+    for (uint32_t infoSize : {52u, 56u, 108u, 124u}) {
         BmpShape s = twoByTwo();
         s.infoSize = infoSize;
         Surface p;
