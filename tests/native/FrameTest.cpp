@@ -1,12 +1,9 @@
 // Whole frames of the 2D view against reference pictures in
 // tests/fixtures/scenes. The exact pixel rules have their own tables
 // (PixelRules, TileLook, Shadows); these scenes check that the frame puts
-// them together in the right places and order. After a deliberate change of
-// the look, run the suite once with TAVREK_WRITE_SCENES=1 and look at the
-// pictures before committing them.
+// them together in the right places and order.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -37,7 +34,7 @@ void expectScene(const BoardScene& scene, const std::string& name) {
     Surface frame;
     resizeSurface(frame, scene.host.lastFrameWidth, scene.host.lastFrameHeight);
     frame.pixels = scene.host.lastFrame;
-    if (std::getenv("TAVREK_WRITE_SCENES") != nullptr) {
+    if (rewritingFixtures()) {
         ASSERT_TRUE(writeBitmapFile(path, frame)) << path;
     }
     Surface expected;

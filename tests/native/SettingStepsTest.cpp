@@ -111,7 +111,8 @@ TEST(SettingSteps, OnePressAndTheValueShown) {
         stepValue(settings, p.value, p.up);
         EXPECT_EQ(valueText(settings, p.value, language), p.shown) << p.from << (p.up ? " +" : " -");
         for (size_t i = 0; i < allValues.size(); ++i) {
-            if (allValues[i] != p.value) EXPECT_EQ(valueText(settings, allValues[i], language), before[i]);
+            if (allValues[i] == p.value) continue;
+            EXPECT_EQ(valueText(settings, allValues[i], language), before[i]);
         }
     }
 }

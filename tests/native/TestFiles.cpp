@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -67,4 +68,12 @@ std::string readText(const std::string& path) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+bool rewritingFixtures() { return std::getenv("TAVREK_WRITE_FIXTURES") != nullptr; }
+
+void expectFixtureText(const std::string& relativePath, const std::string& text) {
+    const std::string path = fixturePath(relativePath);
+    if (rewritingFixtures()) std::ofstream(fs::path(path), std::ios::binary) << text;
+    EXPECT_EQ(text, readText(path)) << path;
 }
