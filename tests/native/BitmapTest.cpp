@@ -308,4 +308,6 @@ TEST(Bitmap, WrittenPicturesReadBackTheSame) {
     ASSERT_TRUE(readBitmapFile(path, back));
     EXPECT_EQ(back.pixels, picture.pixels);
     EXPECT_FALSE(writeBitmapFile(scratch.path + "/missing/OUT.BMP", picture));
+    resizeSurface(picture, 4, 1);  // 12 bytes a row: no padding
+    EXPECT_EQ(encodeBitmap(picture).size(), 54u + 12);
 }
