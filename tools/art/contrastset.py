@@ -3,7 +3,7 @@ one large numeral or letter per face and a big plain mark of its suit."""
 import math
 
 from canvas import disc, ellipse, rgb, roundedRectangle, text
-from facegrid import CELL_HEIGHT, CELL_WIDTH, faceGroup
+from facegrid import CELL_HEIGHT, CELL_WIDTH, groupedFace
 from tileback import tileBack
 
 BLUE = (0, 60, 170)
@@ -145,10 +145,7 @@ DRAWINGS = {
 }
 
 
-def drawContrastFace(cr, face):
-    plainFace(cr)
-    group, k = faceGroup(face)
-    DRAWINGS[group](cr, k)
+drawContrastFace = groupedFace(plainFace, DRAWINGS)
 
 
 def drawContrastBack(cr):

@@ -8,12 +8,12 @@ import math
 import cairo
 
 from canvas import disc, rgb, roundedRectangle, text
-from classicbamboo import PATTERNS as STICKS
-from classiccircles import BLUE as COIN_BLUE, GREEN as COIN_GREEN, PATTERNS as COINS
-from classicbamboo import BLUE as STICK_BLUE, GREEN as STICK_GREEN
+from classicbamboo import BLUE as STICK_BLUE, GREEN as STICK_GREEN, drawBamboo
+from classiccircles import BLUE as COIN_BLUE, GREEN as COIN_GREEN, drawCircles
 from classicwords import drawCharacter, drawDragon, drawWind
 from contrastset import SEASON_GLYPHS, flowerGlyph
-from facegrid import CELL_HEIGHT, CELL_WIDTH, faceGroup
+from facegrid import CELL_HEIGHT, CELL_WIDTH, groupedFace
+from ivoryface import shadedInside
 from tileback import tileBack
 
 RIM = (128, 138, 160)
@@ -36,12 +36,7 @@ def nightFace(cr):
     rgb(cr, RIM)
     cr.rectangle(0, 0, CELL_WIDTH, CELL_HEIGHT)
     cr.fill()
-    gradient = cairo.LinearGradient(0, 0, CELL_WIDTH * 0.6, CELL_HEIGHT)
-    gradient.add_color_stop_rgb(0, *(c / 255 for c in SLATE_LIGHT))
-    gradient.add_color_stop_rgb(1, *(c / 255 for c in SLATE_SHADE))
-    roundedRectangle(cr, 3, 3, CELL_WIDTH - 6, CELL_HEIGHT - 6, 7)
-    cr.set_source(gradient)
-    cr.fill()
+    shadedInside(cr, SLATE_LIGHT, SLATE_SHADE)
 
 
 def ringCoin(cr, x, y, radius, colour):
@@ -94,21 +89,12 @@ def moonStalk(cr):
         cr.fill()
 
 
-def drawCoins(cr, number):
-    if number == 1:
-        moonCoin(cr)
-        return
-    for x, y, radius, colour in COINS[number]:
-        ringCoin(cr, x, y, radius, lantern(colour))
+def lanternCoin(cr, x, y, radius, colour):
+    ringCoin(cr, x, y, radius, lantern(colour))
 
 
-def drawStalks(cr, number):
-    if number == 1:
-        moonStalk(cr)
-        return
-    length, sticks = STICKS[number]
-    for x, y, angle, colour in sticks:
-        stalk(cr, x, y, length, lantern(colour), angle)
+def lanternStalk(cr, x, y, length, colour, angle):
+    stalk(cr, x, y, length, lantern(colour), angle)
 
 
 def drawNightFlower(cr, k):
@@ -123,8 +109,8 @@ def drawNightSeason(cr, k):
 
 # The drawing of each group's k-th face, k counting from 0.
 DRAWINGS = {
-    "circles": lambda cr, k: drawCoins(cr, k + 1),
-    "bamboo": lambda cr, k: drawStalks(cr, k + 1),
+    "circles": lambda cr, k: drawCircles(cr, k + 1, moonCoin, lanternCoin),
+    "bamboo": lambda cr, k: drawBamboo(cr, k + 1, moonStalk, lanternStalk),
     "characters": lambda cr, k: drawCharacter(cr, k + 1, PALE, ROSE),
     "flowers": drawNightFlower,
     "winds": lambda cr, k: drawWind(cr, k, PALE),
@@ -133,10 +119,7 @@ DRAWINGS = {
 }
 
 
-def drawNightFace(cr, face):
-    nightFace(cr)
-    group, k = faceGroup(face)
-    DRAWINGS[group](cr, k)
+drawNightFace = groupedFace(nightFace, DRAWINGS)
 
 
 def drawNightBack(cr):

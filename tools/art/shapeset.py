@@ -7,7 +7,7 @@ import math
 from canvas import disc, rgb, roundedRectangle, text
 from classicwords import drawDragon
 from contrastset import SEASON_GLYPHS, flowerGlyph
-from facegrid import faceGroup
+from facegrid import groupedFace
 from ivoryface import cushion
 from tileback import tileBack
 
@@ -106,10 +106,7 @@ DRAWINGS = {
 }
 
 
-def drawShapeFace(cr, face):
-    shapeFace(cr)
-    group, k = faceGroup(face)
-    DRAWINGS[group](cr, k)
+drawShapeFace = groupedFace(shapeFace, DRAWINGS)
 
 
 def drawShapeBack(cr):
