@@ -65,7 +65,7 @@ def drawFlower(cr, k):
 
 
 def drawSeason(cr, k):
-    SEASON_GLYPHS[k](cr, 56, 82, 40, (0, 110, 120))
+    SEASON_GLYPHS[k](cr, 56, 80, 46, (0, 110, 120))
     cornerNumber(cr, k, (0, 110, 120))
 
 
