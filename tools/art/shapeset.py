@@ -11,8 +11,8 @@ from facegrid import groupedFace
 from ivoryface import cushion
 from tileback import tileBack
 
-BLUE = (20, 112, 204)
-GREEN = (0, 96, 58)
+BLUE = (30, 128, 244)
+GREEN = (0, 72, 56)
 VERMILION = (206, 84, 0)
 PURPLE = (170, 70, 140)
 ORANGE = (190, 118, 0)
