@@ -74,6 +74,11 @@ TEST(TileSet, StretchedFacesKeepTheirProportionInSinglePrecision) {
     set = sized(360, 250, 2000, 700, s);
     EXPECT_EQ(set.tileHeight, 66);
     EXPECT_EQ(set.tileWidth, 52);
+    // Tall area: the width decides, less five sides a tile across: a = (700 - 25) / 17 = 39,
+    // 39 x 48.75, made even.
+    set = sized(360, 250, 700, 1000, s);
+    EXPECT_EQ(set.tileWidth, 38);
+    EXPECT_EQ(set.tileHeight, 48);
 }
 
 TEST(TileSet, TallFacesStayTallAndEvenAtEveryWindowSize) {
