@@ -136,8 +136,8 @@ TEST(Shadows, RightBandsStopWhereALowerNeighbourBegins) {
 
 TEST(Shadows, NoBandReachesPastTheRightEdgeOfTheBoard) {
     // The cells past column 33 would be the next row's first ones.
-    const std::vector<Placement> tiles = {{0, 0, 32, 1}, {0, 2, 32, 1}, {0, 0, 0, 1}, {1, 0, 32, 5}};
-    EXPECT_EQ(flagsOf(tiles, 3), "f1 f2 f3");
+    const std::vector<Placement> tiles = {{0, 0, 32, 1}, {0, 2, 32, 1}, {0, 2, 0, 1}, {0, 0, 0, 1}, {1, 0, 32, 5}};
+    EXPECT_EQ(flagsOf(tiles, 4), "f1 f2 f3");
 }
 
 TEST(Shadows, RemovedTilesNeitherCastNorBlock) {
