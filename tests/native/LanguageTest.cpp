@@ -48,7 +48,7 @@ TEST(LanguageReading, Rules) {
         {"MesUndo \"no closing quote\r\nMesScores \"next\"\n", &T::MesUndo, "no closing quote"},
         {"MesUndo \"no closing quote\r\nMesScores \"next\"\n", &T::MesScores, "next"},
         {"HINT \"h", &T::HINT, "h\tF6"},
-        {"HINT \"\r\n", &T::HINT, "\tF6"},
+        {"HINT \"\n", &T::HINT, "\tF6"},
         // Duplicated keys take the last text.
         {"OK \"first\"\nOK \"second\"\n", &T::OK, "second"},
         // Long texts are cut to their slots; the hint always shows.

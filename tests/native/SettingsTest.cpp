@@ -213,7 +213,7 @@ TEST(SettingsReading, Rules) {
         {"TileSet = \"wood.bmp\r\nLayout = \"a.tvl\"\n", "TileSet         = \"WOOD.BMP\""},
         {"TileSet = \"wood.bmp\r\nLayout = \"a.tvl\"\n", "Layout          = \"A.TVL\""},
         {"TileSet = \"wood.bmp", "TileSet         = \"WOOD.BMP\""},
-        {"Sound2 = \"\r\n", "Sound2          = none"},
+        {"Sound2 = \"\n", "Sound2          = none"},
         // Duplicated keys take the last value.
         {"EasyMode = 0\nLayout = \"A.TVL\"\nEasyMode = 1\nLayout = \"B.TVL\"\nEasyMode = 7\n", "EasyMode        = 7"},
         {"EasyMode = 0\nLayout = \"A.TVL\"\nLayout = \"B.TVL\"\n", "Layout          = \"B.TVL\""},
