@@ -2,7 +2,7 @@
 resting half on each of two walls, rows long enough to block each other.
 Positions as in heap.py."""
 
-from heap import block, centred_rows, clipped, drawn, mirrored, nested, raised, silhouette_stack, stacked, union
+from heap import centred_rows, clipped, drawn, raised, silhouette_stack, stacked, union
 
 
 def pagoda():
