@@ -51,7 +51,7 @@ def maze():
     return union(walls, raised(inner), raised(clipped(inner, 9, 4, 9, 28), 2))
 
 
-def skyline():
+def city_blocks():
     """City blocks of long rows of low houses, each row held between two
     towers four or five storeys tall: a row opens only once one of its
     towers has been taken down."""

@@ -52,7 +52,7 @@ SHIPPED = [
     ("CANYON.TVL", landscapes.canyon, "Canyon", "hard"),
     ("MOUNTAIN.TVL", landscapes.mountains, "Mountains", "hard"),
     ("MAZE.TVL", buildings.maze, "Maze", "very hard"),
-    ("SKYLINE.TVL", buildings.skyline, "Skyline", "very hard"),
+    ("CITY.TVL", buildings.city_blocks, "City Blocks", "very hard"),
     ("CASTLE.TVL", buildings.castle, "Castle", "very hard"),
     ("PAGODA.TVL", buildings.pagoda, "Pagoda", "very hard"),
     ("TEMPLE.TVL", buildings.temple, "Temple", "very hard"),
