@@ -14,13 +14,14 @@ import figures
 import landscapes
 import rules
 
-# File name, design, title and difficulty, from easy to hard.
+# File name, design, title and difficulty, from very easy to very hard.
 SHIPPED = [
     ("FIELDS.TVL", landscapes.fields, "Fields", "very easy"),
     ("CHECKERS.TVL", figures.checkers, "Checkers", "very easy"),
     ("CRAB.TVL", figures.crab, "Crab", "very easy"),
     ("FISH.TVL", figures.fish, "Fish", "very easy"),
     ("ANCHOR.TVL", figures.anchor, "Anchor", "very easy"),
+    ("ARENA.TVL", buildings.arena, "Arena", "very easy"),
     ("RING.TVL", designs.ring, "Ring", "easy"),
     ("CROSS.TVL", designs.cross, "Cross", "easy"),
     ("BUTTERFLY.TVL", designs.butterfly, "Butterfly", "easy"),
@@ -30,7 +31,6 @@ SHIPPED = [
     ("HOUSE.TVL", buildings.house, "House", "easy"),
     ("CLOCK.TVL", figures.clock, "Clock", "easy"),
     ("HEART.TVL", figures.heart, "Heart", "easy"),
-    ("ARENA.TVL", buildings.arena, "Arena", "easy"),
     ("DEFAULT.TVL", designs.tortoise, "Tortoise", "medium"),
     ("PYRAMID.TVL", designs.pyramid, "Pyramid", "medium"),
     ("DIAMOND.TVL", designs.diamond, "Diamond", "medium"),
