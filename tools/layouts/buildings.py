@@ -112,10 +112,10 @@ def arcade(row):
 
 
 def temple():
-    """A temple seen from the front: a pediment over two arcades of
-    corbelled arches, on two steps half a tile apart."""
+    """A temple seen from the front: a gable of two courses half a tile
+    apart over two arcades of corbelled arches, on two steps."""
     steps = union(drawn(0, 15, 1, 16 * "#"), drawn(0, 17, 0, 17 * "#"))
-    return union(drawn(0, 1, 2, 15 * "#"), arcade(5), arcade(10), steps)
+    return union(centred_rows(0, 1, [6, 9]), arcade(6), arcade(11), steps)
 
 
 def hive():
