@@ -2,15 +2,9 @@
 
 #include <algorithm>
 
-#include "engine/App.h"
-#include "engine/Caption.h"
-#include "files/DataDirectories.h"
-#include "files/LanguageFile.h"
 #include "files/SettingsText.h"
 
 namespace {
-
-constexpr const char* noLanguageMessage = "No language file found ! The game will stop. Please reinstall Tavrek";
 
 int16_t menuPageSizeFor(int32_t windowHeight, int menuBarHeight) {
     if (menuBarHeight <= 0) return 10;
@@ -49,11 +43,6 @@ void repairNames(const DataDirectories& dirs, Settings& settings) {
     repairOptionalName(settings.Music, dirs.sounds, "*.MID", "THEME01.MID");
 }
 
-bool stopStartUp(App& app, const std::string& text) {
-    app.host.showMessage(text, productCaption, MessageIcon::stop);
-    return false;
-}
-
 }  // namespace
 
 Settings defaultSettings(const ScreenMetrics& screen) {
@@ -64,33 +53,15 @@ Settings defaultSettings(const ScreenMetrics& screen) {
     return settings;
 }
 
-bool loadSettings(App& app) {
-    Settings& settings = app.settings;
+void readSettings(const DataDirectories& dirs, const ScreenMetrics& screen, Settings& settings) {
     const std::string language = settings.Language;
-    settings = defaultSettings(app.host.screenMetrics());
+    settings = defaultSettings(screen);
     settings.Language = language;
     std::vector<uint8_t> bytes;
-    if (readWholeFile(filePath(app.dirs.startDirectory, settingsFileName), bytes)) {
+    if (readWholeFile(filePath(dirs.startDirectory, settingsFileName), bytes)) {
         clearNames(settings);
         parseSettingsText(bytes, settings);
-        repairName(settings.Language, app.dirs.language, "*.TXT", "ENGLISH.TXT");
+        repairName(settings.Language, dirs.language, "*.TXT", "ENGLISH.TXT");
     }
-    repairNames(app.dirs, settings);
-    if (!loadLanguage(app)) return stopStartUp(app, noLanguageMessage);
-    if (settings.Layout.empty()) return stopStartUp(app, app.language.MesNoLayout);
-    if (settings.TileSet.empty()) return stopStartUp(app, app.language.MesNoTileSet);
-    return true;
-}
-
-bool saveSettings(App& app, const WindowRectangle& outer) {
-    Settings& settings = app.settings;
-    settings.WindowXPos = outer.left;
-    settings.WindowYPos = outer.top;
-    settings.WindowXSize = static_cast<int32_t>(int64_t{outer.right} - outer.left);
-    settings.WindowYSize = static_cast<int32_t>(int64_t{outer.bottom} - outer.top);
-    const std::vector<uint8_t> bytes = formatSettingsText(settings, app.host.screenMetrics());
-    if (writeFileReplacing(filePath(app.dirs.startDirectory, settingsFileName), bytes)) return true;
-    app.host.showMessage(std::string(settingsFileName) + " : " + app.language.MesWriteError, productCaption,
-                         MessageIcon::exclamation);
-    return false;
+    repairNames(dirs, settings);
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/App.h"
 #include "view2d/PixelRules.h"
 
 namespace {
@@ -116,7 +115,6 @@ void computeShadowFlags(const GameModel& game, ShadowFlags& flags) {
     forEachCastingTile(game, [&](int t, int l, int r, int c) { trimPieces(game, joined, flags[t], t, l, r, c); });
 }
 
-void computeShadowFlags(App& app) { computeShadowFlags(app.game, app.view.shadowFlags); }
 
 void drawShadows(Surface& board, const TileBox& box, int shadowWidth, int shadowHeight,
                  const TileShadowFlags& flags, uint8_t amount) {

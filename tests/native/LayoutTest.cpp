@@ -5,8 +5,9 @@
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
 #include "TestFiles.h"
-#include "engine/App.h"
+#include "game/App.h"
 #include "engine/Caption.h"
+#include "game/CurrentLayout.h"
 
 namespace {
 

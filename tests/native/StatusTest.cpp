@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "RecordingHost.h"
-#include "engine/App.h"
-#include "engine/Status.h"
+#include "game/App.h"
+#include "game/Status.h"
+#include "files/ClockText.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "QuietHost.h"
 #include "Replay.h"
 #include "ToolArguments.h"
-#include "engine/App.h"
-#include "engine/Deal.h"
+#include "game/App.h"
+#include "game/DealGame.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "files/RecordWin.h"
+#include "game/RecordWin.h"
 
-#include "engine/App.h"
 #include "engine/Caption.h"
-#include "engine/Status.h"
-#include "files/HallOfFameFile.h"
+#include "files/ClockText.h"
+#include "game/App.h"
+#include "game/Scores.h"
 
 namespace {
 
