@@ -8,6 +8,7 @@
 
 #include "engine/FreeTiles.h"
 #include "engine/Layout.h"
+#include "engine/Moves.h"
 
 namespace {
 
@@ -23,11 +24,6 @@ void seedAfresh(const Dealer& dealer) { std::srand(dealer.seed()); }
 
 // A list of one or two pairs gives its first; a longer one never its last.
 int choosePair(int moveCount) { return moveCount <= 2 ? 0 : std::rand() % (moveCount - 1); }
-
-void takeOffBoard(GameModel& game, int tile) {
-    clearTileCells(game, tile);
-    game.tiles[tile].face = 0;
-}
 
 // One step of the removal phase: takes a pair of free tiles off the board and
 // records it as pair k / 2 of the removal order; false when no pair is left.

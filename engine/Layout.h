@@ -33,7 +33,9 @@ int numberTiles(GameModel& game);
 // Numbering followed by the ordering cycles.
 int numberAndOrderTiles(GameModel& game);
 
-// One sorting pass; relation is '>' or '<'. Returns true when it swapped.
-bool orderPass(GameModel& game, int rowOffset, int columnOffset, char relation);
-// Exchanges the tiles at two corners; returns the tile that stood at the first.
-int swapTiles(GameModel& game, int l1, int r1, int c1, int l2, int r2, int c2);
+// Which way a pass sorts the numbers of a corner and the corner at the offset.
+enum class Order { ascending, descending };
+// One sorting pass. Returns true when it swapped.
+bool orderPass(GameModel& game, int rowOffset, int columnOffset, Order order);
+// Exchanges the tiles at two corners.
+void swapTiles(GameModel& game, int l1, int r1, int c1, int l2, int r2, int c2);

@@ -2,6 +2,11 @@
 
 bool isTile(int tile) { return tile >= 0 && tile < tileCount; }
 
+void takeOffBoard(GameModel& game, int tile) {
+    clearTileCells(game, tile);
+    game.tiles[tile].face = 0;
+}
+
 // Free flags and shadow flags are left to the caller, which may remove
 // several pairs before it looks at the board again.
 void removePair(GameModel& game, int first, int second) {
@@ -10,10 +15,8 @@ void removePair(GameModel& game, int first, int second) {
         return;
     state.undoList[state.movesMade] = {game.tiles[first].face, static_cast<uint8_t>(first),
                                        static_cast<uint8_t>(second)};
-    for (int tile : {first, second}) {
-        clearTileCells(game, tile);
-        game.tiles[tile].face = 0;
-    }
+    takeOffBoard(game, first);
+    takeOffBoard(game, second);
     state.tilesLeft -= 2;
     state.hintIndex = 0;
     game.moveList.moveCount = 0;

@@ -5,6 +5,9 @@
 
 bool isTile(int tile);
 
+// The tile leaves the grid and loses its face.
+void takeOffBoard(GameModel& game, int tile);
+
 // Records the pair in the undo list and takes both tiles off the board. A
 // pair that is no two tiles, or an undo list already full, changes nothing.
 void removePair(GameModel& game, int first, int second);

@@ -24,23 +24,25 @@ bool isBareName(const std::string& name) {
     return name != "." && name != ".." && name.find_first_of("/\\:") == std::string::npos;
 }
 
-void repairName(std::string& name, const std::string& directory, const char* pattern, const char* wanted) {
+void repairName(std::string& name, const std::string& directory, const char* pattern, const std::string& wanted) {
     if (!isBareName(name) || !fileExistsIn(directory, name)) name = findFileOrDefault(pattern, directory, wanted);
 }
 
 // An empty name here means "no file" and stays so.
-void repairOptionalName(std::string& name, const std::string& directory, const char* pattern, const char* wanted) {
+void repairOptionalName(std::string& name, const std::string& directory, const char* pattern, const std::string& wanted) {
     if (!name.empty()) repairName(name, directory, pattern, wanted);
 }
 
+// A first run's names are the ones looked for first.
 void repairNames(const DataDirectories& dirs, Settings& settings) {
-    if (settings.Layout != randomLayoutName) repairName(settings.Layout, dirs.layouts, "*.TVL", "DEFAULT.TVL");
-    repairName(settings.TileSet, dirs.tileSets, "*.BMP", "STANDARD.BMP");
-    repairOptionalName(settings.Background, dirs.background, "*.BMP", "SUNSET.BMP");
-    repairOptionalName(settings.Sound1, dirs.sounds, "*.WAV", "SELECT.WAV");
-    repairOptionalName(settings.Sound2, dirs.sounds, "*.WAV", "REMOVE.WAV");
-    repairOptionalName(settings.Sound3, dirs.sounds, "*.WAV", "BESIDE.WAV");
-    repairOptionalName(settings.Music, dirs.sounds, "*.MID", "THEME01.MID");
+    const Settings first;
+    if (settings.Layout != randomLayoutName) repairName(settings.Layout, dirs.layouts, "*.TVL", first.Layout);
+    repairName(settings.TileSet, dirs.tileSets, "*.BMP", first.TileSet);
+    repairOptionalName(settings.Background, dirs.background, "*.BMP", first.Background);
+    repairOptionalName(settings.Sound1, dirs.sounds, "*.WAV", first.Sound1);
+    repairOptionalName(settings.Sound2, dirs.sounds, "*.WAV", first.Sound2);
+    repairOptionalName(settings.Sound3, dirs.sounds, "*.WAV", first.Sound3);
+    repairOptionalName(settings.Music, dirs.sounds, "*.MID", first.Music);
 }
 
 }  // namespace
@@ -61,7 +63,7 @@ void readSettings(const DataDirectories& dirs, const ScreenMetrics& screen, Sett
     if (readWholeFile(filePath(dirs.startDirectory, settingsFileName), bytes)) {
         clearNames(settings);
         parseSettingsText(bytes, settings);
-        repairName(settings.Language, dirs.language, "*.TXT", "ENGLISH.TXT");
+        repairName(settings.Language, dirs.language, "*.TXT", Settings{}.Language);
     }
     repairNames(dirs, settings);
 }

@@ -3,11 +3,14 @@
 #include <commctrl.h>
 
 #include "dialogs/LanguageDialog.h"
-#include "game/AutoPlay.h"
 #include "engine/Caption.h"
-#include "engine/Deal.h"
-#include "engine/Layout.h"
 #include "files/SettingsFile.h"
+#include "game/AutoPlay.h"
+#include "game/CurrentLayout.h"
+#include "game/DealGame.h"
+#include "game/Input.h"
+#include "game/Pictures.h"
+#include "game/SettingsStore.h"
 #include "resources/resource.h"
 #include "shell/BoardWindow.h"
 #include "shell/Menus.h"

@@ -29,7 +29,8 @@ void centreHeap3D(BoardView& view, const GameModel& game) {
         columns.add(t.column);
     }
     view.boardCentre3D[0] = float((columns.minimum + columns.maximum) / 4) + 0.5f;
-    view.boardCentre3D[1] = float(((18 - rows.maximum) + (18 - rows.minimum)) / 4) + 1.0f;
+    constexpr int lastCornerRow = rowCount - 2;
+    view.boardCentre3D[1] = float(((lastCornerRow - rows.maximum) + (lastCornerRow - rows.minimum)) / 4) + 1.0f;
 }
 #endif
 
@@ -133,7 +134,7 @@ void resizeBoard(const Scene2D& scene, int width, int height) {
 void drawTile2D(const Scene2D& scene, int tile, int16_t weight1, int16_t weight2, bool opaque) {
     if (tile < 0 || tile >= tileCount) return;
     const TileRecord& t = scene.game.tiles[tile];
-    if (t.face == 0 || t.face > 42 || scene.view.tileSet.tileWidth <= 0) return;
+    if (t.face == 0 || t.face > lastFace || scene.view.tileSet.tileWidth <= 0) return;
     const TileBox box = tileBox(scene.view.tileSet, t);
     const TileSet& set = scene.view.tileSet;
     if (scene.settings.Shadows == 1)

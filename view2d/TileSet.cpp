@@ -38,7 +38,7 @@ FaceSize naturalFaceSize(int pictureWidth, int pictureHeight) {
 }  // namespace
 
 FaceCell faceCell(int face) {
-    if (face >= 36) return {4, face - 36};
+    if (face >= seasonGroup) return {4, face - seasonGroup};
     return {(face - 1) / faceColumns, (face - 1) % faceColumns};
 }
 
