@@ -70,8 +70,8 @@ bool makeMove(App& app, GameHold& hold, int k) {
     return true;
 }
 
-// The restart follows the last move within the same hold, so no clock tick
-// ever sees the cleared board of a demonstration as a won game.
+// The restart follows the last move within the same hold, so no window
+// message ever sees the cleared board of a demonstration.
 void demonstrate(App& app, GameHold& hold) {
     GameState& state = app.game.state;
     for (int k = 0; k < tileCount; k += 2) {
