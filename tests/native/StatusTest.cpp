@@ -60,12 +60,6 @@ TEST_F(StatusFixture, AHintShowsItsPositionOrTheEndOfTheGame) {
     EXPECT_EQ(composeStatus(app), "0 tiles");
 }
 
-TEST_F(StatusFixture, UpdatePostsTheComposedText) {
-    updateStatus(app);
-    ASSERT_EQ(host.statusTexts.size(), 1u);
-    EXPECT_EQ(host.statusTexts[0], composeStatus(app));
-}
-
 TEST_F(StatusFixture, TheClockCountsOnlyWhileVisibleAndBeforeTheWin) {
     clockTick(app);
     EXPECT_EQ(app.game.state.elapsedSeconds, 1);
