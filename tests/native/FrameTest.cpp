@@ -92,14 +92,14 @@ TEST(Frame, ReferenceScenes) {
          [](BoardScene& s) {
              clearTileCells(s.app.game, 0);
              s.app.game.tiles[0].face = 0;
-             layoutTiles(s.app);
+             layoutTiles(s.app.view, s.app.game);
          }},
         {"bridge-fading", [](BoardScene&) {}, 2, 30, 70},
         {"bridge-background",
          [](BoardScene& s) {
              s.app.settings.Background = "SUNSET.BMP";
              s.app.view.background.fileImage = texturedPicture(7, 5);
-             resizeBoard(s.app, 60, 40);
+             resizeBoard(scene2D(s.app), 60, 40);
          }},
         {"heap-stretched",
          [](BoardScene& s) {
@@ -110,8 +110,8 @@ TEST(Frame, ReferenceScenes) {
              s.app.view.tileSet.fileImage = texturedPicture(9 * 13, 5 * 17);
              s.app.view.background.fileImage = texturedPicture(331, 97);
              s.app.game.state.selectedTile = 100;
-             resizeBoard(s.app, 200, 90);
-             computeShadowFlags(s.app);
+             resizeBoard(scene2D(s.app), 200, 90);
+             computeShadowFlags(s.app.game, s.app.view.shadowFlags);
          },
          130, 45, 55},
     };
@@ -119,7 +119,7 @@ TEST(Frame, ReferenceScenes) {
         BoardScene scene(60, 40);
         scene.place(bridge);
         c.prepare(scene);
-        redraw2D(scene.app, c.fadingA, noTile, c.weight1, c.weight2);
+        redraw2D(scene2D(scene.app), c.fadingA, noTile, c.weight1, c.weight2);
         EXPECT_EQ(scene.host.framesPresented, 1);
         EXPECT_EQ(scene.host.lastFrame, scene.app.view.boardBitmap.pixels);
         expectScene(scene, c.name);
@@ -133,17 +133,17 @@ TEST(Frame, TheHintStartsAgainAtTheFirstPairWhenItsIndexRunsPast) {
     game.moveList.pairs[0] = {0, 1};
     game.moveList.moveCount = 1;
     game.state.hintIndex = 3;
-    redraw2D(scene.app, noTile, noTile, 0, 0);
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
     EXPECT_EQ(game.state.hintIndex, 3);  // not shown, not touched
     expectScene(scene, "bridge");
     game.state.showMoves = 1;
-    redraw2D(scene.app, noTile, noTile, 0, 0);
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
     EXPECT_EQ(game.state.hintIndex, 0);
     expectScene(scene, "bridge-hint");
     // An empty list still reads (noTile, noTile) at entry 0: nothing is marked.
     game.moveList.moveCount = 0;
     game.moveList.pairs[0] = {noTile, noTile};
-    redraw2D(scene.app, noTile, noTile, 0, 0);
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
     expectScene(scene, "bridge");
 }
 
@@ -151,16 +151,16 @@ TEST(Frame, BackgroundPictureOrColour) {
     BoardScene scene(60, 40);
     scene.place(bridge);
     scene.app.settings.Background = "SUNSET.BMP";
-    redraw2D(scene.app, noTile, noTile, 0, 0);
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
     expectScene(scene, "bridge");  // no picture could be read: the colour
     // Resized while there was no background, then the picture is chosen again:
     // it still covers the whole board.
     scene.app.view.background.fileImage = texturedPicture(7, 5);
     scene.app.settings.Background = "";
-    resizeBoard(scene.app, 70, 45);
-    resizeBoard(scene.app, 60, 40);
+    resizeBoard(scene2D(scene.app), 70, 45);
+    resizeBoard(scene2D(scene.app), 60, 40);
     scene.app.settings.Background = "SUNSET.BMP";
-    redraw2D(scene.app, noTile, noTile, 0, 0);
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
     expectScene(scene, "bridge-background");
 }
 
@@ -172,12 +172,12 @@ TEST(Frame, EveryBoardAreaDownToNothingIsSafe) {
     scene.app.game.state.selectedTile = 143;
     for (int width : {0, 1, 2, 5, 17, 40, 170})
         for (int height : {0, 1, 3, 9, 10, 33, 100}) {
-            resizeBoard(scene.app, width, height);
-            redraw2D(scene.app, 0, 143, 50, 50);
+            resizeBoard(scene2D(scene.app), width, height);
+            redraw2D(scene2D(scene.app), 0, 143, 50, 50);
             ASSERT_EQ(scene.host.lastFrame.size(), size_t(width) * height);
             scene.app.settings.StretchTiles = 0;  // unstretched tiles overflow small areas
-            resizeBoard(scene.app, width, height);
-            redraw2D(scene.app, 5, noTile, 20, 80);
+            resizeBoard(scene2D(scene.app), width, height);
+            redraw2D(scene2D(scene.app), 5, noTile, 20, 80);
             scene.app.settings.StretchTiles = 1;
         }
 }
@@ -185,9 +185,9 @@ TEST(Frame, EveryBoardAreaDownToNothingIsSafe) {
 TEST(Frame, WithoutATileSetOnlyTheBackgroundIsDrawn) {
     BoardScene scene(30, 20);
     releaseSurface(scene.app.view.tileSet.fileImage);
-    resizeBoard(scene.app, 30, 20);
+    resizeBoard(scene2D(scene.app), 30, 20);
     scene.place(bridge);
-    redraw2D(scene.app, noTile, noTile, 0, 0);
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
     for (uint32_t pixel : scene.host.lastFrame) ASSERT_EQ(colourFromPixel(pixel), sceneBackground);
 }
 

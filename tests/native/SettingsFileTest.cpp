@@ -8,8 +8,9 @@
 
 #include "RecordingHost.h"
 #include "TestFiles.h"
-#include "engine/App.h"
+#include "game/App.h"
 #include "files/SettingsFile.h"
+#include "game/SettingsStore.h"
 
 namespace {
 

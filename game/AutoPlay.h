@@ -13,5 +13,7 @@ void startAutoPlay(App& app);
 // autoPlayRunning; then the restart. A board that is not a fresh solvable
 // deal is refused with MesAutoplayError.
 void autoPlayWorker(App& app);
+// Asks a running demonstration to end after the move under way.
+void stopAutoPlay(App& app);
 // A worker thread still exists (tests and the shell wait for it).
 bool autoPlayerBusy(App& app);
