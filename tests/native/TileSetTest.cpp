@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "FrameFixtures.h"
 #include "TestFiles.h"
 #include "files/Settings.h"
@@ -167,6 +169,11 @@ TEST(Stretch, EnlargingInterpolatesBetweenPixelCentres) {
         EXPECT_EQ(colourAt(target, 2, y), 150u);
         EXPECT_EQ(colourAt(target, 3, y), 200u);
     }
+    // Five from two: the second centre lies a tenth of the way to the second pixel.
+    stretchSurface(source, 5, 1, target);
+    std::vector<uint32_t> row;
+    for (int x = 0; x < 5; ++x) row.push_back(colourAt(target, x, 0));
+    EXPECT_EQ(row, (std::vector<uint32_t>{0, 20, 100, 180, 200}));
 }
 
 TEST(Stretch, SameSizeCopiesAndPlainAreasStayPlain) {
