@@ -180,6 +180,9 @@ TEST(Frame, EveryBoardAreaDownToNothingIsSafe) {
             redraw2D(scene2D(scene.app), 5, noTile, 20, 80);
             scene.app.settings.StretchTiles = 1;
         }
+    resizeBoard(scene2D(scene.app), 60, 100);  // only the width changes
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
+    EXPECT_EQ(scene.host.lastFrame.size(), size_t(60) * 100);
 }
 
 TEST(Frame, WithoutATileSetOnlyTheBackgroundIsDrawn) {
