@@ -3,7 +3,7 @@
 #   make test  builds everything and runs every test, native and under Wine
 JOBS ?= $(shell nproc)
 
-.PHONY: deps native sanitize tsan windows fuzz fuzz-smoke test test-native test-sanitize test-tsan test-windows run bench clean
+.PHONY: deps native sanitize tsan windows fuzz fuzz-smoke test test-native test-sanitize test-tsan test-windows run bench dist dist-test clean
 
 deps:
 	./tools/install-deps.sh
@@ -54,6 +54,15 @@ bench: native
 
 run: windows
 	./tools/run-game.sh
+
+# The release: build/dist/Tavrek-<version>-win64-setup.exe and -win64.zip.
+dist: deps
+	cmake --preset windows >/dev/null
+	cmake --build build/windows --target dist -j$(JOBS)
+
+# The release installed, started, reinstalled and uninstalled under Wine.
+dist-test: dist
+	./tests/release/release-test.sh
 
 clean:
 	rm -rf build
