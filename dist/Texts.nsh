@@ -35,3 +35,9 @@ LangString KeepPlayerFiles ${LANG_FRENCH} "Conserver vos scores, parties sauvega
 LangString KeepPlayerFiles ${LANG_GERMAN} "Bestenlisten, gespeicherte Spiele und Einstellungen für eine spätere Installation von Tavrek behalten?"
 LangString KeepPlayerFiles ${LANG_SPANISH} "¿Conservar sus puntuaciones, partidas guardadas y ajustes para una futura instalación de Tavrek?"
 LangString KeepPlayerFiles ${LANG_ITALIAN} "Conservare punteggi, partite salvate e impostazioni per una futura installazione di Tavrek?"
+
+LangString WelcomeText ${LANG_ENGLISH} "Setup will install Tavrek, a Mahjong solitaire game, for you alone, in your own programs folder: it needs no administrator rights.$\r$\n$\r$\nClick Next to continue."
+LangString WelcomeText ${LANG_FRENCH} "Ce programme va installer Tavrek, un jeu de Mahjong solitaire, pour vous seul, dans votre propre dossier de programmes : aucun droit d'administrateur n'est nécessaire.$\r$\n$\r$\nCliquez sur Suivant pour continuer."
+LangString WelcomeText ${LANG_GERMAN} "Dieses Programm installiert Tavrek, ein Mahjong-Solitärspiel, nur für Sie in Ihren eigenen Programmordner: Administratorrechte sind nicht nötig.$\r$\n$\r$\nKlicken Sie auf Weiter, um fortzufahren."
+LangString WelcomeText ${LANG_SPANISH} "Este programa instalará Tavrek, un solitario de Mahjong, solo para usted, en su propia carpeta de programas: no necesita derechos de administrador.$\r$\n$\r$\nPulse Siguiente para continuar."
+LangString WelcomeText ${LANG_ITALIAN} "Questo programma installerà Tavrek, un solitario Mahjong, solo per voi, nella vostra cartella dei programmi: non servono i diritti di amministratore.$\r$\n$\r$\nFate clic su Avanti per continuare."
