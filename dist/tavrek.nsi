@@ -76,12 +76,11 @@ FunctionEnd
 
 Section "!$(GameSection)" GameSection
   SectionIn RO
-  ; Every file comes from the stage; TAVREK32.INI, scores and saved games
-  ; are never among them, so an install over an older one keeps them.
+  ; Every file and folder comes from the stage, the empty SAVEGAME too;
+  ; TAVREK32.INI, scores and saved games are never among them, so an install
+  ; over an older one keeps them.
   SetOutPath "$INSTDIR"
   File /r "${STAGE}/*"
-  CreateDirectory "$INSTDIR\SCORES"
-  CreateDirectory "$INSTDIR\SAVEGAME"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   ; A silent install shows no page that would remember the language.
   WriteRegStr HKCU "Software\Tavrek" "Installer Language" $LANGUAGE

@@ -84,10 +84,9 @@ play() {
   folder=$1
   shift
   rm -f "$folder/TAVREK32.INI"
-  "$@" >/dev/null 2>&1 </dev/null &
-  send "^$caption\$" Return || return 1
-  send "^$caption - " alt+F4 || return 1
-  wait_until 30 no_window "^$caption" || { echo "the window stays open"; return 1; }
+  ("$@") >/dev/null 2>&1 </dev/null &
+  send "^$caption\$" Return && send "^$caption - " alt+F4 &&
+    wait_until 30 no_window "^$caption" || { echo "no main window, or it stays open"; restart_wine; return 1; }
   wait_until 10 test -s "$folder/TAVREK32.INI" || { echo "no TAVREK32.INI in $folder"; return 1; }
   grep -q '^Language *= *"ENGLISH.TXT"' "$folder/TAVREK32.INI" || { echo "no language in TAVREK32.INI"; return 1; }
 }
@@ -102,6 +101,12 @@ run_setup() { wine cmd /c "$(winepath -w "$setup") /S /D=$install_win"; }
 run_uninstall() {
   wine "$install_win\\Uninstall.exe" "$@"
   wait_until 60 not_registered
+}
+
+# Ends whatever a failed check left running.
+restart_wine() {
+  wineserver -k >/dev/null 2>&1
+  start_wine
 }
 
 not_registered() { ! wine reg query "$uninstall_key"; }
@@ -181,7 +186,7 @@ uninstall_answering_no() {
   send "$title" Return &&
   wait_until 30 window_count "$title" 2 && send "$title" n &&
   wait_until 30 window_count "$title" 1 && send "$title" Return &&
-  wait_until 60 not_registered
+  wait_until 60 not_registered || { restart_wine; return 1; }
 }
 
 unpack_zip() {
