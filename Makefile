@@ -47,7 +47,7 @@ test-windows: windows
 fuzz-smoke: fuzz
 	for f in build/fuzz/fuzz/fuzz-*; do $$f -max_total_time=10 -print_final_stats=0 >/dev/null 2>build/fuzz/$$(basename $$f).log || { tail -40 build/fuzz/$$(basename $$f).log; exit 1; }; done
 
-test: test-native test-sanitize test-tsan test-windows fuzz-smoke
+test: test-native test-sanitize test-tsan test-windows fuzz-smoke dist-test
 
 bench: native
 	for b in build/native/bench/*-bench; do $$b; done
