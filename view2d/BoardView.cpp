@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "engine/App.h"
+#include "engine/Highlight.h"
 #include "engine/Status.h"
 #include "view2d/Fade.h"
 #include "view2d/FadeBase.h"
@@ -38,30 +39,13 @@ TileBox tileBox(const App& app, const TileRecord& t) {
     return {t.screenX, t.screenY, set.tileWidth, set.tileHeight, std::abs(set.edgeX)};
 }
 
-bool isMarked(const App& app, int tile) {
-    const GameState& state = app.game.state;
-    return tile == state.selectedTile || tile == state.secondTile;
-}
-
-// With the hint shown, the pair at hintIndex has the selected look; an index
-// run past the end of the list starts again at its first pair.
-bool isHinted(App& app, int tile) {
-    GameState& state = app.game.state;
-    if (state.showMoves != 1) return false;
-    if (state.hintIndex >= app.game.moveList.moveCount || state.hintIndex < 0 ||
-        state.hintIndex >= moveListCapacity)
-        state.hintIndex = 0;
-    const TilePair& pair = app.game.moveList.pairs[state.hintIndex];
-    return tile == pair.first || tile == pair.second;
-}
-
 void drawFace(App& app, int tile, const TileBox& box, int16_t weight1, int16_t weight2, bool opaque) {
     BoardView& view = app.view;
     const TileRecord& t = app.game.tiles[tile];
     const bool hidden = app.game.state.tilesHidden == 1;
     const FaceCell cell = hidden ? hiddenFaceCell : faceCell(t.face);
     if (opaque) {
-        const bool selected = !hidden && (isHinted(app, tile) || isMarked(app, tile));
+        const bool selected = !hidden && (isHintedTile(app.game, tile) || isMarkedTile(app.game.state, tile));
         drawTileImage(tileImage(view.tileSet, app.settings, cell.row, cell.column, selected), box.edge,
                       view.boardBitmap, box.x, box.y);
         return;

@@ -1,0 +1,15 @@
+// One frame of the 3D view: the heap turned by the player, each tile a box
+// coloured by its layer with its face picture or symbol, outline, shadows
+// and the selection and hint highlights.
+#pragma once
+
+#include "view3d/View3D.h"
+
+// Clears and draws one frame into the current buffer; the model-view matrix
+// holds the camera and is left as it was found.
+void render3D(View3D& view, const Scene3D& scene, bool picking = false);
+
+// The tiles of one frame, each under its index as selection name. While
+// picking, the shadows stay out: they lie on other tiles, and a click on a
+// shadow means the tile under it.
+void drawScene(View3D& view, const Scene3D& scene, bool picking);
