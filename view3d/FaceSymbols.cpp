@@ -93,17 +93,15 @@ const FaceSymbol& faceSymbol(int face) {
     return symbols[face >= 1 && face <= 42 ? face : 0];
 }
 
-void drawFaceSymbol(int face, const Settings& settings) {
+void drawFaceSymbol(int face, const Settings& settings, Vertex3 origin) {
     const FaceSymbol& symbol = faceSymbol(face);
     const Colour colour = settings.RGBVal[symbol.group];
-    glBegin(GL_TRIANGLES);
     glColor3ub(redOf(colour), greenOf(colour), blueOf(colour));
     for (int i = 0; i < symbol.count; ++i) {
         Triangle3 t = symbol.triangles[i];
-        for (Vertex3& v : t.v) v.z = settings.dessinZ;
+        for (Vertex3& v : t.v) v = {v.x + origin.x, v.y + origin.y, origin.z + settings.dessinZ};
         const Vertex3 n = triangleNormal(t);
         glNormal3f(n.x, n.y, n.z);
         for (const Vertex3& v : t.v) glVertex3f(v.x, v.y, v.z);
     }
-    glEnd();
 }

@@ -21,6 +21,6 @@ struct FaceSymbol {
 // The two groups of four faces that match each other share one symbol each.
 const FaceSymbol& faceSymbol(int face);
 
-// Sends the face's symbol in its group colour at height dessinZ, as one run
-// of triangles.
-void drawFaceSymbol(int face, const Settings& settings);
+// Sends the face's symbol in its group colour at height dessinZ above
+// `origin`, into a run of triangles the caller has begun.
+void drawFaceSymbol(int face, const Settings& settings, Vertex3 origin);

@@ -61,7 +61,7 @@ void buildTileTextures(View3D& view, const Surface& fileImage) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
         gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, faceTextureSide, faceTextureSide, GL_RGB, GL_UNSIGNED_BYTE,
                           rgb.data());

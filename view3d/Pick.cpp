@@ -22,7 +22,7 @@ int pick3D(View3D& view, const Scene3D& scene, int x, int y) {
     gluPickMatrix(x, viewport[3] - y, 2, 2, viewport);
     applyPerspective(view, scene.settings);
     glMatrixMode(GL_MODELVIEW);
-    render3D(view, scene, true);
+    drawPickScene(scene);
     const GLint hits = glRenderMode(GL_RENDER);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();

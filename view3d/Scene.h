@@ -7,9 +7,10 @@
 
 // Clears and draws one frame into the current buffer; the model-view matrix
 // holds the camera and is left as it was found.
-void render3D(View3D& view, const Scene3D& scene, bool picking = false);
+void render3D(View3D& view, const Scene3D& scene);
 
-// The tiles of one frame, each under its index as selection name. While
-// picking, the shadows stay out: they lie on other tiles, and a click on a
-// shadow means the tile under it.
-void drawScene(View3D& view, const Scene3D& scene, bool picking);
+// The boxes of the present tiles, each under its index as selection name, in
+// the place render3D draws them. Outlines, shadows and highlights stay out:
+// they lie on other tiles or on the tile's own top, and a click on a shadow
+// means the tile under it.
+void drawPickScene(const Scene3D& scene);
