@@ -34,15 +34,6 @@ struct Frame {
 
 bool isPresent(const Scene3D& scene, int tile) { return scene.game.tiles[tile].face != 0; }
 
-// Two grid columns make a tile's width and two rows its height; rows grow
-// downwards on the board while y grows upwards; each layer sits 10 higher and
-// is shifted by the inclination, onto the leaning top of the one below.
-Vertex3 tileOrigin(const Scene3D& scene, int tile) {
-    const TileRecord& t = scene.game.tiles[tile];
-    const float shift = float(t.layer) * scene.settings.Inclination;
-    return {7.5f * float(t.column) + shift, 10.0f * (18 - float(t.row)) + shift, 10.0f * float(t.layer)};
-}
-
 TileLook lookOf(const View3D& view, const Scene3D& scene, int tile) {
     const Settings& s = scene.settings;
     const GameState& state = scene.game.state;
@@ -162,7 +153,17 @@ void drawShades(const Frame& f) {
     glDisable(GL_BLEND);
 }
 
-// The heap turned by the player about its centre.
+}  // namespace
+
+// Two grid columns make a tile's width and two rows its height; rows grow
+// downwards on the board while y grows upwards; each layer sits 10 higher and
+// is shifted by the inclination, onto the leaning top of the one below.
+Vertex3 tileOrigin(const Scene3D& scene, int tile) {
+    const TileRecord& t = scene.game.tiles[tile];
+    const float shift = float(t.layer) * scene.settings.Inclination;
+    return {7.5f * float(t.column) + shift, 10.0f * (18 - float(t.row)) + shift, 10.0f * float(t.layer)};
+}
+
 void applyHeapTransform(const Scene3D& scene) {
     const Settings& s = scene.settings;
     glRotatef(s.XPosition, 1, 0, 0);
@@ -170,8 +171,6 @@ void applyHeapTransform(const Scene3D& scene) {
     glRotatef(s.ZPosition, 0, 0, 1);
     glTranslatef(-15 * scene.centre[0], -20 * scene.centre[1], 0);
 }
-
-}  // namespace
 
 void render3D(View3D& view, const Scene3D& scene) {
     const Settings& s = scene.settings;

@@ -5,6 +5,13 @@
 
 #include "view3d/View3D.h"
 
+#include "view3d/TileMesh.h"
+
+// The corner of a tile's box in scene units, before the heap is turned.
+Vertex3 tileOrigin(const Scene3D& scene, int tile);
+// Multiplies the current matrix by the player's turn of the heap about its centre.
+void applyHeapTransform(const Scene3D& scene);
+
 // Clears and draws one frame into the current buffer; the model-view matrix
 // holds the camera and is left as it was found.
 void render3D(View3D& view, const Scene3D& scene);

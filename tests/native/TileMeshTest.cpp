@@ -1,0 +1,118 @@
+// The 3D view's constant geometry and pictures: the tile box and its shear,
+// the outline, the face symbols and the textures cut from a tile set.
+#if TAVREK_3D
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "FrameFixtures.h"
+#include "view3d/FaceSymbols.h"
+#include "view3d/FaceTextures.h"
+#include "view3d/TileMesh.h"
+
+namespace {
+
+Vertex3 centroid(const Triangle3& t) {
+    return {(t.v[0].x + t.v[1].x + t.v[2].x) / 3, (t.v[0].y + t.v[1].y + t.v[2].y) / 3,
+            (t.v[0].z + t.v[1].z + t.v[2].z) / 3};
+}
+
+float dot(Vertex3 a, Vertex3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+bool sameTriangles(const FaceSymbol& a, const FaceSymbol& b) {
+    if (a.count != b.count || a.group != b.group) return false;
+    for (int i = 0; i < a.count; ++i)
+        for (int k = 0; k < 3; ++k)
+            if (a.triangles[i].v[k].x != b.triangles[i].v[k].x || a.triangles[i].v[k].y != b.triangles[i].v[k].y)
+                return false;
+    return true;
+}
+
+}  // namespace
+
+TEST(TileMesh, BoxFacesOutwardAndLeansWithTheInclination) {
+    const TileBoxMesh upright = shearedTileBox(0);
+    const Vertex3 middle{7.5f, 10, 5};
+    for (const Triangle3& t : upright) {
+        const Vertex3 c = centroid(t), n = triangleNormal(t);
+        EXPECT_NEAR(dot(n, n), 1, 1e-5);
+        EXPECT_GT(dot(n, {c.x - middle.x, c.y - middle.y, c.z - middle.z}), 0);
+    }
+    const TileBoxMesh leaning = shearedTileBox(5);
+    float topMin[2] = {99, 99}, topMax[2] = {-99, -99}, bottomMax[2] = {-99, -99};
+    for (const Triangle3& t : leaning)
+        for (const Vertex3& v : t.v) {
+            float* mins = v.z == 10 ? topMin : nullptr;
+            float* maxs = v.z == 10 ? topMax : bottomMax;
+            if (mins) mins[0] = std::min(mins[0], v.x), mins[1] = std::min(mins[1], v.y);
+            maxs[0] = std::max(maxs[0], v.x), maxs[1] = std::max(maxs[1], v.y);
+        }
+    EXPECT_EQ(topMin[0], 5);
+    EXPECT_EQ(topMin[1], 5);
+    EXPECT_EQ(topMax[0], 20);
+    EXPECT_EQ(topMax[1], 25);
+    EXPECT_EQ(bottomMax[0], 15);
+    EXPECT_EQ(bottomMax[1], 20);
+    EXPECT_EQ(triangleNormal({{{1, 1, 1}, {2, 2, 2}, {3, 3, 3}}}).z, 0);
+
+    // Each outline edge runs along a box edge, pushed out by the distance given.
+    for (const OutlineEdge& e : tileOutline(0, 0.5f)) {
+        const Vertex3 along{(e.from.x + e.to.x) / 2, (e.from.y + e.to.y) / 2, (e.from.z + e.to.z) / 2};
+        const float outX = std::max(-along.x, along.x - 15), outZ = std::max(-along.z, along.z - 10);
+        EXPECT_FLOAT_EQ(std::max(outX, outZ), 0.5f) << "edge of triangle " << e.triangle;
+    }
+}
+
+TEST(FaceSymbols, CountLikePipsAndShareOneSymbolWhereFacesMatchEachOther) {
+    EXPECT_EQ(faceSymbol(9).count, 18);   // nine squares
+    EXPECT_EQ(faceSymbol(12).count, 3);   // three triangles
+    EXPECT_EQ(faceSymbol(27).count, 36);  // nine pinwheels
+    EXPECT_EQ(faceSymbol(33).count, 6);   // three diamonds
+    EXPECT_EQ(faceSymbol(42).count, 18);  // nine diamonds
+    EXPECT_EQ(faceSymbol(0).count, 0);
+    EXPECT_EQ(faceSymbol(43).count, 0);
+    EXPECT_EQ(faceSymbol(28).count, 2);
+    EXPECT_EQ(faceSymbol(36).count, 12);
+    for (int face = 29; face <= 31; ++face) EXPECT_TRUE(sameTriangles(faceSymbol(face), faceSymbol(28)));
+    for (int face = 37; face <= 39; ++face) EXPECT_TRUE(sameTriangles(faceSymbol(face), faceSymbol(36)));
+    EXPECT_FALSE(sameTriangles(faceSymbol(32), faceSymbol(28)));
+    const int groups[] = {faceSymbol(1).group, faceSymbol(18).group, faceSymbol(19).group, faceSymbol(40).group};
+    EXPECT_EQ(std::vector<int>(groups, groups + 4), (std::vector<int>{0, 1, 2, 3}));
+    // Every symbol lies on the top face and faces up.
+    for (int face = 1; face <= 42; ++face) {
+        const FaceSymbol& symbol = faceSymbol(face);
+        for (int i = 0; i < symbol.count; ++i) {
+            const Triangle3& t = symbol.triangles[i];
+            EXPECT_GT(triangleNormal({{{t.v[0].x, t.v[0].y, 0}, {t.v[1].x, t.v[1].y, 0}, {t.v[2].x, t.v[2].y, 0}}}).z, 0.99f);
+            for (const Vertex3& v : t.v) EXPECT_TRUE(v.x >= 1 && v.x <= 14 && v.y >= 1 && v.y <= 19) << face;
+        }
+    }
+}
+
+TEST(FaceTextures, CellsAreCutAtANinthAndAFifthAndStandUpright) {
+    Surface picture = makeTileSetPicture(100, 100);
+    // The top half of face 1's cell differs from its bottom half.
+    fillRectangle(picture, 0, 0, 100, 50, makeColour(255, 255, 255));
+    EXPECT_EQ(faceCellSize(picture).width, 100);
+    EXPECT_EQ(faceCellSize(picture).height, 100);
+    auto texel = [](const std::vector<uint8_t>& rgb, int x, int y) {
+        const uint8_t* p = rgb.data() + (size_t(y) * faceTextureSide + x) * 3;
+        return makeColour(p[0], p[1], p[2]);
+    };
+    const std::vector<uint8_t> first = faceTextureImage(picture, faceTexture(1));
+    ASSERT_EQ(first.size(), size_t(faceTextureSide * faceTextureSide * 3));
+    EXPECT_EQ(texel(first, 10, 0), cellColour(0, 0));  // the first row is the cell's bottom
+    EXPECT_EQ(texel(first, 10, faceTextureSide - 1), makeColour(255, 255, 255));
+    for (int face : {9, 10, 28, 35, 36, 42}) {
+        const FaceCell cell = faceCell(face);
+        EXPECT_EQ(texel(faceTextureImage(picture, faceTexture(face)), 32, 32), cellColour(cell.row, cell.column))
+            << face;
+    }
+    EXPECT_EQ(texel(faceTextureImage(picture, hiddenFaceTexture), 5, 5), cellColour(4, 7));
+    EXPECT_TRUE(faceTextureImage(makeTileSetPicture(0, 0), 0).empty());
+    EXPECT_EQ(faceTexture(0), -1);
+    EXPECT_EQ(faceTexture(43), -1);
+}
+
+#endif

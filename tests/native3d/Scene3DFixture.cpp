@@ -1,0 +1,55 @@
+#include "Scene3DFixture.h"
+
+#include <cstdlib>
+
+#include "view3d/Camera.h"
+#include "view3d/FaceTextures.h"
+#include "view3d/GL.h"
+#include "view3d/Pick.h"
+#include "view3d/Scene.h"
+
+Scene3DFixture::Scene3DFixture(int width, int height) : board(width, height) {
+    if (!openOffscreenContext(gl, width, height)) std::abort();
+    setRenderState(settings());
+    setCamera(view, settings(), width, height);
+    buildTileTextures(view, board.app.view.tileSet.fileImage);
+}
+
+Scene3DFixture::~Scene3DFixture() {
+    releaseTileTextures(view);
+    closeOffscreenContext(gl);
+}
+
+void Scene3DFixture::place(const std::vector<Placement>& placements) {
+    board.place(placements);
+    setCamera(view, settings(), -1, -1);
+}
+
+Surface Scene3DFixture::render() {
+    render3D(view, scene());
+    return offscreenFrame(gl);
+}
+
+int Scene3DFixture::pick(ClientPoint point) { return pick3D(view, scene(), point.x, point.y); }
+
+ClientPoint Scene3DFixture::project(int tile, float x, float y, float z) {
+    const Vertex3 o = tileOrigin(scene(), tile);
+    const float lean = z == 10 ? settings().Inclination : 0;
+    GLdouble model[16], projection[16], wx, wy, wz;
+    GLint viewport[4];
+    glPushMatrix();
+    applyHeapTransform(scene());
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glPopMatrix();
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    gluProject(o.x + x + lean, o.y + y + lean, o.z + z, model, projection, viewport, &wx, &wy, &wz);
+    return {int(wx), viewport[3] - 1 - int(wy)};
+}
+
+bool nearColour(Colour a, Colour b, int tolerance) {
+    return std::abs(redOf(a) - redOf(b)) <= tolerance && std::abs(greenOf(a) - greenOf(b)) <= tolerance &&
+           std::abs(blueOf(a) - blueOf(b)) <= tolerance;
+}
+
+bool isYellowish(Colour c) { return redOf(c) > 150 && greenOf(c) > 150 && blueOf(c) < 60; }
