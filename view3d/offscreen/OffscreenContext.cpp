@@ -18,7 +18,9 @@ bool openOffscreenContext(OffscreenContext& offscreen, int width, int height) {
 }
 
 void closeOffscreenContext(OffscreenContext& offscreen) {
-    if (offscreen.context != nullptr) OSMesaDestroyContext(static_cast<OSMesaContext>(offscreen.context));
+    if (offscreen.context == nullptr) return;
+    OSMesaMakeCurrent(nullptr, nullptr, 0, 0, 0);
+    OSMesaDestroyContext(static_cast<OSMesaContext>(offscreen.context));
     offscreen = {};
 }
 
