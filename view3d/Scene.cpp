@@ -61,13 +61,14 @@ void sendTriangles(const TileBoxMesh& box, int first, int last, Vertex3 origin) 
     for (int k = first; k <= last; ++k) sendTriangle(box[k], origin);
 }
 
-void sendTop(const TileBoxMesh& box, Vertex3 origin, bool textured) {
+// Texture coordinates go with every top; without a bound picture they do nothing.
+void sendTop(const TileBoxMesh& box, Vertex3 origin) {
     for (int k : {topTriangleA, topTriangleB}) {
         const Triangle3& t = box[k];
         const Vertex3 n = triangleNormal(t);
         glNormal3f(n.x, n.y, n.z);
         for (int i = 0; i < 3; ++i) {
-            if (textured) glTexCoord2fv(topTextureCoordinates[k - topTriangleA][i]);
+            glTexCoord2fv(topTextureCoordinates[k - topTriangleA][i]);
             sendVertex(t.v[i], origin);
         }
     }
@@ -87,7 +88,7 @@ void drawOpaque(const Frame& f) {
         sendTriangles(f.box, topTriangleB + 1, 11, o);
         if (look.texture != 0) continue;
         sendColour(look.top);
-        sendTop(f.box, o, s.Textures == 1);
+        sendTop(f.box, o);
         if (symbols) drawFaceSymbol(f.scene.game.tiles[tile].face, s, {o.x + s.Inclination, o.y + s.Inclination, o.z});
     }
     glEnd();
@@ -109,7 +110,7 @@ void drawPictures(const Frame& f, const View3D& view) {
         for (int tile = tileCount - 1; tile >= 0; --tile) {
             if (!isPresent(f.scene, tile) || f.looks[tile].texture != texture) continue;
             sendColour(f.looks[tile].top);
-            sendTop(f.box, f.origins[tile], true);
+            sendTop(f.box, f.origins[tile]);
         }
         glEnd();
     }
@@ -139,7 +140,7 @@ void drawShades(const Frame& f) {
     for (int tile = 0; tile < tileCount; ++tile) {
         if (!isPresent(f.scene, tile)) continue;
         const Vertex3 o = f.origins[tile];
-        if (f.looks[tile].highlighted) sendTop(f.box, {o.x, o.y, o.z + s.ombreZ}, false);
+        if (f.looks[tile].highlighted) sendTop(f.box, {o.x, o.y, o.z + s.ombreZ});
         if (s.Shadows != 1) continue;
         const TileShadowFlags& flags = f.scene.shadowFlags[tile];
         for (const ShadowTriangle& shadow : shadowTriangles) {

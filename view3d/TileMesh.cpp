@@ -30,20 +30,19 @@ Vertex3 sheared(Vertex3 v, float inclination) {
 }
 
 struct EdgeShape {
-    int triangle;
     Vertex3 from, to;
     Vertex3 push;
 };
 
 constexpr Vertex3 minusX{-1, 0, 0}, plusX{1, 0, 0}, plusZ{0, 0, 1}, minusZ{0, 0, -1};
 
+// The front and back vertical edges go out sideways, the edges of the top
+// and bottom faces up and down.
 const EdgeShape outlineShape[outlineEdgeCount] = {
-    {2, {0, 0, 0}, {0, 0, d}, minusX},  {3, {w, 0, 0}, {w, 0, d}, plusX},
-    {4, {0, h, d}, {0, 0, d}, plusZ},   {4, {0, 0, d}, {w, 0, d}, plusZ},
-    {5, {w, 0, d}, {w, h, d}, plusZ},   {5, {w, h, d}, {0, h, d}, plusZ},
-    {8, {0, h, 0}, {0, h, d}, minusX},  {9, {w, h, d}, {w, h, 0}, plusX},
-    {10, {0, h, 0}, {0, 0, 0}, minusZ}, {10, {0, 0, 0}, {w, 0, 0}, minusZ},
-    {11, {w, 0, 0}, {w, h, 0}, minusZ}, {11, {w, h, 0}, {0, h, 0}, minusZ},
+    {{0, 0, 0}, {0, 0, d}, minusX}, {{w, 0, 0}, {w, 0, d}, plusX},  {{0, h, d}, {0, 0, d}, plusZ},
+    {{0, 0, d}, {w, 0, d}, plusZ},  {{w, 0, d}, {w, h, d}, plusZ},  {{w, h, d}, {0, h, d}, plusZ},
+    {{0, h, 0}, {0, h, d}, minusX}, {{w, h, d}, {w, h, 0}, plusX},  {{0, h, 0}, {0, 0, 0}, minusZ},
+    {{0, 0, 0}, {w, 0, 0}, minusZ}, {{w, 0, 0}, {w, h, 0}, minusZ}, {{w, h, 0}, {0, h, 0}, minusZ},
 };
 
 Vertex3 pushed(Vertex3 v, Vertex3 direction, float distance) {
@@ -65,7 +64,7 @@ std::array<OutlineEdge, outlineEdgeCount> tileOutline(float inclination, float d
     std::array<OutlineEdge, outlineEdgeCount> edges;
     for (int i = 0; i < outlineEdgeCount; ++i) {
         const EdgeShape& shape = outlineShape[i];
-        edges[i] = {shape.triangle, pushed(sheared(shape.from, inclination), shape.push, distance),
+        edges[i] = {pushed(sheared(shape.from, inclination), shape.push, distance),
                     pushed(sheared(shape.to, inclination), shape.push, distance)};
     }
     return edges;

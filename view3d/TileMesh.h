@@ -31,10 +31,9 @@ TileBoxMesh shearedTileBox(float inclination);
 // picture's first row lies along y = 0, so it stands upright on screen.
 extern const float topTextureCoordinates[2][3][2];
 
-// An edge of the outline, drawn with the box triangle whose vertices it
-// uses and pushed outward along one axis so the faces beside it do not hide it.
+// An edge of the outline, pushed outward along one axis so the faces beside
+// it do not hide it.
 struct OutlineEdge {
-    int triangle;
     Vertex3 from, to;
 };
 constexpr int outlineEdgeCount = 12;

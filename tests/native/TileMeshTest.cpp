@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
 
 #include "FrameFixtures.h"
 #include "view3d/FaceSymbols.h"
@@ -20,6 +24,13 @@ Vertex3 centroid(const Triangle3& t) {
 
 float dot(Vertex3 a, Vertex3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
+float area(const Triangle3& t) {
+    const Vertex3 a{t.v[1].x - t.v[0].x, t.v[1].y - t.v[0].y, t.v[1].z - t.v[0].z};
+    const Vertex3 b{t.v[2].x - t.v[0].x, t.v[2].y - t.v[0].y, t.v[2].z - t.v[0].z};
+    const Vertex3 n{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+    return std::sqrt(dot(n, n)) / 2;
+}
+
 bool sameTriangles(const FaceSymbol& a, const FaceSymbol& b) {
     if (a.count != b.count || a.group != b.group) return false;
     for (int i = 0; i < a.count; ++i)
@@ -31,36 +42,65 @@ bool sameTriangles(const FaceSymbol& a, const FaceSymbol& b) {
 
 }  // namespace
 
-TEST(TileMesh, BoxFacesOutwardAndLeansWithTheInclination) {
-    const TileBoxMesh upright = shearedTileBox(0);
+TEST(TileMesh, BoxFacesOutwardCoversEachSideTwiceAndLeansWithTheInclination) {
     const Vertex3 middle{7.5f, 10, 5};
-    for (const Triangle3& t : upright) {
+    std::map<std::string, float> sideArea;
+    for (const Triangle3& t : shearedTileBox(0)) {
         const Vertex3 c = centroid(t), n = triangleNormal(t);
         EXPECT_NEAR(dot(n, n), 1, 1e-5);
         EXPECT_GT(dot(n, {c.x - middle.x, c.y - middle.y, c.z - middle.z}), 0);
+        // All three corners on one side of the box.
+        const bool onX = t.v[0].x == t.v[1].x && t.v[1].x == t.v[2].x && (t.v[0].x == 0 || t.v[0].x == 15);
+        const bool onY = t.v[0].y == t.v[1].y && t.v[1].y == t.v[2].y && (t.v[0].y == 0 || t.v[0].y == 20);
+        const bool onZ = t.v[0].z == t.v[1].z && t.v[1].z == t.v[2].z && (t.v[0].z == 0 || t.v[0].z == 10);
+        ASSERT_EQ(onX + onY + onZ, 1);
+        const std::string side = onX ? "x" + std::to_string(t.v[0].x) : onY ? "y" + std::to_string(t.v[0].y)
+                                                                              : "z" + std::to_string(t.v[0].z);
+        sideArea[side] += area(t);
     }
-    const TileBoxMesh leaning = shearedTileBox(5);
+    ASSERT_EQ(sideArea.size(), 6u);
+    for (const auto& [side, covered] : sideArea)
+        EXPECT_FLOAT_EQ(covered, side[0] == 'x' ? 200 : side[0] == 'y' ? 150 : 300) << side;
+
     float topMin[2] = {99, 99}, topMax[2] = {-99, -99}, bottomMax[2] = {-99, -99};
-    for (const Triangle3& t : leaning)
+    for (const Triangle3& t : shearedTileBox(5))
         for (const Vertex3& v : t.v) {
-            float* mins = v.z == 10 ? topMin : nullptr;
             float* maxs = v.z == 10 ? topMax : bottomMax;
-            if (mins) mins[0] = std::min(mins[0], v.x), mins[1] = std::min(mins[1], v.y);
+            if (v.z == 10) topMin[0] = std::min(topMin[0], v.x), topMin[1] = std::min(topMin[1], v.y);
             maxs[0] = std::max(maxs[0], v.x), maxs[1] = std::max(maxs[1], v.y);
         }
-    EXPECT_EQ(topMin[0], 5);
-    EXPECT_EQ(topMin[1], 5);
-    EXPECT_EQ(topMax[0], 20);
-    EXPECT_EQ(topMax[1], 25);
-    EXPECT_EQ(bottomMax[0], 15);
-    EXPECT_EQ(bottomMax[1], 20);
+    EXPECT_EQ(std::vector<float>({topMin[0], topMin[1], topMax[0], topMax[1], bottomMax[0], bottomMax[1]}),
+              std::vector<float>({5, 5, 20, 25, 15, 20}));
     EXPECT_EQ(triangleNormal({{{1, 1, 1}, {2, 2, 2}, {3, 3, 3}}}).z, 0);
 
-    // Each outline edge runs along a box edge, pushed out by the distance given.
+    // The twelve edges of the box, each once, pushed out by the distance given.
+    std::set<std::string> edges;
     for (const OutlineEdge& e : tileOutline(0, 0.5f)) {
-        const Vertex3 along{(e.from.x + e.to.x) / 2, (e.from.y + e.to.y) / 2, (e.from.z + e.to.z) / 2};
-        const float outX = std::max(-along.x, along.x - 15), outZ = std::max(-along.z, along.z - 10);
-        EXPECT_FLOAT_EQ(std::max(outX, outZ), 0.5f) << "edge of triangle " << e.triangle;
+        const Vertex3 m{(e.from.x + e.to.x) / 2, (e.from.y + e.to.y) / 2, (e.from.z + e.to.z) / 2};
+        const float outX = std::max(-m.x, m.x - 15), outZ = std::max(-m.z, m.z - 10);
+        EXPECT_FLOAT_EQ(std::max(outX, outZ), 0.5f);
+        edges.insert(std::to_string(std::lround(m.x)) + "," + std::to_string(std::lround(m.y)) + "," +
+                     std::to_string(std::lround(m.z)));
+    }
+    EXPECT_EQ(edges.size(), 12u);
+}
+
+TEST(TileMesh, EachShadowFlagDarkensItsOwnPieceOfTheBands) {
+    // Below the tile: f0 to f4 from left to right; beside it: f5 to f8 from bottom to top,
+    // f9 and f10 standing for f5 and f7.
+    const float wanted[shadowPieceCount] = {9.375f, 28.125f, 9.375f, 28.125f, 25, 37.5f, 12.5f, 37.5f, 12.5f, 37.5f, 37.5f};
+    for (int flag = 0; flag < shadowPieceCount; ++flag) {
+        float covered = 0;
+        for (const ShadowTriangle& s : shadowTriangles) {
+            if (s.flag != flag && s.otherFlag != flag) continue;
+            const Triangle3 t{{{s.corners[0][0], s.corners[0][1], 0}, {s.corners[1][0], s.corners[1][1], 0},
+                               {s.corners[2][0], s.corners[2][1], 0}}};
+            EXPECT_GT(triangleNormal(t).z, 0.99f) << flag;
+            const Vertex3 c = centroid(t);
+            EXPECT_TRUE(flag < 5 ? c.y < 0 && c.x > 0 : c.x > 15 && c.y > 0) << flag;
+            covered += area(t);
+        }
+        EXPECT_FLOAT_EQ(covered, wanted[flag]) << flag;
     }
 }
 
@@ -79,6 +119,26 @@ TEST(FaceSymbols, CountLikePipsAndShareOneSymbolWhereFacesMatchEachOther) {
     EXPECT_FALSE(sameTriangles(faceSymbol(32), faceSymbol(28)));
     const int groups[] = {faceSymbol(1).group, faceSymbol(18).group, faceSymbol(19).group, faceSymbol(40).group};
     EXPECT_EQ(std::vector<int>(groups, groups + 4), (std::vector<int>{0, 1, 2, 3}));
+    // Squares, triangles and diamonds stand in boxes of one size per count,
+    // laid out symmetrically about the face's middle.
+    const float boxSide[10] = {0, 10, 8, 6, 6, 5, 5, 4, 4, 4};
+    for (int face = 1; face <= 42; ++face) {
+        if (face >= 19 && face <= 27) continue;  // pinwheels turn, they are not mirrored
+        const FaceSymbol& symbol = faceSymbol(face);
+        std::set<std::pair<float, float>> corners, mirrored;
+        float covered = 0;
+        for (int i = 0; i < symbol.count; ++i) {
+            covered += area(symbol.triangles[i]);
+            for (const Vertex3& v : symbol.triangles[i].v) {
+                corners.insert({v.x, v.y});
+                mirrored.insert({15 - v.x, v.y});
+            }
+        }
+        EXPECT_EQ(corners, mirrored) << face;
+        const int units = face <= 9 ? face : face <= 18 ? face - 9 : symbol.count / 2;
+        const float shapeShare = face <= 9 ? 1 : 0.5f;
+        EXPECT_FLOAT_EQ(covered, units * boxSide[units] * boxSide[units] * shapeShare) << face;
+    }
     // Every symbol lies on the top face and faces up.
     for (int face = 1; face <= 42; ++face) {
         const FaceSymbol& symbol = faceSymbol(face);
