@@ -39,12 +39,12 @@ TileLook lookOf(const View3D& view, const Scene3D& scene, int tile) {
     const GameState& state = scene.game.state;
     const TileRecord& t = scene.game.tiles[tile];
     const bool marked = isMarkedTile(state, tile) || isHintedTile(scene.game, tile);
-    TileLook look{s.SidesColor, s.RGBLevel[std::min<int>(t.layer, layerCount - 1)], false, 0};
-    if (marked && s.Textures != 1) look.sides = look.top = s.SelectColor;
-    look.highlighted = marked && s.Textures == 1;
+    const bool textures = s.Textures == 1;
     const int texture = faceTexture(t.face);
-    if (s.Textures == 1 && state.tilesHidden != 1 && texture >= 0) look.texture = view.textures[texture];
-    return look;
+    const Colour top = s.RGBLevel[std::min<int>(t.layer, layerCount - 1)];
+    return {marked && !textures ? s.SelectColor : s.SidesColor, marked && !textures ? s.SelectColor : top,
+            marked && textures,
+            textures && state.tilesHidden != 1 && texture >= 0 ? view.textures[size_t(texture)] : 0};
 }
 
 void sendColour(Colour c) { glColor3ub(redOf(c), greenOf(c), blueOf(c)); }

@@ -79,6 +79,7 @@ TEST(TileMesh, BoxFacesOutwardCoversEachSideTwiceAndLeansWithTheInclination) {
         const Vertex3 m{(e.from.x + e.to.x) / 2, (e.from.y + e.to.y) / 2, (e.from.z + e.to.z) / 2};
         const float outX = std::max(-m.x, m.x - 15), outZ = std::max(-m.z, m.z - 10);
         EXPECT_FLOAT_EQ(std::max(outX, outZ), 0.5f);
+        EXPECT_EQ((e.from.x == e.to.x) + (e.from.y == e.to.y) + (e.from.z == e.to.z), 2);
         edges.insert(std::to_string(std::lround(m.x)) + "," + std::to_string(std::lround(m.y)) + "," +
                      std::to_string(std::lround(m.z)));
     }
@@ -139,6 +140,16 @@ TEST(FaceSymbols, CountLikePipsAndShareOneSymbolWhereFacesMatchEachOther) {
         const float shapeShare = face <= 9 ? 1 : 0.5f;
         EXPECT_FLOAT_EQ(covered, units * boxSide[units] * boxSide[units] * shapeShare) << face;
     }
+    // Eight and nine pinwheels sit lower than seven.
+    auto lowest = [](int face) {
+        float y = 99;
+        for (int i = 0; i < faceSymbol(face).count; ++i)
+            for (const Vertex3& v : faceSymbol(face).triangles[i].v) y = std::min(y, v.y);
+        return y;
+    };
+    EXPECT_EQ(lowest(25), 2);
+    EXPECT_EQ(lowest(26), 1);
+    EXPECT_EQ(lowest(27), 1);
     // Every symbol lies on the top face and faces up.
     for (int face = 1; face <= 42; ++face) {
         const FaceSymbol& symbol = faceSymbol(face);

@@ -7,6 +7,7 @@
 
 #include "Scene3DFixture.h"
 #include "view3d/Camera.h"
+#include "view3d/FaceTextures.h"
 #include "view3d/GL.h"
 
 namespace {
@@ -40,6 +41,15 @@ TEST(Render3D, DefaultCameraSeesTheHeapFromAboveCentredWithRowZeroAtTheTop) {
     EXPECT_TRUE(isYellowish(at(frame, top)));
     EXPECT_TRUE(nearColour(at(frame, bottom), f.settings().RGBLevel[0], 40));
     EXPECT_TRUE(nearColour(colourAt(frame, 2, 2), sceneBackground, 1));
+    // A picture stands upright on the top: face 5's cell is white in its upper half.
+    Surface picture = makeTileSetPicture(8, 10);
+    fillRectangle(picture, 4 * 8, 0, 8, 5, makeColour(255, 255, 255));
+    buildTileTextures(f.view, picture);
+    f.settings().Textures = 1;
+    f.board.app.game.state.tilesHidden = 0;
+    const Surface textured = f.render();
+    EXPECT_TRUE(nearColour(at(textured, f.project(1, 7.5f, 16, 10)), makeColour(255, 255, 255), 30));
+    EXPECT_TRUE(nearColour(at(textured, f.project(1, 7.5f, 4, 10)), cellColour(0, 4), 30));
     // Straight from above, a tile's sides hardly show: its top's corners are near its box's bottom corners.
     const ClientPoint low = f.project(0, 0, 0, 0), high = f.project(0, 0, 0, 10);
     EXPECT_LE(std::abs(low.x - high.x) + std::abs(low.y - high.y), 3);
