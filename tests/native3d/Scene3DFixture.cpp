@@ -4,7 +4,6 @@
 
 #include "view3d/Camera.h"
 #include "view3d/FaceTextures.h"
-#include "view3d/GL.h"
 #include "view3d/Pick.h"
 #include "view3d/Scene.h"
 
@@ -31,21 +30,6 @@ Surface Scene3DFixture::render() {
 }
 
 int Scene3DFixture::pick(ClientPoint point) { return pick3D(view, scene(), point.x, point.y); }
-
-ClientPoint Scene3DFixture::project(int tile, float x, float y, float z) {
-    const Vertex3 o = tileOrigin(scene(), tile);
-    const float lean = z == 10 ? settings().Inclination : 0;
-    GLdouble model[16], projection[16], wx, wy, wz;
-    GLint viewport[4];
-    glPushMatrix();
-    applyHeapTransform(scene());
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glPopMatrix();
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    gluProject(o.x + x + lean, o.y + y + lean, o.z + z, model, projection, viewport, &wx, &wy, &wz);
-    return {int(wx), viewport[3] - 1 - int(wy)};
-}
 
 bool nearColour(Colour a, Colour b, int tolerance) {
     return std::abs(redOf(a) - redOf(b)) <= tolerance && std::abs(greenOf(a) - greenOf(b)) <= tolerance &&

@@ -5,12 +5,9 @@
 #include <vector>
 
 #include "native/FrameFixtures.h"
+#include "native/TileProjection.h"
 #include "view3d/View3D.h"
 #include "view3d/offscreen/OffscreenContext.h"
-
-struct ClientPoint {
-    int x, y;
-};
 
 struct Scene3DFixture {
     Scene3DFixture(int width = 200, int height = 150);
@@ -22,8 +19,8 @@ struct Scene3DFixture {
     Surface render();
     int pick(ClientPoint point);
     // Where a point of a tile's box (tile units, unsheared) lands in the client area.
-    ClientPoint project(int tile, float x, float y, float z);
-    ClientPoint topCentre(int tile) { return project(tile, 7.5f, 10, 10); }
+    ClientPoint project(int tile, float x, float y, float z) { return projectTilePoint(scene(), tile, x, y, z); }
+    ClientPoint topCentre(int tile) { return tileTopCentre(scene(), tile); }
 
     BoardScene board;
     View3D view;
