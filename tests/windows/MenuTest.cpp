@@ -95,7 +95,7 @@ TEST_F(MenuDriver, LongFileListsArePagedUnderMore) {
                                    driver.start_.path + "\\TILESETS\\T" + std::to_string(10 + k) + ".BMP");
     ASSERT_TRUE(driver.start());
     shell().app.settings.menuPageSize = 20;
-    driver.command(20001);  // choosing a language (ENGLISH) rebuilds the menus with the page size
+    driver.command(20002);  // choosing a language (ENGLISH) rebuilds the menus with the page size
     HMENU tiles = subMenuTitled(subMenuTitled(bar(), "G&raphics"), "&Tile set");
     ASSERT_NE(tiles, nullptr);
     const std::vector<std::string> texts = menuTexts(tiles);
@@ -111,13 +111,14 @@ TEST_F(MenuDriver, ChoosingALanguageRebuildsTheBarAtOnce) {
     HMENU languages = subMenuTitled(subMenuTitled(bar(), "&Options"), "&Language");
     ASSERT_NE(languages, nullptr);
     EXPECT_EQ(menuTexts(languages),
-              (std::vector<std::string>{"DEUTSCH", "ENGLISH", "ESPANOL", "FRANCAIS", "ITALIANO"}));
-    EXPECT_TRUE(isChecked(bar(), 20001));
-    driver.command(20003);
+              (std::vector<std::string>{"DANSK", "DEUTSCH", "ENGLISH", "ESPANOL", "FRANCAIS", "ITALIANO",
+                                        "NEDERLANDS", "NORSK", "PORTUGUES", "SVENSKA"}));
+    EXPECT_TRUE(isChecked(bar(), 20002));
+    driver.command(20004);
     EXPECT_EQ(shell().app.settings.Language, "FRANCAIS.TXT");
     EXPECT_EQ(menuTexts(bar()).front(), "&Partie");
-    EXPECT_TRUE(isChecked(bar(), 20003));
-    EXPECT_FALSE(isChecked(bar(), 20001));
+    EXPECT_TRUE(isChecked(bar(), 20004));
+    EXPECT_FALSE(isChecked(bar(), 20002));
 }
 
 TEST_F(MenuDriver, ToolTipsComeFromTheCurrentLanguage) {
@@ -128,7 +129,7 @@ TEST_F(MenuDriver, ToolTipsComeFromTheCurrentLanguage) {
     request.hdr.code = TTN_NEEDTEXTA;
     SendMessageA(driver.window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
     EXPECT_EQ(std::string(request.lpszText), shell().app.language.T_NEW_GAME);
-    driver.command(20003);
+    driver.command(20004);
     request = {};
     request.hdr.idFrom = command::newGame;
     request.hdr.code = TTN_NEEDTEXTA;
