@@ -6,9 +6,10 @@
 
 #include <cstdlib>
 
-#include "engine/App.h"
-#include "engine/Deal.h"
-#include "engine/Layout.h"
+#include "game/App.h"
+#include "game/DealGame.h"
+#include "game/CurrentLayout.h"
+#include "game/Pictures.h"
 #include "tests/native/RecordingHost.h"
 #include "view3d/Camera.h"
 #include "view3d/FaceTextures.h"

@@ -5,13 +5,7 @@
 
 #include "shell/Shell.h"
 
-bool soundDevicePresent() {
-    if (waveOutGetNumDevs() != 0) return true;
-    Settings& settings = shell().app.settings;
-    settings.SoundEffects = 0;
-    settings.Music.clear();
-    return false;
-}
+bool soundDevicePresent() { return waveOutGetNumDevs() != 0; }
 
 void startMusic() {
     Shell& s = shell();

@@ -1,8 +1,7 @@
 // The wave output device and the background music.
 #pragma once
 
-// True when a wave output device exists; without one, sound effects and
-// music are switched off in the settings.
+// True when a wave output device exists.
 bool soundDevicePresent();
 
 // Stops the music and starts the Music file from its beginning, once.

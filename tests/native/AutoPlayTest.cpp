@@ -6,11 +6,12 @@
 
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
-#include "engine/App.h"
-#include "engine/AutoPlay.h"
+#include "game/App.h"
+#include "game/AutoPlay.h"
 #include "engine/Caption.h"
 #include "engine/Deal.h"
-#include "engine/Play.h"
+#include "game/Play.h"
+#include "game/DealGame.h"
 
 namespace {
 

@@ -8,11 +8,12 @@
 
 #include "RecordingHost.h"
 #include "TestFiles.h"
-#include "engine/App.h"
+#include "game/App.h"
 #include "engine/Deal.h"
 #include "engine/FreeTiles.h"
 #include "engine/Layout.h"
 #include "files/DataDirectories.h"
+#include "game/DealGame.h"
 
 namespace {
 
@@ -88,9 +89,9 @@ std::vector<std::string> shippedLayouts() { return listFiles(layoutsDirectory(),
 
 }  // namespace
 
-TEST(ShippedLayouts, TheDefaultAndElevenMoreAreShipped) {
+TEST(ShippedLayouts, TheDefaultAndThirtyNineMoreAreShipped) {
     const std::vector<std::string> names = shippedLayouts();
-    EXPECT_GE(names.size(), 12u);
+    EXPECT_GE(names.size(), 40u);
     EXPECT_NE(std::find(names.begin(), names.end(), "DEFAULT.TVL"), names.end());
 }
 

@@ -5,7 +5,7 @@
 
 #include "LayoutFile.h"
 #include "ToolArguments.h"
-#include "engine/Deal.h"
+#include "game/DealGame.h"
 #include "view2d/Bitmap.h"
 #include "view3d/Camera.h"
 #include "view3d/FaceTextures.h"

@@ -6,7 +6,7 @@
 
 #include "Commands.h"
 #include "QuietHost.h"
-#include "engine/App.h"
+#include "game/App.h"
 #include "view3d/View3D.h"
 #include "view3d/offscreen/OffscreenContext.h"
 

@@ -1,8 +1,0 @@
-#include "engine/Effects.h"
-
-#include "engine/App.h"
-
-void playEffect(App& app, const std::string& soundName) {
-    if (app.settings.SoundEffects != 1 || soundName.empty()) return;
-    app.host.playSound(filePath(app.dirs.sounds, soundName));
-}
