@@ -16,3 +16,8 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+
+// Pixels in the order of a 32-bit Windows DIB: an extension of OpenGL 1.1.
+#ifndef GL_BGRA
+#define GL_BGRA 0x80E1
+#endif

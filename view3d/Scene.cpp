@@ -192,6 +192,23 @@ void render3D(View3D& view, const Scene3D& scene) {
     glFlush();
 }
 
+void readFrame3D(Surface& frame, int width, int height) {
+    if (frame.width != width || frame.height != height) resizeSurface(frame, width, height);
+    if (isEmpty(frame)) return;
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, width, height, GL_BGRA, GL_UNSIGNED_BYTE, frame.pixels.data());
+    // OpenGL gives the bottom row first, and an alpha byte the frame leaves at 0.
+    for (int y = 0; y < (height + 1) / 2; ++y) {
+        uint32_t* top = rowOf(frame, y);
+        uint32_t* bottom = rowOf(frame, height - 1 - y);
+        for (int x = 0; x < width; ++x) {
+            const uint32_t upper = top[x] & 0xFFFFFF;
+            top[x] = bottom[x] & 0xFFFFFF;
+            bottom[x] = upper;
+        }
+    }
+}
+
 void drawPickScene(const Scene3D& scene) {
     const TileBoxMesh box = shearedTileBox(scene.settings.Inclination);
     glPushMatrix();

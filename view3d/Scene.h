@@ -16,6 +16,10 @@ void applyHeapTransform(const Scene3D& scene);
 // holds the camera and is left as it was found.
 void render3D(View3D& view, const Scene3D& scene);
 
+// Reads what has been drawn into the viewport's width x height pixels from
+// the lower left corner, top row first as a 2D frame.
+void readFrame3D(Surface& frame, int width, int height);
+
 // The boxes of the present tiles, each under its index as selection name, in
 // the place render3D draws them. Outlines, shadows and highlights stay out:
 // they lie on other tiles or on the tile's own top, and a click on a shadow

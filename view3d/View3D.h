@@ -6,6 +6,7 @@
 
 #include "engine/BoardModel.h"
 #include "view2d/Shadows.h"
+#include "view2d/Surface.h"
 
 struct Settings;
 
@@ -14,9 +15,11 @@ struct Settings;
 constexpr int faceTextureCount = 43;
 
 struct View3D {
+    bool open = false;    // an OpenGL context is current for the view
     float aspect = 1.0f;  // width / height of the last viewport
     // OpenGL texture names; 0 where the tile set gave no picture.
     std::array<uint32_t, faceTextureCount> textures{};
+    Surface frame;  // the last frame, read back to be shown like a 2D one
 };
 
 // What a frame draws: the game model (drawing may set the hint index back to

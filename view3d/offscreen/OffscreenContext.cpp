@@ -2,6 +2,8 @@
 
 #include <GL/osmesa.h>
 
+#include "view3d/Scene.h"
+
 bool openOffscreenContext(OffscreenContext& offscreen, int width, int height) {
     if (width <= 0 || height <= 0) return false;
     OSMesaContext context = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
@@ -25,13 +27,7 @@ void closeOffscreenContext(OffscreenContext& offscreen) {
 }
 
 Surface offscreenFrame(const OffscreenContext& offscreen) {
-    glFinish();
     Surface frame;
-    resizeSurface(frame, offscreen.width, offscreen.height);
-    for (int y = 0; y < offscreen.height; ++y) {
-        const uint8_t* p = offscreen.pixels.data() + size_t(offscreen.height - 1 - y) * offscreen.width * 4;
-        uint32_t* row = rowOf(frame, y);
-        for (int x = 0; x < offscreen.width; ++x, p += 4) row[x] = uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
-    }
+    readFrame3D(frame, offscreen.width, offscreen.height);
     return frame;
 }
