@@ -10,6 +10,9 @@
 #include "game/GameLock.h"
 #include "host/Host.h"
 #include "view2d/BoardView.h"
+#if TAVREK_3D
+#include "view3d/View3D.h"
+#endif
 
 struct App {
     explicit App(Host& h) : host(h) {
@@ -24,6 +27,9 @@ struct App {
     GameModel game;
     HallOfFame hallOfFame;  // the current layout's
     BoardView view;
+#if TAVREK_3D
+    View3D view3d;
+#endif
     // Guards the game model between the window thread and the automatic player.
     GameLock gameLock;
     // An automatic player's thread exists (guarded by gameLock); it outlives

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "game/App.h"
+#include "game/View3DGame.h"
 #include "view2d/Bitmap.h"
 
 // The picture is read before the frame lock is taken, so a frame being
@@ -16,6 +17,9 @@ void loadTileSet(App& app) {
         app.view.tileSet.fileImage = std::move(picture);
     }
     prepareTileSet(scene2D(app));
+#if TAVREK_3D
+    rebuildFaceTextures(app);
+#endif
 }
 
 void loadBackground(App& app) {

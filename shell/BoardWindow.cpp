@@ -3,7 +3,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "game/View3DGame.h"
 #include "shell/Shell.h"
+#include "shell/View3DWindow.h"
 
 
 BoardArea boardArea() {
@@ -24,6 +26,14 @@ void makeWindowBoardBitmap() {
     makeBoardBitmap(s.app.view);
 }
 
+#if TAVREK_3D
+void placeView3DWindow() {
+    const Shell& s = shell();
+    const BoardArea area = boardArea();
+    sizeView3DWindow(s.view3DWindow, area.width, area.height);
+}
+#endif
+
 void resizeBoardWindow() {
     Shell& s = shell();
     RECT client;
@@ -32,6 +42,10 @@ void resizeBoardWindow() {
     const BoardArea area = boardArea();
     s.app.view.boardTop = s.toolbarHeight;
     resizeBoard(scene2D(s.app), area.width, area.height);
+#if TAVREK_3D
+    placeView3DWindow();
+    resize3DView(s.app, area.width, area.height);
+#endif
     SendMessageA(s.toolbar, TB_AUTOSIZE, 0, 0);
 }
 

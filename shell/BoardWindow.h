@@ -14,8 +14,13 @@ BoardArea boardArea();
 // A board bitmap of the current board area (window creation).
 void makeWindowBoardBitmap();
 // WM_SIZE: the status bar moves to the bottom, the tile set, background and
-// board bitmap follow the new board area, the toolbar sizes itself.
+// board bitmap follow the new board area, and so do the 3D view's window and
+// viewport; the toolbar sizes itself.
 void resizeBoardWindow();
+#if TAVREK_3D
+// The 3D view's window at the size of the board area.
+void placeView3DWindow();
+#endif
 void releaseBoardBitmaps();
 // Copies a composed frame to the window at (0, toolbar height).
 void blitFrame(const uint32_t* pixels, int width, int height);

@@ -17,6 +17,7 @@
 #include "game/Status.h"
 #include "shell/FileChooser.h"
 #include "shell/Menus.h"
+#include "game/View3DGame.h"
 #include "shell/PendingCommands.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
@@ -77,7 +78,7 @@ void changeColours() {
     Shell& s = shell();
     showColourDialog(s.instance, s.mainWindow, s.app);
 #if TAVREK_3D
-    if (s.app.settings.view3D == 1) setRenderState();
+    if (s.app.settings.view3D == 1) recolour3DView(s.app);
 #endif
     redraw();
 }
@@ -122,7 +123,11 @@ void runFixedCommand(CommandId id) {
         case command::changeCursor: invert(settings.NewCursors); loadCursors(); break;
 #if TAVREK_3D
         case command::useTextures: invert(settings.Textures); redraw(); break;
-        case command::switchView: invert(settings.view3D); buildMenus(); redraw(); break;
+        case command::switchView:
+            if (!switchView(app)) break;
+            buildMenus();
+            redraw();
+            break;
 #endif
         default: break;
     }

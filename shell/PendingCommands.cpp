@@ -3,7 +3,3 @@
 void saveGameCommand() {}
 void loadGameCommand() {}
 void saveLayoutCommand() {}
-#if TAVREK_3D
-void rebuildCameraProjection() {}
-void setRenderState() {}
-#endif

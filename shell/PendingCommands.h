@@ -5,9 +5,3 @@
 void saveGameCommand();
 void loadGameCommand();
 void saveLayoutCommand();
-#if TAVREK_3D
-// The 3D view's projection and camera after a tilt, zoom or pan.
-void rebuildCameraProjection();
-// The 3D view's render state again after its colours changed.
-void setRenderState();
-#endif

@@ -8,6 +8,7 @@
 
 #include "game/App.h"
 #include "engine/MenuModel.h"
+#include "shell/GLContext.h"
 #include "shell/WinHost.h"
 
 constexpr UINT_PTR clockTimerId = 900;
@@ -34,6 +35,13 @@ struct Shell {
     UINT musicDeviceId = 0;
     // Set once the shutdown steps have run, so they run once whatever ends the program.
     bool closed = false;
+
+#if TAVREK_3D
+    HWND view3DWindow = nullptr;  // hidden; OpenGL draws there
+    GLWindowContext gl;
+#endif
+    // The exit code of a start that ended while the window was being made.
+    int startExitCode = 0;
 
     WinHost host;
     App app;

@@ -11,12 +11,14 @@
 #include "game/Input.h"
 #include "game/Pictures.h"
 #include "game/SettingsStore.h"
+#include "game/View3DGame.h"
 #include "resources/resource.h"
 #include "shell/BoardWindow.h"
 #include "shell/Menus.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
 #include "shell/Toolbar.h"
+#include "shell/View3DWindow.h"
 #include "shell/WindowProc.h"
 
 const char* const windowClassName = productCaption;
@@ -59,8 +61,39 @@ void deleteMenuPictures() {
     }
 }
 
+#if TAVREK_3D
+// The context is made whichever view is shown, since the face textures live
+// in it. Without a usable pixel format the program cannot start; without a
+// context the 2D view plays on.
+bool openGLView(HWND window) {
+    Shell& s = shell();
+    s.view3DWindow = createView3DWindow(s.instance, window);
+    placeView3DWindow();
+    const GLContextResult result = createGLContext(s.view3DWindow, s.gl);
+    if (const char* text = pixelFormatFailureText(result)) {
+        showMessageBox(window, text, "Error", MB_ICONHAND);
+        s.startExitCode = 1;
+        closeDown();
+        return false;
+    }
+    const BoardArea area = boardArea();
+    if (result == GLContextResult::ready) open3DView(s.app, area.width, area.height);
+    else without3DView(s.app);
+    return true;
+}
+
+void closeGLView() {
+    Shell& s = shell();
+    close3DView(s.app);
+    destroyGLContext(s.view3DWindow, s.gl);
+}
+#endif
+
 void releaseAndQuit() {
     Shell& s = shell();
+#if TAVREK_3D
+    closeGLView();
+#endif
     destroyMenus();
     deleteMenuPictures();
     releaseBoardBitmaps();
@@ -71,7 +104,7 @@ void releaseAndQuit() {
 }  // namespace
 
 int programMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
-    if (!startProgram(instance, showState)) return 0;
+    if (!startProgram(instance, showState)) return shell().startExitCode;
     const int exitCode = runMessageLoop();
     // The shell outlives a demonstration stopped by the shutdown: its worker
     // finishes the move under way and the restart, then leaves the model alone.
@@ -102,6 +135,7 @@ bool startProgram(HINSTANCE instance, int showState) {
                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                                    settings.WindowXPos, settings.WindowYPos, settings.WindowXSize,
                                    settings.WindowYSize, nullptr, nullptr, instance, nullptr);
+    if (s.mainWindow == nullptr) return false;
     ShowWindow(s.mainWindow, showState);
     UpdateWindow(s.mainWindow);
     return true;
@@ -116,7 +150,7 @@ int runMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
-void createMainWindow(HWND window) {
+bool createMainWindow(HWND window) {
     Shell& s = shell();
     s.mainWindow = window;
     buildMenus();
@@ -129,9 +163,13 @@ void createMainWindow(HWND window) {
     makeWindowBoardBitmap();
     loadBackground(s.app);
     loadLayout(s.app);
+#if TAVREK_3D
+    if (!openGLView(window)) return false;
+#endif
     loadTileSet(s.app);
     dealNewGame(s.app);
     startMusic();
+    return true;
 }
 
 void shutDown() {
@@ -139,6 +177,9 @@ void shutDown() {
     if (s.closed) return;
     s.closed = true;
     stopAutoPlay(s.app);
+#if TAVREK_3D
+    closeGLView();
+#endif
     RECT rect;
     GetWindowRect(s.mainWindow, &rect);
     saveSettings(s.app, WindowRectangle{rect.left, rect.top, rect.right, rect.bottom});

@@ -12,8 +12,9 @@ int programMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int s
 bool startProgram(HINSTANCE instance, int showState);
 int runMessageLoop();
 
-// The window creation handler (WM_CREATE).
-void createMainWindow(HWND window);
+// The window creation handler (WM_CREATE); false when the window cannot be
+// made and the program ends.
+bool createMainWindow(HWND window);
 
 // The shutdown steps shared by closing the window and the EXIT command:
 // store the settings with the window's rectangle, release, post the quit.

@@ -8,10 +8,10 @@
 #include "game/Input.h"
 #include "game/Redraw.h"
 #include "game/Status.h"
+#include "game/View3DGame.h"
 #include "shell/BoardWindow.h"
 #include "shell/CommandHandler.h"
 #include "shell/Menus.h"
-#include "shell/PendingCommands.h"
 #include "shell/Shell.h"
 #include "shell/StartUp.h"
 #include "shell/Toolbar.h"
@@ -25,8 +25,7 @@ bool view3DShown() { return shell().app.settings.view3D == 1; }
 
 // The 3D view is drawn by the next paint message.
 void afterCameraChange(HWND window, bool projectionChanged) {
-    if (projectionChanged) rebuildCameraProjection();
-    wrapCameraAngles(shell().app.settings);
+    cameraMoved(shell().app, projectionChanged);
     InvalidateRect(window, nullptr, FALSE);
 }
 #endif
@@ -54,7 +53,13 @@ void mouseWheel(HWND window, WPARAM first) {
 void leftButtonDown(LPARAM position) {
     Shell& s = shell();
     SetCursor(s.busyCursor);
-    clickBoard2D(s.app, GET_X_LPARAM(position), GET_Y_LPARAM(position));
+    const int x = GET_X_LPARAM(position), y = GET_Y_LPARAM(position);
+#if TAVREK_3D
+    if (view3DShown())
+        clickBoard3D(s.app, x, y);
+    else
+#endif
+        clickBoard2D(s.app, x, y);
     SetCursor(s.normalCursor);
 }
 
@@ -77,7 +82,7 @@ LRESULT notify(NMHDR* header) {
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM first, LPARAM second) {
     const GameHold hold = holdForWindow(shell().app.gameLock);
     switch (message) {
-        case WM_CREATE: createMainWindow(window); return 0;
+        case WM_CREATE: return createMainWindow(window) ? 0 : -1;
         case WM_DESTROY: shutDown(); return 0;
         case WM_SIZE: resizeBoardWindow(); return 0;
         case WM_SETFOCUS: setBoardFocus(shell().app, true); return 0;

@@ -58,3 +58,20 @@ layout_tool_test(preview-refuses-unreadable-tile-set 2 preview ${fixtures}/terra
                  --tileset ${fixtures}/terrace.tvl PRODUCED ${scratch}/terrace.bmp)
 layout_tool_test(preview-refuses-layout-without-144-tiles 1 preview ${fixtures}/three.tvl ${scratch}/three.bmp
                  --tileset ${PROJECT_SOURCE_DIR}/data/TILESETS/STANDARD.BMP PRODUCED ${scratch}/three.bmp)
+
+if(TARGET tavrek-offscreen3d)
+  layout_tool_test(pick3d-finds-the-tile-in-the-middle 0 pick3d ${fixtures}/terrace.tvl 512 384
+                   EXPECTED ${fixtures}/terrace.pick-centre)
+  layout_tool_test(pick3d-finds-the-upper-tile-of-a-heap-turned-over 0 pick3d ${fixtures}/terrace.tvl 512 384
+                   --rotate 0,180,0 EXPECTED ${fixtures}/terrace.pick-centre)
+  layout_tool_test(pick3d-finds-nothing-beside-the-heap 0 pick3d ${fixtures}/terrace.tvl 1 1
+                   EXPECTED ${fixtures}/terrace.pick-beside)
+  layout_tool_test(pick3d-finds-nothing-beyond-the-far-plane 0 pick3d ${fixtures}/terrace.tvl 512 384 --zoom 2000
+                   EXPECTED ${fixtures}/terrace.pick-beside)
+  layout_tool_test(render3d-draws-the-board 0 render3d ${fixtures}/terrace.tvl ${scratch}/terrace3d.bmp
+                   --size 64x48 --textures off --shadows on --tileset ${PROJECT_SOURCE_DIR}/data/TILESETS/STANDARD.BMP)
+  layout_tool_test(render3d-refuses-a-rotation-of-two-angles 2 render3d ${fixtures}/terrace.tvl
+                   ${scratch}/terrace-turned.bmp --rotate 10,20 PRODUCED ${scratch}/terrace-turned.bmp)
+  layout_tool_test(render3d-refuses-unreadable-tile-set 2 render3d ${fixtures}/terrace.tvl ${scratch}/terrace-set.bmp
+                   --tileset ${fixtures}/terrace.tvl PRODUCED ${scratch}/terrace-set.bmp)
+endif()

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "engine/Highlight.h"
 #include "files/Settings.h"
 #include "host/Host.h"
 #include "view2d/Fade.h"
@@ -38,30 +39,13 @@ TileBox tileBox(const TileSet& set, const TileRecord& t) {
     return {t.screenX, t.screenY, set.tileWidth, set.tileHeight, std::abs(set.edgeX)};
 }
 
-bool isMarked(const Scene2D& scene, int tile) {
-    const GameState& state = scene.game.state;
-    return tile == state.selectedTile || tile == state.secondTile;
-}
-
-// With the hint shown, the pair at hintIndex has the selected look; an index
-// run past the end of the list starts again at its first pair.
-bool isHinted(const Scene2D& scene, int tile) {
-    GameState& state = scene.game.state;
-    if (state.showMoves != 1) return false;
-    if (state.hintIndex >= scene.game.moveList.moveCount || state.hintIndex < 0 ||
-        state.hintIndex >= moveListCapacity)
-        state.hintIndex = 0;
-    const TilePair& pair = scene.game.moveList.pairs[state.hintIndex];
-    return tile == pair.first || tile == pair.second;
-}
-
 void drawFace(const Scene2D& scene, int tile, const TileBox& box, int16_t weight1, int16_t weight2, bool opaque) {
     BoardView& view = scene.view;
     const TileRecord& t = scene.game.tiles[tile];
     const bool hidden = scene.game.state.tilesHidden == 1;
     const FaceCell cell = hidden ? hiddenFaceCell : faceCell(t.face);
     if (opaque) {
-        const bool selected = !hidden && (isHinted(scene, tile) || isMarked(scene, tile));
+        const bool selected = !hidden && (isHintedTile(scene.game, tile) || isMarkedTile(scene.game.state, tile));
         drawTileImage(tileImage(view.tileSet, scene.settings, cell.row, cell.column, selected), box.edge,
                       view.boardBitmap, box.x, box.y);
         return;

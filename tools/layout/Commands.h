@@ -12,3 +12,7 @@ int checkCommand(const CommandWords& words);
 int dealCommand(const CommandWords& words);
 int convertCommand(const CommandWords& words);
 int previewCommand(const CommandWords& words);
+#if TAVREK_OFFSCREEN3D
+int render3DCommand(const CommandWords& words);
+int pick3DCommand(const CommandWords& words);
+#endif

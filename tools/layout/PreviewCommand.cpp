@@ -37,14 +37,6 @@ bool takePreviewOptions(const CommandWords& words, PreviewOptions& options, Comm
     return true;
 }
 
-// "WxH" with both sides from 1 to 16384.
-bool parseSize(const std::string& text, int& width, int& height) {
-    const size_t cross = text.find('x');
-    if (cross == std::string::npos) return false;
-    const std::string w = text.substr(0, cross), h = text.substr(cross + 1);
-    return parseCount(w, width) && parseCount(h, height) && width <= maxBitmapSide && height <= maxBitmapSide;
-}
-
 bool readPicture(const std::string& path, const char* what, Surface& slot) {
     if (readBitmapFile(path, slot)) return true;
     std::fprintf(stderr, "tavrek-layout: cannot read the %s %s\n", what, path.c_str());

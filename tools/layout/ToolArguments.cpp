@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "view2d/Bitmap.h"
+
 namespace {
 
 bool takeValue(const CommandWords& words, size_t& i, std::string& value) {
@@ -37,6 +39,13 @@ bool parseCount(const std::string& text, int& count) {
         count = count * 10 + (c - '0');
     }
     return count >= 1 && count <= 1000000;
+}
+
+bool parseSize(const std::string& text, int& width, int& height) {
+    const size_t cross = text.find('x');
+    if (cross == std::string::npos) return false;
+    const std::string w = text.substr(0, cross), h = text.substr(cross + 1);
+    return parseCount(w, width) && parseCount(h, height) && width <= maxBitmapSide && height <= maxBitmapSide;
 }
 
 int wrongArguments(const char* usage) {

@@ -19,5 +19,8 @@ bool parseArguments(const CommandWords& words, ToolArguments& arguments);
 // A whole decimal number from 1 to 1,000,000.
 bool parseCount(const std::string& text, int& count);
 
+// "WxH" with both sides from 1 to 16384.
+bool parseSize(const std::string& text, int& width, int& height);
+
 // Prints the command's usage line on stderr and returns the status 2.
 int wrongArguments(const char* usage);

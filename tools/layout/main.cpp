@@ -17,6 +17,10 @@ const Command commands[] = {
     {"deal", dealCommand},
     {"convert", convertCommand},
     {"preview", previewCommand},
+#if TAVREK_OFFSCREEN3D
+    {"render3d", render3DCommand},
+    {"pick3d", pick3DCommand},
+#endif
 };
 
 int usage() {
@@ -24,7 +28,15 @@ int usage() {
                 "       tavrek-layout deal [--grid] [--games N] FILE\n"
                 "       tavrek-layout convert [--grid] FILE --to line|binary|grid OUT\n"
                 "       tavrek-layout preview [--grid] FILE OUT.bmp [--tileset FILE] [--background FILE]\n"
-                "                             [--size WxH] [--shadows]\n",
+                "                             [--size WxH] [--shadows]\n"
+#if TAVREK_OFFSCREEN3D
+                "       tavrek-layout render3d [--grid] FILE OUT.bmp [--size WxH] [--tileset FILE]\n"
+                "                              [--rotate X,Y,Z] [--inclination N] [--zoom Z]\n"
+                "                              [--textures on|off] [--shadows on|off]\n"
+                "       tavrek-layout pick3d [--grid] FILE X Y [--size WxH] [--rotate X,Y,Z]\n"
+                "                            [--inclination N] [--zoom Z]\n"
+#endif
+                ,
                 stderr);
     return 2;
 }

@@ -1,0 +1,69 @@
+// The 3D view off screen (Mesa's llvmpipe): one frame of the default layout,
+// freshly dealt, at 1024 x 768 with textures and shadows, within 8 ms; one
+// pick at the heap's centre within two frames. Times are wall-clock: llvmpipe
+// draws on threads of its own.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+#include "game/App.h"
+#include "game/DealGame.h"
+#include "game/CurrentLayout.h"
+#include "game/Pictures.h"
+#include "tests/native/RecordingHost.h"
+#include "view3d/Camera.h"
+#include "view3d/FaceTextures.h"
+#include "view3d/GL.h"
+#include "view3d/Pick.h"
+#include "view3d/Scene.h"
+#include "view3d/offscreen/OffscreenContext.h"
+
+namespace {
+
+constexpr int width = 1024;
+constexpr int height = 768;
+
+struct Board {
+    RecordingHost host;
+    App app{host};
+    View3D view;
+    OffscreenContext gl;
+    Board() {
+        initDataDirectories(app.dirs, TAVREK_SOURCE_DIR "/data");
+        app.settings.Shadows = 1;
+        app.settings.Textures = 1;
+        loadLayout(app);
+        loadTileSet(app);
+        dealNewGame(app);
+        if (app.game.state.tilesLeft != 144 || !openOffscreenContext(gl, width, height)) std::abort();
+        setRenderState(app.settings);
+        setCamera(view, app.settings, width, height);
+        buildTileTextures(view, app.view.tileSet.fileImage);
+    }
+    ~Board() { closeOffscreenContext(gl); }
+    Scene3D scene() { return {app.game, app.view.shadowFlags, app.view.boardCentre3D, app.settings}; }
+};
+
+void frame3D(benchmark::State& state) {
+    Board board;
+    for (auto _ : state) {
+        render3D(board.view, board.scene());
+        glFinish();
+    }
+}
+
+void pick3DAtCentre(benchmark::State& state) {
+    Board board;
+    int tile = noTile;
+    for (auto _ : state) {
+        tile = pick3D(board.view, board.scene(), width / 2, height / 2);
+        benchmark::DoNotOptimize(tile);
+    }
+    if (tile == noTile) state.SkipWithError("the pick found no tile");
+}
+
+}  // namespace
+
+BENCHMARK(frame3D)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(pick3DAtCentre)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_MAIN();
