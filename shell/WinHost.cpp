@@ -10,6 +10,7 @@
 #include "dialogs/WinnerDialog.h"
 #include "shell/BoardWindow.h"
 #include "shell/Shell.h"
+#include "shell/Sound.h"
 #include "shell/StartUp.h"
 
 MessageBoxHook messageBoxHook = nullptr;
@@ -47,7 +48,7 @@ void WinHost::showHallOfFame(const HallOfFame& hallOfFame) {
 }
 
 void WinHost::playSound(const std::string& path) {
-    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_SYNC);
+    multimedia.playSound(path.c_str(), nullptr, SND_FILENAME | SND_SYNC);
 }
 
 void WinHost::setTitle(const std::string& title) {
