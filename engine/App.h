@@ -23,6 +23,8 @@ struct App {
     LanguageTable language;
     GameModel game;
     HallOfFame hallOfFame;  // the current layout's
+    // The file last chosen in a saved-game dialog, for the whole run.
+    std::string savedGameName;
     BoardView view;
     // Guards the game model between the window thread and the automatic player.
     GameLock gameLock;

@@ -110,3 +110,11 @@ bool autoPlayerBusy(App& app) {
     GameHold hold = holdForWindow(app.gameLock);
     return app.autoPlayerBusy;
 }
+
+void stopAutoPlay(App& app) {
+    {
+        const GameHold hold = holdForWindow(app.gameLock);
+        app.game.state.autoPlayRunning = 0;
+    }
+    while (autoPlayerBusy(app)) app.host.sleepMilliseconds(10);
+}

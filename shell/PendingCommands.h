@@ -2,9 +2,6 @@
 // the menus and the toolbar already offer them, and choosing one does nothing.
 #pragma once
 
-void saveGameCommand();
-void loadGameCommand();
-void saveLayoutCommand();
 #if TAVREK_3D
 // The 3D view's projection and camera after a tilt, zoom or pan.
 void rebuildCameraProjection();

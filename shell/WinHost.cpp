@@ -9,6 +9,7 @@
 #include "dialogs/HallOfFameDialog.h"
 #include "dialogs/WinnerDialog.h"
 #include "shell/BoardWindow.h"
+#include "shell/FileChooser.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
 #include "shell/StartUp.h"
@@ -45,6 +46,10 @@ std::string WinHost::askWinnerName() {
 void WinHost::showHallOfFame(const HallOfFame& hallOfFame) {
     Shell& s = shell();
     showHallOfFameDialog(s.instance, s.mainWindow, s.app.language, hallOfFame);
+}
+
+bool WinHost::chooseFile(const FileChoice& choice, std::string& name) {
+    return ::chooseFile(shell().mainWindow, choice, name);
 }
 
 void WinHost::playSound(const std::string& path) {

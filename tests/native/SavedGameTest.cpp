@@ -7,7 +7,13 @@
 #include "engine/App.h"
 #include "engine/Deal.h"
 #include "engine/Play.h"
+#include "TestFiles.h"
+#include "engine/FreeTiles.h"
+#include "engine/Layout.h"
 #include "files/SavedGame.h"
+#include "game/SaveLayout.h"
+#include "game/SavedGames.h"
+#include "view2d/BoardView.h"
 
 namespace {
 
@@ -118,3 +124,154 @@ TEST_F(SavedGameFile, RefusesWrongLengthsAndEveryFieldOutOfRangeOrAtOddsWithTheB
 }
 
 }  // namespace
+
+namespace {
+
+// The commands on a dealt game in a scratch start directory.
+struct SavedGames : SavedGameFile {
+    ScratchDirectory start;
+
+    void SetUp() override {
+        start.makeDirectory("SAVEGAME");
+        start.makeDirectory("LAYOUTS");
+        initDataDirectories(app.dirs, start.path);
+        app.language.FilterSaveGame = "Saved games";
+        app.language.FilterLayout = "Layouts";
+        app.language.MesSizeError = "not a saved game";
+        app.language.MesReadError = "cannot read";
+        app.language.MesWriteError = "cannot write";
+        SavedGameFile::SetUp();
+        // As the board stands between two commands.
+        computeFreeTiles(game);
+        layoutTiles(app);
+    }
+    void save(const std::string& name) {
+        host.fileAnswers = {name};
+        saveGame(app);
+    }
+    void load(const std::string& name) {
+        if (!name.empty()) host.fileAnswers = {name};
+        loadGame(app);
+    }
+    Bytes fileBytes(const std::string& name) const {
+        Bytes bytes;
+        readWholeFile(filePath(app.dirs.saveGame, name), bytes);
+        return bytes;
+    }
+    void expectDialog(FileDialogMode mode, const std::string& directory, const std::string& pattern,
+                      const std::string& filter) const {
+        ASSERT_FALSE(host.fileDialogs.empty());
+        const FileChoice& shown = host.fileDialogs.back();
+        EXPECT_TRUE(shown.mode == mode);
+        EXPECT_EQ(shown.directory, directory);
+        EXPECT_EQ(shown.pattern, pattern);
+        EXPECT_EQ(shown.filterText, filter);
+    }
+};
+
+}  // namespace
+
+TEST_F(SavedGames, SaveThenLoadRestoresTheGameWhilePairCounterAndHintStartAfresh) {
+    save("Level7.tvm");
+    expectDialog(FileDialogMode::save, app.dirs.saveGame, "*.TVM", "Saved games");
+    EXPECT_EQ(fileBytes("LEVEL7.TVM"), bytes());
+    const GameModel saved = game;
+    removePair(app, game.state.removalOrder[2], game.state.removalOrder[3]);
+    game.state.selectedTile = noTile;
+    game.state.elapsedSeconds = 5;
+    game.state.showMoves = 1;
+    game.state.hintIndex = 3;
+    const int frames = host.framesPresented;
+    load("LEVEL7.TVM");
+    expectDialog(FileDialogMode::open, app.dirs.saveGame, "*.TVM", "Saved games");
+    EXPECT_EQ(bytes(), encodeSavedGame(savedGameOf(saved, app.hallOfFame)));
+    for (int t = 0; t < tileCount; ++t)
+        EXPECT_EQ(game.tiles[t].freeFlag, saved.tiles[t].freeFlag) << "free tiles recomputed";
+    EXPECT_EQ(game.state.gameWasLoaded, 1);
+    EXPECT_EQ(game.state.showMoves, 0);
+    EXPECT_EQ(game.state.hintIndex, 0);
+    EXPECT_EQ(host.titles.back(), "Tavrek v3.2 - Level7.tvm");
+    EXPECT_GT(host.framesPresented, frames);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(app.savedGameName, "LEVEL7.TVM");
+}
+
+TEST_F(SavedGames, AFileItDidNotWriteChangesNothingButTheTitleNamesIt) {
+    save("GOOD.TVM");
+    Bytes damaged = fileBytes("GOOD.TVM");
+    start.write("SAVEGAME/SHORT.TVM", Bytes(damaged.begin(), damaged.end() - 1));
+    damaged.push_back(0);
+    start.write("SAVEGAME/LONG.TVM", damaged);
+    damaged.pop_back();
+    damaged[14 * static_cast<size_t>(selected) + 8] = 43;
+    start.write("SAVEGAME/FACE.TVM", damaged);
+    const Bytes before = bytes();
+    const std::pair<std::string, std::string> cases[] = {{"SHORT.TVM", "Short.tvm"},
+                                                         {"LONG.TVM", "Long.tvm"},
+                                                         {"FACE.TVM", "Face.tvm"},
+                                                         {"MISSING.TVM", "Missing.tvm"}};
+    for (const auto& [name, title] : cases) {
+        host.messages.clear();
+        load(name);
+        EXPECT_EQ(bytes(), before) << name;
+        EXPECT_EQ(game.state.gameWasLoaded, 0) << name;
+        ASSERT_EQ(host.messages.size(), 1u) << name;
+        EXPECT_EQ(host.messages[0].text, name == "MISSING.TVM" ? name + " : cannot read" : "not a saved game");
+        EXPECT_EQ(host.messages[0].icon, MessageIcon::exclamation);
+        EXPECT_EQ(host.titles.back(), "Tavrek v3.2 - " + title);
+    }
+}
+
+TEST_F(SavedGames, CancelledDialogsChangeNothingAndALoadStillRedraws) {
+    app.savedGameName = "KEPT.TVM";
+    const Bytes before = bytes();
+    saveGame(app);
+    const size_t titles = host.titles.size();
+    const int frames = host.framesPresented;
+    loadGame(app);
+    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(app.savedGameName, "KEPT.TVM");
+    EXPECT_EQ(host.titles.size(), titles);
+    EXPECT_GT(host.framesPresented, frames);
+    EXPECT_TRUE(listFiles(app.dirs.saveGame, "*").empty());
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(SavedGames, AFailedSaveNamesTheFileAndLeavesTheEarlierSaveWhole) {
+    save("OLD.TVM");
+    const Bytes earlier = fileBytes("OLD.TVM");
+    start.makeDirectory("SAVEGAME/OLD.TVM.tmp");
+    removePair(app, game.state.removalOrder[2], game.state.removalOrder[3]);
+    save("OLD.TVM");
+    EXPECT_EQ(fileBytes("OLD.TVM"), earlier);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "OLD.TVM : cannot write");
+}
+
+// The random heap is named by no file: its positions live in the saved game,
+// and in a layout file saved from it.
+TEST_F(SavedGames, ARandomHeapComesBackAsTheSamePositionsFromASavedGameAndASavedLayout) {
+    app.settings.Layout = "RANDOM.TVL";
+    loadLayout(app);
+    dealNewGame(app);
+    const GameModel heap = game;
+    const HallOfFame table = app.hallOfFame;
+    save("HEAP.TVM");
+    host.fileAnswers = {"mine.tvl"};
+    ASSERT_TRUE(saveLayoutAs(app));
+    expectDialog(FileDialogMode::save, app.dirs.layouts, "*.TVL", "Layouts");
+    EXPECT_EQ(app.settings.Layout, "MINE.TVL");
+    EXPECT_EQ(host.titles.back(), "Tavrek v3.2 - Mine.tvl");
+    EXPECT_EQ(game.boardGrid, heap.boardGrid) << "saving a layout leaves the board alone";
+    EXPECT_EQ(app.hallOfFame.entries[0].playerName, table.entries[0].playerName);
+
+    App other{host};
+    initDataDirectories(other.dirs, start.path);
+    other.settings.Layout = "MINE.TVL";
+    loadLayout(other);
+    EXPECT_EQ(other.game.layoutMask, heap.layoutMask);
+    host.fileAnswers = {"HEAP.TVM"};
+    loadGame(other);
+    EXPECT_EQ(other.game.layoutMask, heap.layoutMask);
+    EXPECT_EQ(other.game.boardGrid, heap.boardGrid);
+}

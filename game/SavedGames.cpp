@@ -1,0 +1,57 @@
+#include "game/SavedGames.h"
+
+#include <vector>
+
+#include "engine/App.h"
+#include "engine/AutoPlay.h"
+#include "engine/Caption.h"
+#include "engine/Deal.h"
+#include "engine/FreeTiles.h"
+#include "files/SavedGame.h"
+#include "game/FileMessages.h"
+#include "game/WindowTitle.h"
+#include "view2d/BoardView.h"
+
+namespace {
+
+FileChoice savedGameChoice(const App& app, FileDialogMode mode) {
+    return {mode, app.dirs.saveGame, "*.TVM", app.language.FilterSaveGame};
+}
+
+void replaceGame(App& app) {
+    std::vector<uint8_t> bytes;
+    if (!readWholeFile(filePath(app.dirs.saveGame, app.savedGameName), bytes)) {
+        reportFileFailure(app, app.savedGameName, app.language.MesReadError);
+        return;
+    }
+    SavedGame saved;
+    if (!decodeSavedGame(bytes.data(), bytes.size(), saved)) {
+        app.host.showMessage(app.language.MesSizeError, productCaption, MessageIcon::exclamation);
+        return;
+    }
+    resetGameState(app.game);
+    restoreSavedGame(saved, app.game, app.hallOfFame);
+    app.game.state.gameWasLoaded = 1;
+}
+
+}  // namespace
+
+void saveGame(App& app) {
+    if (!app.host.chooseFile(savedGameChoice(app, FileDialogMode::save), app.savedGameName)) return;
+    const SavedGame saved = savedGameOf(app.game, app.hallOfFame);
+    if (!writeFileReplacing(filePath(app.dirs.saveGame, app.savedGameName), encodeSavedGame(saved)))
+        reportFileFailure(app, app.savedGameName, app.language.MesWriteError);
+}
+
+void loadGame(App& app) {
+    stopAutoPlay(app);
+    const GameHold hold = holdForWindow(app.gameLock);
+    if (app.host.chooseFile(savedGameChoice(app, FileDialogMode::open), app.savedGameName)) {
+        replaceGame(app);
+        showFileInTitle(app, app.savedGameName);
+    }
+    computeFreeTiles(app.game);
+    computeShadowFlags(app);
+    layoutTiles(app);
+    redrawBoard(app);
+}
