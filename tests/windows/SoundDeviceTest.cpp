@@ -38,7 +38,8 @@ struct SoundDevice : ::testing::Test {
         mciCalls.clear();
         multimedia = {platform.waveOutDevices, recordSound, recordMci};
         driver.copyShippedData();
-        driver.writeSettings("Language = \"ENGLISH.TXT\"\r\nMusic = \"THEME01.MID\"\r\n");
+        driver.writeSettings("Language = \"ENGLISH.TXT\"\r\nRemoveTileTime = 0\r\nSound1 = \"SELECT.WAV\"\r\n"
+                             "Sound2 = \"REMOVE.WAV\"\r\nSound3 = \"BESIDE.WAV\"\r\nMusic = \"THEME01.MID\"\r\n");
     }
     void TearDown() override {
         driver.stop();
@@ -46,6 +47,9 @@ struct SoundDevice : ::testing::Test {
     }
     bool hasSoundMenu() const { return subMenuTitled(GetMenu(driver.window), "&Sound") != nullptr; }
     void playSelectRemoveMiss() {
+#if TAVREK_3D
+        driver.key(VK_SPACE);  // clicks go to the 2D view
+#endif
         const GameState& state = shell().app.game.state;
         driver.clickTile(state.removalOrder[0]);
         driver.clickTile(state.removalOrder[1]);
