@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <dlgs.h>
 
+#include "WinDialogs.h"
 #include "engine/Caption.h"
 
 namespace {
@@ -11,17 +12,6 @@ namespace {
 std::vector<std::string> pending;
 std::vector<FileDialogSeen> seen;
 UINT_PTR answerTimer = 0;
-
-// Only this thread's dialogs: other test programs may show theirs on the
-// same desktop with the same caption.
-HWND ownDialog() {
-    HWND dialog = nullptr;
-    while ((dialog = FindWindowExA(nullptr, dialog, MAKEINTATOM(32770), productCaption)) != nullptr)
-        if (GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId() && IsWindowVisible(dialog) &&
-            IsWindowEnabled(dialog))
-            return dialog;
-    return nullptr;
-}
 
 std::string itemText(HWND dialog, int id) {
     char text[MAX_PATH] = {};
@@ -54,7 +44,7 @@ void answerChooser(HWND dialog, const std::string& answer) {
 }
 
 void CALLBACK answerNext(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = ownDialog();
+    HWND dialog = ownDialog(productCaption);
     if (dialog == nullptr || pending.empty()) return;
     const std::string answer = pending.front();
     pending.erase(pending.begin());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "FileDialogs.h"
 #include "ShellDriver.h"
 #include "WinDialogs.h"
 #include "engine/Commands.h"
@@ -159,35 +160,11 @@ TEST_F(PlayDriver, TheHelpKeyShowsNoMessageWithoutAHelpPage) {
     EXPECT_FALSE(driver.quit);
 }
 
-namespace {
-
-std::string typedLayoutName;
-
-// Runs inside the open dialog's own loop: types a bare name and confirms,
-// or cancels when no name is given.
-void CALLBACK answerFileDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = FindWindowA(MAKEINTATOM(32770), "Tavrek v3.2");
-    if (dialog == nullptr) return;
-    KillTimer(nullptr, timer);
-    if (typedLayoutName.empty()) {
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        return;
-    }
-    HWND nameField = GetDlgItem(dialog, 0x047C);  // the file name combo box
-    if (nameField == nullptr) nameField = GetDlgItem(dialog, 0x0480);  // or the plain edit
-    SetWindowTextA(nameField, typedLayoutName.c_str());
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-}
-
-}  // namespace
-
 TEST_F(PlayDriver, LoadLayoutTakesTheChosenNameInUpperCaseOrChangesNothing) {
-    typedLayoutName.clear();
-    SetTimer(nullptr, 0, 100, answerFileDialog);
+    answerFileDialogs({""});
     driver.key(VK_F4);
     EXPECT_EQ(shell().app.settings.Layout, "DEFAULT.TVL");
-    typedLayoutName = "Cross.tvl";
-    SetTimer(nullptr, 0, 100, answerFileDialog);
+    answerFileDialogs({"Cross.tvl"});
     driver.key(VK_F4);
     EXPECT_EQ(shell().app.settings.Layout, "CROSS.TVL");
     EXPECT_EQ(driver.title(), "Tavrek v3.2 - Cross.tvl");

@@ -60,21 +60,16 @@ struct SoundDevice : ::testing::Test {
 
 }  // namespace
 
-TEST_F(SoundDevice, TheSoundMenuIsOfferedAndEachEffectPlaysAtItsEvent) {
+TEST_F(SoundDevice, TheMenuIsOfferedEachEffectPlaysAtItsEventAndMusicStopsWithNone) {
     ASSERT_NE(waveOutGetNumDevs(), 0u) << "HOME must hold the .asoundrc with the null device";
     ASSERT_TRUE(driver.start());
     EXPECT_TRUE(hasSoundMenu());
+    EXPECT_EQ(mciCalls, (std::vector<std::string>{"close", "open THEME01.MID", "play"}));
     playSelectRemoveMiss();
     EXPECT_EQ(played, (std::vector<std::string>{"SELECT.WAV", "REMOVE.WAV", "BESIDE.WAV"}));
-}
-
-TEST_F(SoundDevice, MusicStartsWithTheSettingAndStopsWithNone) {
-    ASSERT_TRUE(driver.start());
-    EXPECT_EQ(mciCalls, (std::vector<std::string>{"close", "open THEME01.MID", "play"}));
     mciCalls.clear();
     driver.command(fileListRange(FileListKind::music).base);
     EXPECT_EQ(mciCalls, std::vector<std::string>{"close"});
-    EXPECT_EQ(shell().app.settings.Music, "");
 }
 
 TEST_F(SoundDevice, WithoutADeviceNothingPlaysAndTheSettingsAreWrittenOff) {
