@@ -3,7 +3,7 @@
 #   make test  builds everything and runs every test, native and under Wine
 JOBS ?= $(shell nproc)
 
-.PHONY: deps native sanitize tsan windows fuzz fuzz-smoke test test-native test-sanitize test-tsan test-windows run bench clean
+.PHONY: deps native sanitize tsan windows fuzz fuzz-smoke test test-native test-sanitize test-tsan test-windows run bench gallery clean
 
 deps:
 	./tools/install-deps.sh
@@ -56,6 +56,13 @@ bench: native
 
 run: windows
 	./tools/run-game.sh
+
+# Pictures of every layout, tile set and background in data/, drawn by the
+# layout tool, with an index page: build/gallery/index.html.
+gallery: deps
+	cmake --preset native >/dev/null
+	cmake --build build/native --target tavrek-layout -j$(JOBS)
+	/usr/bin/python3 tools/gallery/gallery.py build/native/tavrek-layout data build/gallery
 
 clean:
 	rm -rf build

@@ -31,6 +31,10 @@ layout_tool_test(unknown-command 2 shuffle ${fixtures}/terrace.tvl)
 
 layout_tool_test(deal-replays-every-game 0 deal --games 20 ${fixtures}/terrace.tvl
                  EXPECTED ${fixtures}/terrace.deal)
+# Only the two ends of the roof's ridge are free, and the dealer always gives
+# its first pair matching faces: one pair at the start of every deal.
+layout_tool_test(deal-counts-pairs-free-at-the-start 0 deal --games 20 ${fixtures}/roof.tvl
+                 EXPECTED ${fixtures}/roof.deal)
 layout_tool_test(deal-refuses-layout-without-144-tiles 1 deal ${fixtures}/three.tvl)
 layout_tool_test(deal-refuses-zero-games 2 deal --games 0 ${fixtures}/terrace.tvl)
 layout_tool_test(deal-refuses-games-without-number 2 deal ${fixtures}/terrace.tvl --games)

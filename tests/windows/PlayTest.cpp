@@ -13,6 +13,15 @@ namespace {
 
 const std::string blanks(20, ' ');
 
+// A layout's command, found by its label in the layout menu, whose list of
+// files follows the menu's first four items.
+unsigned layoutCommand(HMENU bar, const std::string& label) {
+    const std::vector<std::string> layouts = menuTexts(subMenuTitled(bar, "&Layout"));
+    const auto found = std::find(layouts.begin(), layouts.end(), label);
+    EXPECT_NE(found, layouts.end()) << label;
+    return 22000u + static_cast<unsigned>(found - layouts.begin() - 4);
+}
+
 struct PlayDriver : ::testing::Test {
     void SetUp() override {
         driver.copyShippedData();
@@ -130,11 +139,9 @@ TEST_F(PlayDriver, NewGameFromKeyMenuAndToolbarRunTheSameCommand) {
 
 TEST_F(PlayDriver, ChoosingALayoutDealsItAndMovesTheCheckMarks) {
     HMENU bar = GetMenu(driver.window);
-    const std::vector<std::string> layouts = menuTexts(subMenuTitled(bar, "&Layout"));
-    const auto pyramid = std::find(layouts.begin(), layouts.end(), "PYRAMID");
-    ASSERT_NE(pyramid, layouts.end());
-    const unsigned pyramidId = 22000u + static_cast<unsigned>(pyramid - layouts.begin() - 4);
-    EXPECT_TRUE(isChecked(bar, 22003));  // DEFAULT
+    const unsigned pyramidId = layoutCommand(bar, "PYRAMID");
+    const unsigned defaultId = layoutCommand(bar, "DEFAULT");
+    EXPECT_TRUE(isChecked(bar, defaultId));
     driver.clickTile(state().removalOrder[0]);
     driver.clickTile(state().removalOrder[1]);
     driver.command(pyramidId);
@@ -142,15 +149,15 @@ TEST_F(PlayDriver, ChoosingALayoutDealsItAndMovesTheCheckMarks) {
     EXPECT_EQ(driver.title(), "Tavrek v3.2 - Pyramid.tvl");
     EXPECT_EQ(state().tilesLeft, 144);
     EXPECT_TRUE(isChecked(bar, pyramidId));
-    EXPECT_FALSE(isChecked(bar, 22003));
+    EXPECT_FALSE(isChecked(bar, defaultId));
     driver.command(command::randomLayout);
     EXPECT_EQ(shell().app.settings.Layout, "RANDOM.TVL");
     EXPECT_EQ(driver.title(), "Tavrek v3.2 - Random.tvl");
     EXPECT_TRUE(isChecked(bar, command::randomLayout));
     EXPECT_FALSE(isChecked(bar, pyramidId));
-    driver.command(22003);
+    driver.command(defaultId);
     EXPECT_FALSE(isChecked(bar, command::randomLayout));
-    EXPECT_TRUE(isChecked(bar, 22003));
+    EXPECT_TRUE(isChecked(bar, defaultId));
 }
 
 TEST_F(PlayDriver, TheHelpKeyShowsNoMessageWithoutAHelpPage) {
@@ -169,11 +176,8 @@ TEST_F(PlayDriver, LoadLayoutTakesTheChosenNameInUpperCaseOrChangesNothing) {
     EXPECT_EQ(shell().app.settings.Layout, "CROSS.TVL");
     EXPECT_EQ(driver.title(), "Tavrek v3.2 - Cross.tvl");
     HMENU bar = GetMenu(driver.window);
-    const std::vector<std::string> layouts = menuTexts(subMenuTitled(bar, "&Layout"));
-    const auto cross = std::find(layouts.begin(), layouts.end(), "CROSS");
-    ASSERT_NE(cross, layouts.end());
-    EXPECT_TRUE(isChecked(bar, 22000u + static_cast<unsigned>(cross - layouts.begin() - 4)));
-    EXPECT_FALSE(isChecked(bar, 22003));
+    EXPECT_TRUE(isChecked(bar, layoutCommand(bar, "CROSS")));
+    EXPECT_FALSE(isChecked(bar, layoutCommand(bar, "DEFAULT")));
 }
 
 TEST_F(PlayDriver, ResizingFollowsTheBoardAreaAndKeepsTheStatusBarAtTheBottom) {

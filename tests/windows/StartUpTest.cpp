@@ -62,7 +62,8 @@ TEST(StartUp, AFirstStartAsksForTheLanguageWithEnglishPreselected) {
     ASSERT_TRUE(driver.start());
     EXPECT_TRUE(seenDialog.seen);
     EXPECT_EQ(seenDialog.items,
-              (std::vector<std::string>{"DEUTSCH", "ENGLISH", "ESPANOL", "FRANCAIS", "ITALIANO"}));
+              (std::vector<std::string>{"DANSK", "DEUTSCH", "ENGLISH", "ESPANOL", "FRANCAIS", "ITALIANO",
+                                        "NEDERLANDS", "NORSK", "PORTUGUES", "SVENSKA"}));
     EXPECT_EQ(seenDialog.selected, "ENGLISH");
     EXPECT_EQ(shell().app.settings.Language, "FRANCAIS.TXT");
     EXPECT_EQ(menuTexts(GetMenu(driver.window)).front(), "&Partie");

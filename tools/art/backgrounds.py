@@ -87,4 +87,45 @@ def slate():
     return finish(stone * vignette(x, y, 0.3))
 
 
-BACKGROUNDS = {"SUNSET.BMP": sunset, "JADE.BMP": jade, "SLATE.BMP": slate}
+def walnut():
+    """A dark walnut table top: long wavering grain and a few slow knots of colour."""
+    random = np.random.default_rng(23)
+    x, y = coordinates()
+    warp = fractalNoise(random, [270, 90], 4) * 0.09
+    grain = np.sin((y + warp) * 260) * 0.5 + np.sin((y + warp * 1.7) * 730) * 0.25
+    fibre = smoothNoise(random, 2, 16) * 10
+    patches = fractalNoise(random, [300, 100]) * 24
+    shade = grain * 9 + fibre + patches
+    wood = np.array([78, 48, 30]) + shade[..., None] * np.array([1.0, 0.72, 0.5])
+    return finish(wood * vignette(x, y, 0.35))
+
+
+def midnight():
+    """A clear night sky: deep blue deepening upwards, a faint band of haze and a
+    sprinkle of dim stars, too small and few to catch the eye."""
+    random = np.random.default_rng(31)
+    x, y = coordinates()
+    sky = ramp([(0.0, (8, 12, 34)), (0.6, (20, 30, 66)), (1.0, (34, 46, 84))], y)
+    band = np.exp(-((y - 0.35 - (x - 0.5) * 0.5) / 0.16) ** 2) * (0.6 + fractalNoise(random, [240, 80]))
+    sky += band[..., None] * np.array([22, 24, 36])
+    stars = (random.random((HEIGHT, WIDTH)) > 0.9993) * random.uniform(40, 110, (HEIGHT, WIDTH))
+    glow = np.asarray(Image.fromarray(stars.astype(np.float32), mode="F").resize(
+        (WIDTH // 2, HEIGHT // 2), Image.BILINEAR).resize((WIDTH, HEIGHT), Image.BICUBIC))
+    sky += np.clip(glow * 2.5, 0, 120)[..., None] * np.array([0.9, 0.92, 1.0])
+    return finish(sky * vignette(x, y, 0.3))
+
+
+def dunes():
+    """Sand dunes at dusk in muted ochre: long soft crests, each lit on one side."""
+    random = np.random.default_rng(41)
+    x, y = coordinates()
+    height = y * 5.5 + fractalNoise(random, [480, 160], 3) * 1.6 + np.sin(x * 7 + y * 3) * 0.25
+    phase = height - np.floor(height)
+    light = np.where(phase < 0.7, phase / 0.7, (1 - phase) / 0.3 * 0.6 + 0.4)
+    sand = ramp([(0.0, (96, 78, 70)), (1.0, (146, 116, 86))], light)
+    sand += (fractalNoise(random, [90, 30]) * 7)[..., None]
+    return finish(sand * vignette(x, y, 0.35))
+
+
+BACKGROUNDS = {"SUNSET.BMP": sunset, "JADE.BMP": jade, "SLATE.BMP": slate, "WALNUT.BMP": walnut,
+               "MIDNIGHT.BMP": midnight, "DUNES.BMP": dunes}

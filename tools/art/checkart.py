@@ -11,6 +11,7 @@ import numpy as np
 
 from bitmaps import readBmp24
 from facegrid import COLUMNS, HIDDEN_CELL, ROWS, faceCell
+from midiread import readTracks, soundingNotes
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 faults = []
@@ -62,9 +63,10 @@ def checkTileSet(name, path):
                 fault(name, f"faces {who} and {other} look the same")
     for cell, who in used.items():
         shade = luminance(grid[cell])
-        edge = min(shade[:2].mean(), shade[-2:].mean(), shade[:, :2].mean(), shade[:, -2:].mean())
-        if edge > shade[8:-8, 8:-8].mean() - 40:
-            fault(name, f"face {who} has no dark edge to part it from its neighbours")
+        inside = shade[8:-8, 8:-8].mean()
+        sides = [shade[:2].mean(), shade[-2:].mean(), shade[:, :2].mean(), shade[:, -2:].mean()]
+        if min(abs(side - inside) for side in sides) < 40:
+            fault(name, f"face {who} has no edge to part it from its neighbours")
 
 
 def checkBackground(name, path):
@@ -153,21 +155,29 @@ def checkEffect(path):
         fault(name, "silent or clipped")
 
 
+def tempo(events):
+    """Microseconds per beat from the first tempo event; 500000 when there is none."""
+    for _, status, message in events:
+        if status == 0xFF and message[0] == 0x51:
+            return int.from_bytes(message[1:4], "big")
+    return 500_000
+
+
 def checkTune(path):
+    name = os.path.basename(path)
     with open(path, "rb") as source:
-        data = source.read()
-    kind, count, division = struct.unpack_from(">HHH", data, 8)
-    position, tracks = 14, 0
-    while position < len(data):
-        tag, length = struct.unpack_from(">4sI", data, position)
-        body = data[position + 8:position + 8 + length]
-        if tag != b"MTrk" or len(body) != length or not body.endswith(b"\xff\x2f\x00"):
-            fault("THEME01.MID", f"track {tracks} is damaged")
-            return
-        position += 8 + length
-        tracks += 1
-    if kind != 1 or tracks != count or division == 0:
-        fault("THEME01.MID", "header and tracks disagree")
+        read = readTracks(source.read())
+    if read is None or read[0] != 1 or read[1] == 0 or not read[2]:
+        fault(name, "not a format 1 MIDI file with whole tracks")
+        return
+    _, division, tracks = read
+    ends = {events[-1][0] for events in tracks}
+    if len(ends) != 1:
+        fault(name, "tracks end at different times, so a repeat would not keep time")
+    if max(ends) / division * tempo(tracks[0]) / 1e6 < 60:
+        fault(name, "shorter than a minute")
+    if any(soundingNotes(events) for events in tracks):
+        fault(name, "a note is still sounding when the piece ends")
 
 
 def listed(directory, ending):
@@ -183,7 +193,8 @@ def main():
         checkBackground(name, path)
     for name, path in listed("data/SOUNDS", ".WAV"):
         checkEffect(path)
-    checkTune(os.path.join(ROOT, "data/SOUNDS/THEME01.MID"))
+    for name, path in listed("data/SOUNDS", ".MID"):
+        checkTune(path)
     resources = os.path.join(ROOT, "resources")
     checkIcon(os.path.join(resources, "tavrek.ico"))
     checkToolbar(os.path.join(resources, "toolbar.bmp"))

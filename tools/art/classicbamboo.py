@@ -114,10 +114,11 @@ def bird(cr):
         cr.stroke()
 
 
-def drawBamboo(cr, number):
+def drawBamboo(cr, number, first=bird, drawStick=stick):
+    """Face 10 is first(cr); the others are sticks in the classic arrangement."""
     if number == 1:
-        bird(cr)
+        first(cr)
         return
     length, sticks = PATTERNS[number]
     for x, y, angle, colour in sticks:
-        stick(cr, x, y, length, colour, angle)
+        drawStick(cr, x, y, length, colour, angle)

@@ -49,9 +49,10 @@ def grandCoin(cr):
     coin(cr, x, y, 16, BLUE)
 
 
-def drawCircles(cr, number):
+def drawCircles(cr, number, first=grandCoin, drawCoin=coin):
+    """Face 1 is first(cr); the others are coins in the classic arrangement."""
     if number == 1:
-        grandCoin(cr)
+        first(cr)
         return
     for x, y, radius, colour in PATTERNS[number]:
-        coin(cr, x, y, radius, colour)
+        drawCoin(cr, x, y, radius, colour)

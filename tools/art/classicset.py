@@ -3,7 +3,7 @@ from classicbamboo import drawBamboo
 from classiccircles import drawCircles
 from classicnature import drawFlower, drawSeason
 from classicwords import drawCharacter, drawDragon, drawWind
-from facegrid import faceGroup
+from facegrid import groupedFace
 from ivoryface import ivoryFace
 from tileback import tileBack
 
@@ -19,10 +19,7 @@ DRAWINGS = {
 }
 
 
-def drawClassicFace(cr, face):
-    ivoryFace(cr)
-    group, k = faceGroup(face)
-    DRAWINGS[group](cr, k)
+drawClassicFace = groupedFace(ivoryFace, DRAWINGS)
 
 
 def drawClassicBack(cr):

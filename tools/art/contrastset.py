@@ -3,7 +3,7 @@ one large numeral or letter per face and a big plain mark of its suit."""
 import math
 
 from canvas import disc, ellipse, rgb, roundedRectangle, text
-from facegrid import CELL_HEIGHT, CELL_WIDTH, faceGroup
+from facegrid import CELL_HEIGHT, CELL_WIDTH, groupedFace
 from tileback import tileBack
 
 BLUE = (0, 60, 170)
@@ -52,8 +52,10 @@ def flowerGlyph(cr, x, y, size, colour):
     disc(cr, x, y, size * 0.3, (255, 255, 255))
 
 
+# The season signs draw their strokes in proportion to their size, so that a large
+# sign stays bold when the face is shrunk.
 def sunGlyph(cr, x, y, size, colour):
-    cr.set_line_width(5)
+    cr.set_line_width(size / 6)
     cr.set_line_cap(1)
     rgb(cr, colour)
     for k in range(8):
@@ -66,7 +68,7 @@ def sunGlyph(cr, x, y, size, colour):
 
 def sproutGlyph(cr, x, y, size, colour):
     rgb(cr, colour)
-    cr.rectangle(x - 3, y - size * 0.2, 6, size * 1.1)
+    cr.rectangle(x - size * 0.1, y - size * 0.2, size * 0.2, size * 1.1)
     cr.fill()
     for side in (-1, 1):
         ellipse(cr, x + side * size * 0.42, y - size * 0.25, size * 0.45, size * 0.25,
@@ -75,7 +77,7 @@ def sproutGlyph(cr, x, y, size, colour):
 
 def leafGlyph(cr, x, y, size, colour):
     ellipse(cr, x, y, size * 0.55, size, colour, -0.6)
-    cr.set_line_width(3)
+    cr.set_line_width(size * 0.1)
     rgb(cr, (255, 255, 255))
     cr.move_to(x - size * 0.45, y + size * 0.65)
     cr.line_to(x + size * 0.45, y - size * 0.65)
@@ -83,7 +85,7 @@ def leafGlyph(cr, x, y, size, colour):
 
 
 def snowGlyph(cr, x, y, size, colour):
-    cr.set_line_width(6)
+    cr.set_line_width(size * 0.2)
     cr.set_line_cap(1)
     rgb(cr, colour)
     for k in range(3):
@@ -145,10 +147,7 @@ DRAWINGS = {
 }
 
 
-def drawContrastFace(cr, face):
-    plainFace(cr)
-    group, k = faceGroup(face)
-    DRAWINGS[group](cr, k)
+drawContrastFace = groupedFace(plainFace, DRAWINGS)
 
 
 def drawContrastBack(cr):

@@ -26,6 +26,16 @@ def faceGroup(face):
     return name, face - first
 
 
+def groupedFace(background, drawings):
+    """drawFace for a set that paints every face on one background, then the drawing
+    of its group: drawings[group](cr, place in the group)."""
+    def drawFace(cr, face):
+        background(cr)
+        group, k = faceGroup(face)
+        drawings[group](cr, k)
+    return drawFace
+
+
 def drawSheet(drawFace, drawHidden, drawBlank):
     """Draws every cell; drawFace(cr, face) and the others draw one cell at (0, 0)."""
     surface, cr = newCanvas(COLUMNS * CELL_WIDTH, ROWS * CELL_HEIGHT)

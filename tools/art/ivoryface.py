@@ -22,13 +22,18 @@ def cushion(cr, light, shade, edge=EDGE):
     rgb(cr, RIM)
     cr.rectangle(2, 2, CELL_WIDTH - 4, CELL_HEIGHT - 4)
     cr.fill()
+    shadedInside(cr, light, shade)
+    bevel(cr)
+
+
+def shadedInside(cr, light, shade):
+    """The face inside its edge, lit from the upper left."""
     gradient = cairo.LinearGradient(0, 0, CELL_WIDTH * 0.6, CELL_HEIGHT)
     gradient.add_color_stop_rgb(0, *(c / 255 for c in light))
     gradient.add_color_stop_rgb(1, *(c / 255 for c in shade))
     roundedRectangle(cr, 3, 3, CELL_WIDTH - 6, CELL_HEIGHT - 6, 7)
     cr.set_source(gradient)
     cr.fill()
-    bevel(cr)
 
 
 def bevel(cr):

@@ -5,14 +5,19 @@ import sys
 
 from backgrounds import BACKGROUNDS
 from bitmaps import bmp24Bytes, bmp4Bytes, writeFile
+from brooktune import brookTune
 from classicset import drawClassicBack, drawClassicFace
 from contrastset import drawContrastBack, drawContrastFace, plainFace
 from cursors import BUSY, BUSY_HOT_SPOT, SELECT, SELECT_HOT_SPOT
 from facegrid import writeSheet
 from iconfile import cursorBytes
 from ivoryface import ivoryFace
+from largeset import drawLargeBack, drawLargeFace
+from nightset import drawNightBack, drawNightFace, nightFace
+from nocturnetune import nocturneTune
 from pixelart import PALETTE
 from programicon import programIcon
+from shapeset import drawShapeBack, drawShapeFace, shapeFace
 from soundeffects import EFFECTS, waveBytes
 from themetune import themeTune
 from toolbarstrip import toolbarStrip
@@ -29,6 +34,9 @@ def dataPath(directory, name):
 def makeTileSets():
     writeSheet(dataPath("TILESETS", "STANDARD.BMP"), drawClassicFace, drawClassicBack, ivoryFace)
     writeSheet(dataPath("TILESETS", "CONTRAST.BMP"), drawContrastFace, drawContrastBack, plainFace)
+    writeSheet(dataPath("TILESETS", "NIGHT.BMP"), drawNightFace, drawNightBack, nightFace)
+    writeSheet(dataPath("TILESETS", "SHAPES.BMP"), drawShapeFace, drawShapeBack, shapeFace)
+    writeSheet(dataPath("TILESETS", "LARGE.BMP"), drawLargeFace, drawLargeBack, ivoryFace)
 
 
 def makeBackgrounds():
@@ -49,6 +57,8 @@ def makeSounds():
     for name, synthesise in EFFECTS.items():
         writeFile(dataPath("SOUNDS", name), waveBytes(synthesise()))
     writeFile(dataPath("SOUNDS", "THEME01.MID"), themeTune())
+    writeFile(dataPath("SOUNDS", "THEME02.MID"), brookTune())
+    writeFile(dataPath("SOUNDS", "THEME03.MID"), nocturneTune())
 
 
 def main():

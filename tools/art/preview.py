@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Pictures for judging the art by eye: each tile set and background as PNG, and a
-small heap of tiles drawn on each background the way the 2D view draws them.
+"""Pictures for judging the art by eye: each tile set and background as PNG, each
+tile set as seen with the common colour-vision deficiencies, and a small heap of
+tiles drawn on each background the way the 2D view draws them.
 
 Usage: preview.py OUTPUT_DIRECTORY [TILE_WIDTH]"""
 import os
@@ -10,6 +11,7 @@ import numpy as np
 from PIL import Image
 
 from bitmaps import readBmp24
+from colourvision import DEFICIENCIES, simulate
 from facegrid import CELL_HEIGHT, CELL_WIDTH, faceCell
 from makeart import ROOT
 
@@ -74,6 +76,9 @@ def main(output, tileWidth):
     for tileSet in sorted(os.listdir(os.path.join(data, "TILESETS"))):
         _, sheet = readBmp24(os.path.join(data, "TILESETS", tileSet))
         Image.fromarray(sheet).save(os.path.join(output, tileSet[:-4] + ".png"))
+        for deficiency in DEFICIENCIES:
+            seen = simulate(sheet, deficiency)
+            Image.fromarray(seen).save(os.path.join(output, f"{tileSet[:-4]}-{deficiency}.png"))
         for name in sorted(os.listdir(os.path.join(data, "BACKGRND"))):
             _, background = readBmp24(os.path.join(data, "BACKGRND", name))
             picture = mockUp(sheet, background, tileWidth)

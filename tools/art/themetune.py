@@ -1,5 +1,6 @@
 """THEME01.MID: a slow, calm piece in D major for flute, harp, warm pad and bass.
 Form: introduction, A B A' B' A, closing; about three minutes, played once."""
+from composition import closing, compose
 from midifile import midiBytes
 
 BEATS_PER_BAR = 4
@@ -20,54 +21,43 @@ TUNE_B = [(83, 2), (81, 1), (78, 1), (81, 3), (76, 1), (78, 2), (76, 1), (74, 1)
           (78, 1), (74, 4)]
 TUNE_A_LATE = TUNE_A[:-1] + [(74, 2), (0, 2)]
 
-# The sections in order: (chords, melody or None, with harp).
-FORM = [(CHORDS_A[:4], None, True), (CHORDS_A, TUNE_A, False), (CHORDS_B, TUNE_B, False),
-        (CHORDS_A, TUNE_A, True), (CHORDS_B, TUNE_B, True), (CHORDS_A, TUNE_A_LATE, True),
-        ([G, A, D, D], None, False)]
+
+def pad(chord, bar):
+    return [(0, BEATS_PER_BAR, key, 44) for key in chord[1]]
 
 
-def melodyNotes(start, tune):
-    notes = []
-    for key, beats in tune:
-        if key:
-            notes.append((start, beats, key, 76))
-        start += beats
-    return notes
+def bass(chord, bar):
+    return [(0, 2, chord[0], 70), (2, 2, chord[0] + 7, 58)]
 
 
-def padNotes(start, chords):
-    return [(start + bar * BEATS_PER_BAR, BEATS_PER_BAR, key, 44)
-            for bar, (_, keys) in enumerate(chords) for key in keys]
-
-
-def bassNotes(start, chords):
-    notes = []
-    for bar, (root, _) in enumerate(chords):
-        beat = start + bar * BEATS_PER_BAR
-        notes += [(beat, 2, root, 70), (beat + 2, 2, root + 7, 58)]
-    return notes
-
-
-def harpNotes(start, chords):
+def harp(chord, bar):
     """Rising chord tones in quavers, one octave up."""
-    notes = []
-    for bar, (_, keys) in enumerate(chords):
-        pattern = keys + [keys[1] + 12, keys[2] + 12, keys[3], keys[2]]
-        notes += [(start + bar * BEATS_PER_BAR + k / 2, 0.5, key + 12, 46 if k % 4 == 0 else 40)
-                  for k, key in enumerate(pattern)]
-    return notes
+    keys = chord[1]
+    pattern = keys + [keys[1] + 12, keys[2] + 12, keys[3], keys[2]]
+    return [(k / 2, 0.5, key + 12, 46 if k % 4 == 0 else 40) for k, key in enumerate(pattern)]
+
+
+def section(chords, tune, withHarp):
+    voices = {"pad": pad, "bass": bass}
+    if tune:
+        voices["melody"] = tune
+    if withHarp:
+        voices["harp"] = harp
+    return chords, voices
+
+
+# The sections in order, then the last chord held into a quiet bar, so that the piece
+# ends on a bar line and may begin again from there.
+FORM = [section(CHORDS_A[:4], None, True), section(CHORDS_A, TUNE_A, False),
+        section(CHORDS_B, TUNE_B, False), section(CHORDS_A, TUNE_A, True),
+        section(CHORDS_B, TUNE_B, True), section(CHORDS_A, TUNE_A_LATE, True),
+        section([G, A, D, D], None, False),
+        ([D, D], {"pad": closing(pad, lambda c: [(0, 6, key, 40) for key in c[1]], 0),
+                  "bass": closing(bass, lambda c: [(0, 6, c[0], 64)], 0)})]
 
 
 def themeTune():
-    melody, pad, bass, harp = [], [], [], []
-    start = 0
-    for chords, tune, withHarp in FORM:
-        pad += padNotes(start, chords)
-        bass += bassNotes(start, chords)
-        melody += melodyNotes(start, tune) if tune else []
-        harp += harpNotes(start, chords) if withHarp else []
-        start += len(chords) * BEATS_PER_BAR
-    pad += [(start, 6, key, 40) for key in D[1]]
-    bass.append((start, 6, D[0], 64))
-    return midiBytes(TEMPO, [(0, 73, 100, melody), (1, 89, 80, pad), (2, 32, 90, bass),
-                             (3, 46, 70, harp)])
+    parts, end = compose(FORM, BEATS_PER_BAR)
+    return midiBytes(TEMPO, [(0, 73, 100, parts["melody"]), (1, 89, 80, parts["pad"]),
+                             (2, 32, 90, parts["bass"]), (3, 46, 70, parts["harp"])],
+                     BEATS_PER_BAR, end)

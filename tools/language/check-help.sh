@@ -26,6 +26,11 @@ languageOf() {
         DEUTSCH.HTM) echo de ;;
         ESPANOL.HTM) echo es ;;
         ITALIANO.HTM) echo it ;;
+        NEDERLANDS.HTM) echo nl ;;
+        PORTUGUES.HTM) echo pt ;;
+        SVENSKA.HTM) echo sv ;;
+        DANSK.HTM) echo da ;;
+        NORSK.HTM) echo nb ;;
         *) echo "" ;;
     esac
 }

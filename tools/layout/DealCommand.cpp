@@ -1,5 +1,6 @@
 // deal: deals games on a layout with the game's own dealer and replays each
-// one, to show that every deal is solvable and how long dealing takes.
+// one, to show that every deal is solvable, how long dealing takes and how
+// many pairs a player can take at the start.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "ToolArguments.h"
 #include "engine/App.h"
 #include "engine/Deal.h"
+#include "engine/FreeTiles.h"
 
 namespace {
 
@@ -22,6 +24,7 @@ struct DealFigures {
     int attemptsMax = 0;
     int fallbacks = 0;
     std::vector<long long> microseconds;
+    std::vector<long long> startPairs;  // matching free pairs the player sees first
 };
 
 long long timedDeal(App& app, DealReport& report) {
@@ -40,6 +43,8 @@ void dealGames(App& app, QuietHost& host, int games, DealFigures& figures) {
         figures.attemptsTotal += report.removalAttempts;
         figures.attemptsMax = std::max(figures.attemptsMax, report.removalAttempts);
         figures.fallbacks += report.fellBack ? 1 : 0;
+        buildMoveList(app.game, false, app.settings.pairSearchLimit);
+        figures.startPairs.push_back(app.game.moveList.moveCount);
         figures.replayed += replayRemovalOrder(app.game) ? 1 : 0;
     }
 }
@@ -56,6 +61,9 @@ void printFigures(const DealFigures& f) {
                 f.fallbacks);
     std::printf("deal-us-median: %lld\ndeal-us-max: %lld\n", median(f.microseconds),
                 *std::max_element(f.microseconds.begin(), f.microseconds.end()));
+    std::printf("start-pairs-min: %lld\nstart-pairs-median: %lld\nstart-pairs-max: %lld\n",
+                *std::min_element(f.startPairs.begin(), f.startPairs.end()), median(f.startPairs),
+                *std::max_element(f.startPairs.begin(), f.startPairs.end()));
 }
 
 }  // namespace

@@ -8,23 +8,54 @@ tile, layer by layer, row by row, column by column.
 import os
 import sys
 
+import buildings
 import designs
+import figures
+import landscapes
 import rules
 
-# File name, design, title and difficulty, from easy to hard.
+# File name, design, title and difficulty, from very easy to very hard.
 SHIPPED = [
+    ("FIELDS.TVL", landscapes.fields, "Fields", "very easy"),
+    ("CHECKERS.TVL", figures.checkers, "Checkers", "very easy"),
+    ("CRAB.TVL", figures.crab, "Crab", "very easy"),
+    ("FISH.TVL", figures.fish, "Fish", "very easy"),
+    ("ANCHOR.TVL", figures.anchor, "Anchor", "very easy"),
+    ("ARENA.TVL", buildings.arena, "Arena", "very easy"),
     ("RING.TVL", designs.ring, "Ring", "easy"),
     ("CROSS.TVL", designs.cross, "Cross", "easy"),
     ("BUTTERFLY.TVL", designs.butterfly, "Butterfly", "easy"),
     ("STAIRS.TVL", designs.stairs, "Stairs", "easy"),
+    ("OWL.TVL", figures.owl, "Owl", "easy"),
+    ("CROWN.TVL", figures.crown, "Crown", "easy"),
+    ("HOUSE.TVL", buildings.house, "House", "easy"),
+    ("CLOCK.TVL", figures.clock, "Clock", "easy"),
+    ("HEART.TVL", figures.heart, "Heart", "easy"),
     ("DEFAULT.TVL", designs.tortoise, "Tortoise", "medium"),
     ("PYRAMID.TVL", designs.pyramid, "Pyramid", "medium"),
     ("DIAMOND.TVL", designs.diamond, "Diamond", "medium"),
     ("BRIDGE.TVL", designs.bridge, "Bridge", "medium"),
+    ("STAR.TVL", figures.star, "Star", "medium"),
+    ("SHIP.TVL", figures.ship, "Ship", "medium"),
+    ("MOON.TVL", figures.moon, "Moon", "medium"),
+    ("ISLANDS.TVL", landscapes.islands, "Islands", "medium"),
+    ("EGGTIMER.TVL", figures.hourglass, "Egg Timer", "medium"),
+    ("TREE.TVL", figures.tree, "Tree", "medium"),
+    ("FLOWER.TVL", figures.flower, "Flower", "medium"),
     ("FORTRESS.TVL", designs.fortress, "Fortress", "hard"),
     ("TWINS.TVL", designs.twin_towers, "Twin Towers", "hard"),
     ("DRAGON.TVL", designs.dragon, "Dragon", "hard"),
     ("SPIRAL.TVL", designs.spiral, "Spiral", "hard"),
+    ("VOLCANO.TVL", landscapes.volcano, "Volcano", "hard"),
+    ("HIVE.TVL", buildings.hive, "Hive", "hard"),
+    ("LANTERN.TVL", buildings.lantern, "Lantern", "hard"),
+    ("CANYON.TVL", landscapes.canyon, "Canyon", "hard"),
+    ("MOUNTAIN.TVL", landscapes.mountains, "Mountains", "hard"),
+    ("MAZE.TVL", buildings.maze, "Maze", "very hard"),
+    ("CITY.TVL", buildings.city_blocks, "City Blocks", "very hard"),
+    ("CASTLE.TVL", buildings.castle, "Castle", "very hard"),
+    ("PAGODA.TVL", buildings.pagoda, "Pagoda", "very hard"),
+    ("TEMPLE.TVL", buildings.temple, "Temple", "very hard"),
 ]
 
 

@@ -59,3 +59,52 @@ def ridge(corners, height):
         level = [((r1 + r2) // 2, (c1 + c2) // 2) for (r1, c1), (r2, c2) in zip(level, level[1:])]
         tiles |= {(layer, row, column) for (row, column) in level}
     return tiles
+
+
+def drawn(layer, top, left, picture):
+    """Tiles drawn as text: each "#" of line i, character j, is the tile at
+    row top + 2i, column left + 2j; any other character leaves a gap."""
+    return {(layer, top + 2 * i, left + 2 * j)
+            for i, line in enumerate(picture.strip("\n").splitlines())
+            for j, mark in enumerate(line) if mark == "#"}
+
+
+def raised(tiles, layers=1):
+    """The same positions the given number of layers higher."""
+    return {(l + layers, r, c) for (l, r, c) in tiles}
+
+
+def nested(tiles):
+    """One layer up, half a tile in: a tile over the middle of every square
+    of four tiles side by side, so each rests on all four."""
+    return {(l + 1, r + 1, c + 1) for (l, r, c) in tiles
+            if {(l, r, c + 2), (l, r + 2, c), (l, r + 2, c + 2)} <= set(tiles)}
+
+
+def shifted(tiles, rows, columns):
+    return {(l, r + rows, c + columns) for (l, r, c) in tiles}
+
+
+def clipped(tiles, top, left, bottom, right):
+    """The tiles whose corners lie in rows top-bottom and columns left-right."""
+    return {(l, r, c) for (l, r, c) in tiles if top <= r <= bottom and left <= c <= right}
+
+
+def stacked(top, left, picture):
+    """Towers drawn as text: a digit k in line i, character j, stands for k
+    tiles stacked at row top + 2i, column left + 2j, from layer 0 up."""
+    return {(layer, top + 2 * i, left + 2 * j)
+            for i, line in enumerate(picture.strip("\n").splitlines())
+            for j, mark in enumerate(line) if mark.isdigit() for layer in range(int(mark))}
+
+
+def silhouette_stack(outline, tiers):
+    """A shape seen from the front: the tiles of the outline's line i, from
+    its top, are stacked tiers[i] high, so the top of the picture can stand
+    tallest in the heap."""
+    top = min(row for (_, row, _) in outline)
+    tiles = set()
+    for (layer, row, column) in outline:
+        height = tiers[(row - top) // 2]
+        tiles |= {(level, row, column) for level in range(layer, layer + height)}
+    return tiles

@@ -10,7 +10,10 @@ import pathlib
 
 HERE = pathlib.Path(__file__).resolve().parent
 OUTPUT = HERE.parents[2] / "data" / "LANGUAGE"
-PAGES = {"ENGLISH": "en", "FRANCAIS": "fr", "DEUTSCH": "de", "ESPANOL": "es", "ITALIANO": "it"}
+PAGES = {
+    "ENGLISH": "en", "FRANCAIS": "fr", "DEUTSCH": "de", "ESPANOL": "es", "ITALIANO": "it",
+    "NEDERLANDS": "nl", "PORTUGUES": "pt", "SVENSKA": "sv", "DANSK": "da", "NORSK": "nb",
+}
 
 
 def page(language, source, style):
