@@ -13,15 +13,6 @@ namespace {
 
 const std::string blanks(20, ' ');
 
-// A layout's command, found by its label in the layout menu, whose list of
-// files follows the menu's first four items.
-unsigned layoutCommand(HMENU bar, const std::string& label) {
-    const std::vector<std::string> layouts = menuTexts(subMenuTitled(bar, "&Layout"));
-    const auto found = std::find(layouts.begin(), layouts.end(), label);
-    EXPECT_NE(found, layouts.end()) << label;
-    return 22000u + static_cast<unsigned>(found - layouts.begin() - 4);
-}
-
 struct PlayDriver : ::testing::Test {
     void SetUp() override {
         driver.copyShippedData();

@@ -54,3 +54,5 @@ struct ShellDriver {
 std::vector<std::string> menuTexts(HMENU menu);
 bool isChecked(HMENU menu, unsigned id);
 HMENU subMenuTitled(HMENU menu, const std::string& title);
+// A layout's command, found by its label in the layout menu.
+unsigned layoutCommand(HMENU bar, const std::string& label);
