@@ -19,12 +19,7 @@ struct PlayDriver : ::testing::Test {
         driver.writeSettings(
             "; settings\r\n\r\nLanguage        = \"ENGLISH.TXT\"\r\nLayout          = \"DEFAULT.TVL\"\r\n"
             "RemoveTileTime  = 0\r\nShowChrono      = 1\r\nEasyMode        = 1\r\n");
-        ASSERT_TRUE(driver.start());
-        // Ticks are sent by the tests, so no real second can slip in between.
-        KillTimer(driver.window, 900);
-#if TAVREK_3D
-        driver.key(VK_SPACE);  // clicks go to the 2D view
-#endif
+        ASSERT_TRUE(driver.startForPlay());
     }
     GameState& state() { return shell().app.game.state; }
     ShellDriver driver;

@@ -25,11 +25,7 @@ struct FileDriver : ::testing::Test {
     void SetUp() override {
         driver.copyShippedData();
         driver.writeSettings("Language = \"ENGLISH.TXT\"\r\nLayout = \"DEFAULT.TVL\"\r\nRemoveTileTime = 0\r\n");
-        ASSERT_TRUE(driver.start());
-        KillTimer(driver.window, 900);
-#if TAVREK_3D
-        driver.key(VK_SPACE);  // clicks go to the 2D view
-#endif
+        ASSERT_TRUE(driver.startForPlay());
     }
     GameState& state() { return shell().app.game.state; }
     void removePair(int k) {

@@ -63,6 +63,15 @@ bool ShellDriver::start() {
     return started;
 }
 
+bool ShellDriver::startForPlay() {
+    if (!start()) return false;
+    KillTimer(window, 900);
+#if TAVREK_3D
+    key(VK_SPACE);
+#endif
+    return true;
+}
+
 bool ShellDriver::pump() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {

@@ -47,9 +47,6 @@ struct SoundDevice : ::testing::Test {
     }
     bool hasSoundMenu() const { return subMenuTitled(GetMenu(driver.window), "&Sound") != nullptr; }
     void playSelectRemoveMiss() {
-#if TAVREK_3D
-        driver.key(VK_SPACE);  // clicks go to the 2D view
-#endif
         const GameState& state = shell().app.game.state;
         driver.clickTile(state.removalOrder[0]);
         driver.clickTile(state.removalOrder[1]);
@@ -62,7 +59,7 @@ struct SoundDevice : ::testing::Test {
 
 TEST_F(SoundDevice, TheMenuIsOfferedEachEffectPlaysAtItsEventAndMusicStopsWithNone) {
     ASSERT_NE(waveOutGetNumDevs(), 0u) << "HOME must hold the .asoundrc with the null device";
-    ASSERT_TRUE(driver.start());
+    ASSERT_TRUE(driver.startForPlay());
     EXPECT_TRUE(hasSoundMenu());
     EXPECT_EQ(mciCalls, (std::vector<std::string>{"close", "open THEME01.MID", "play"}));
     playSelectRemoveMiss();
@@ -74,7 +71,7 @@ TEST_F(SoundDevice, TheMenuIsOfferedEachEffectPlaysAtItsEventAndMusicStopsWithNo
 
 TEST_F(SoundDevice, WithoutADeviceNothingPlaysAndTheSettingsAreWrittenOff) {
     multimedia.waveOutDevices = noWaveDevice;
-    ASSERT_TRUE(driver.start());
+    ASSERT_TRUE(driver.startForPlay());
     EXPECT_FALSE(hasSoundMenu());
     playSelectRemoveMiss();
     driver.stop();
