@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/App.h"
-#include "engine/Deal.h"
+#include "game/App.h"
+#include "game/DealGame.h"
 #include "engine/FreeTiles.h"
 #include "engine/Layout.h"
 #include "files/DataDirectories.h"

@@ -9,9 +9,10 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/App.h"
-#include "engine/Deal.h"
-#include "engine/Layout.h"
+#include "game/App.h"
+#include "game/DealGame.h"
+#include "game/CurrentLayout.h"
+#include "game/Pictures.h"
 #include "tests/native/RecordingHost.h"
 
 namespace {
@@ -26,7 +27,7 @@ struct Board {
     Board() {
         initDataDirectories(app.dirs, TAVREK_SOURCE_DIR "/data");
         app.settings.Shadows = 1;
-        resizeBoard(app, areaWidth, areaHeight);
+        resizeBoard(scene2D(app), areaWidth, areaHeight);
         loadLayout(app);
         loadTileSet(app);
         loadBackground(app);
@@ -56,9 +57,9 @@ void frameBenchmark(benchmark::State& state, bool fading) {
     Board board;
     const auto& order = board.app.game.state.removalOrder;
     const int fadingA = fading ? order[0] : noTile, fadingB = fading ? order[1] : noTile;
-    if (fading) keepFadeBase(board.app, fadingA, fadingB);
+    if (fading) keepFadeBase(scene2D(board.app), fadingA, fadingB);
     auto compose = [&] {
-        composeFrame2D(board.app, fadingA, fadingB, 50, 50);
+        composeFrame2D(scene2D(board.app), fadingA, fadingB, 50, 50);
         benchmark::DoNotOptimize(board.app.view.boardBitmap.pixels.data());
     };
     for (auto _ : state) compose();
@@ -82,7 +83,7 @@ void prepareTileSetAndBackground(benchmark::State& state) {
     Board board;
     for (auto _ : state) {
         releaseSurface(board.app.view.background.fitted);
-        resizeBoard(board.app, areaWidth, areaHeight);
+        resizeBoard(scene2D(board.app), areaWidth, areaHeight);
     }
 }
 

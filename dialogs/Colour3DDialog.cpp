@@ -4,9 +4,7 @@
 
 #include "dialogs/ColourChooser.h"
 #include "dialogs/OptionsDialog.h"
-#include "engine/App.h"
 #include "resources/resource.h"
-#include "shell/PendingCommands.h"
 
 namespace {
 
@@ -29,9 +27,6 @@ void openColours3D(HWND dialog, const LanguageTable& language) {
                     {IDC_COLORS3D_SELECTION, language.COLORS3DCOLORSEL}});
 }
 
-// OK hands a changed background to the 3D view's render state.
-void closeColours3D(App&) { setRenderState(); }
-
 constexpr ColourDialogKind colours3D = {
     {
         {IDC_COLORS3D_LEVEL0, IDC_COLORS3D_LEVEL0SWATCH, ColourSetting::level0},
@@ -48,7 +43,6 @@ constexpr ColourDialogKind colours3D = {
         {IDC_COLORS3D_SELECTION, IDC_COLORS3D_SELECTIONSWATCH, ColourSetting::selection},
     },
     openColours3D,
-    closeColours3D,
 };
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <commdlg.h>
 
 #include "dialogs/OptionsDialog.h"
-#include "engine/App.h"
+#include "game/App.h"
 #include "resources/resource.h"
 
 ColourChooserHook colourChooserHook = nullptr;
@@ -57,7 +57,6 @@ INT_PTR colourDialogMessage(const ColourDialogKind& kind, HWND dialog, UINT mess
     if (message != WM_COMMAND) return FALSE;
     const int id = LOWORD(first);
     if (id != IDC_COLORS_OK) return chooseRowColour(dialog, app->settings, kind.rows, id) ? TRUE : FALSE;
-    kind.ok(*app);
     EndDialog(dialog, 1);
     return TRUE;
 }

@@ -33,15 +33,13 @@ HBRUSH swatchBrush(HWND dialog, Settings& settings, ColourRows rows, HDC context
 // swatch; false when `id` is no colour button.
 bool chooseRowColour(HWND dialog, Settings& settings, ColourRows rows, int id);
 
-struct App;
 struct LanguageTable;
 
-// What tells the colours dialogs apart: their buttons, their texts and what
-// their OK does before the dialog ends.
+// What tells the colours dialogs apart: their buttons and their texts. What
+// follows a change (a redraw, the 3D view's render state) is the opener's.
 struct ColourDialogKind {
     ColourRows rows;
     void (*open)(HWND dialog, const LanguageTable& language);
-    void (*ok)(App& app);
 };
 
 // The dialog procedure of a colours dialog of that kind.

@@ -3,7 +3,7 @@
 #include "dialogs/Colour3DDialog.h"
 #include "dialogs/ColourChooser.h"
 #include "dialogs/OptionsDialog.h"
-#include "engine/App.h"
+#include "game/App.h"
 #include "resources/resource.h"
 
 namespace {
@@ -15,14 +15,10 @@ void openColours(HWND dialog, const LanguageTable& language) {
                     {IDC_COLORS_SIDE, language.COLORSSIDE}});
 }
 
-// The board is redrawn by the command that opened the dialog.
-void closeColours(App&) {}
-
 constexpr ColourDialogKind colours = {
     {{IDC_COLORS_BACK, IDC_COLORS_BACKSWATCH, ColourSetting::background},
      {IDC_COLORS_SIDE, IDC_COLORS_SIDESWATCH, ColourSetting::sides}},
     openColours,
-    closeColours,
 };
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/ValueRows.h"
-#include "engine/App.h"
+#include "game/App.h"
 #include "resources/resource.h"
 #include "view2d/TileSet.h"
 
@@ -26,7 +26,7 @@ void openConfig3D(HWND dialog, const App& app) {
 
 bool config3DCommand(HWND dialog, App& app, int id) {
     if (id != IDC_CONFIG_OK) return stepValueRow(dialog, app, config3DRows, id);
-    prepareTileSet(app);
+    prepareTileSet(scene2D(app));
     EndDialog(dialog, 1);
     return true;
 }

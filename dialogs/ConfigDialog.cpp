@@ -3,7 +3,7 @@
 #include "dialogs/Config3DDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/ValueRows.h"
-#include "engine/App.h"
+#include "game/App.h"
 #include "resources/resource.h"
 #include "view2d/TileSet.h"
 
@@ -45,7 +45,7 @@ bool configCommand(HWND dialog, App& app, int id) {
             return true;
         case IDC_CONFIG_OK:
             app.settings.StretchTiles = IsDlgButtonChecked(dialog, IDC_CONFIG_STRETCH) == BST_CHECKED ? 1 : 0;
-            prepareTileSet(app);
+            prepareTileSet(scene2D(app));
             EndDialog(dialog, 1);
             return true;
         default: return stepValueRow(dialog, app, configRows, id);

@@ -1,6 +1,6 @@
 #include "dialogs/ValueRows.h"
 
-#include "engine/App.h"
+#include "game/App.h"
 
 namespace {
 

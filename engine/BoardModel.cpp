@@ -23,17 +23,21 @@ bool inGroup(uint8_t face, uint8_t low) { return face >= low && face <= low + 3;
 
 void writeTileCells(GameModel& game, int tile, uint8_t value) {
     const TileRecord& t = game.tiles[tile];
-    for (int dr = 0; dr < 2; ++dr)
-        for (int dc = 0; dc < 2; ++dc)
-            game.boardGrid[cellIndex(t.layer, t.row + dr, t.column + dc)] = value;
+    writeBlock(game.boardGrid, t.layer, t.row, t.column, value);
 }
 
 }  // namespace
 
 const std::array<uint8_t, tileCount> dealFaces = makeDealFaces();
 
+void writeBlock(BoardGrid& grid, int layer, int row, int column, uint8_t value) {
+    for (int dr = 0; dr < 2; ++dr)
+        for (int dc = 0; dc < 2; ++dc) grid[cellIndex(layer, row + dr, column + dc)] = value;
+}
+
 bool facesMatch(uint8_t a, uint8_t b) {
-    return a == b || (inGroup(a, 28) && inGroup(b, 28)) || (inGroup(a, 36) && inGroup(b, 36));
+    return a == b || (inGroup(a, flowerGroup) && inGroup(b, flowerGroup)) ||
+           (inGroup(a, seasonGroup) && inGroup(b, seasonGroup));
 }
 
 void clearGameModel(GameModel& game) {

@@ -1,5 +1,4 @@
-// The in-memory model of the one game in progress. Saved games store several
-// of these records byte for byte, so field order and widths are fixed.
+// The in-memory model of the one game in progress.
 #pragma once
 
 #include <array>
@@ -13,6 +12,10 @@ constexpr int cellCount = layerCount * layerCells;  // 3400
 constexpr int tileCount = 144;
 constexpr int pairCount = tileCount / 2;
 constexpr uint8_t noTile = 250;
+// Faces are numbered 1..lastFace; within each group of four, any two match.
+constexpr uint8_t lastFace = 42;
+constexpr uint8_t flowerGroup = 28;  // faces 28..31
+constexpr uint8_t seasonGroup = 36;  // faces 36..39
 
 // Cells are stored layer-major: (layer, row, column) -> layer * 680 + row * 34 + column.
 constexpr int cellIndex(int layer, int row, int column) {
@@ -29,7 +32,7 @@ struct TileRecord {
     int16_t screenY;
     int16_t faceX;
     int16_t faceY;
-    uint8_t face;      // 1..42, 0 once removed
+    uint8_t face;      // 1..lastFace, 0 once removed
     uint8_t freeFlag;  // 1 when on the board and free
     uint8_t layer;
     uint8_t row;
@@ -91,5 +94,7 @@ bool facesMatch(uint8_t a, uint8_t b);
 // A fresh model: empty grid and mask, no tiles, state at the start of a game.
 void clearGameModel(GameModel& game);
 
+// Writes `value` into the 2 x 2 cells of the tile whose corner is given.
+void writeBlock(BoardGrid& grid, int layer, int row, int column, uint8_t value);
 void clearTileCells(GameModel& game, int tile);
 void restoreTileCells(GameModel& game, int tile);

@@ -4,39 +4,33 @@
 #include "engine/Deal.h"
 
 #include <array>
-#include <cctype>
 #include <cstdlib>
-#include <string>
 
-#include "engine/App.h"
-#include "engine/Caption.h"
 #include "engine/FreeTiles.h"
 #include "engine/Layout.h"
+#include "engine/Moves.h"
 
 namespace {
 
 using FacePool = std::array<uint8_t, tileCount>;
 
-// Only the numbered tiles of the layout take part: a layout that could not
-// give 144 tiles leaves the other records standing nowhere, without a face.
-int tilesInLayout(const App& app) { return numberedTileCount(app.game.layoutMask); }
+struct Dealer {
+    GameModel& game;
+    int pairSearchLimit;
+    const SeedSource& seed;
+};
 
-void seedFromClock(App& app) { std::srand(static_cast<unsigned>(app.host.calendarTime())); }
+void seedAfresh(const Dealer& dealer) { std::srand(dealer.seed()); }
 
 // A list of one or two pairs gives its first; a longer one never its last.
 int choosePair(int moveCount) { return moveCount <= 2 ? 0 : std::rand() % (moveCount - 1); }
 
-void takeOffBoard(GameModel& game, int tile) {
-    clearTileCells(game, tile);
-    game.tiles[tile].face = 0;
-}
-
 // One step of the removal phase: takes a pair of free tiles off the board and
 // records it as pair k / 2 of the removal order; false when no pair is left.
-bool removeNextPair(App& app, int k) {
-    GameModel& game = app.game;
+bool removeNextPair(const Dealer& dealer, int k) {
+    GameModel& game = dealer.game;
     computeFreeTiles(game);
-    buildMoveList(game, true, app.settings.pairSearchLimit);
+    buildMoveList(game, true, dealer.pairSearchLimit);
     if (game.moveList.moveCount == 0) return false;
     const TilePair pair = game.moveList.pairs[choosePair(game.moveList.moveCount)];
     game.state.removalOrder[k] = pair.first;
@@ -47,20 +41,21 @@ bool removeNextPair(App& app, int k) {
 }
 
 // One attempt to take the whole heap apart; the grid is restored afterwards.
-bool removeAllPairs(App& app, int tiles) {
-    const BoardGrid saved = app.game.boardGrid;
-    for (int t = 0; t < tiles; ++t) app.game.tiles[t].face = 1;
+bool removeAllPairs(const Dealer& dealer, int tiles) {
+    GameModel& game = dealer.game;
+    const BoardGrid saved = game.boardGrid;
+    for (int t = 0; t < tiles; ++t) game.tiles[t].face = 1;
     bool cleared = true;
-    for (int k = 0; k < tiles && cleared; k += 2) cleared = removeNextPair(app, k);
-    app.game.boardGrid = saved;
+    for (int k = 0; k < tiles && cleared; k += 2) cleared = removeNextPair(dealer, k);
+    game.boardGrid = saved;
     return cleared;
 }
 
 // Pool entries f and f + 72 always match, so each removed pair gets a match.
-void dealFacesInRemovalOrder(App& app, FacePool& pool, int tiles) {
-    GameModel& game = app.game;
+void dealFacesInRemovalOrder(const Dealer& dealer, FacePool& pool, int tiles) {
+    GameModel& game = dealer.game;
     for (int k = 0; k + 1 < tiles; k += 2) {
-        seedFromClock(app);
+        seedAfresh(dealer);
         int f = std::rand() % pairCount;
         while (pool[f] == 0) f = std::rand() % pairCount;
         game.tiles[game.state.removalOrder[k]].face = pool[f];
@@ -70,62 +65,42 @@ void dealFacesInRemovalOrder(App& app, FacePool& pool, int tiles) {
     }
 }
 
-void dealAtRandom(App& app, const FacePool& pool, int tiles) {
-    GameModel& game = app.game;
+void dealAtRandom(const Dealer& dealer, const FacePool& pool, int tiles) {
+    GameModel& game = dealer.game;
     for (TileRecord& tile : game.tiles) tile.face = 0;
     for (int i = 0; i < tiles; ++i) {
-        seedFromClock(app);
+        seedAfresh(dealer);
         int t = std::rand() % tileCount;
         while (t >= tiles || game.tiles[t].face != 0) t = std::rand() % tileCount;
         game.tiles[t].face = pool[i];
     }
 }
 
-DealReport dealSolvable(App& app, FacePool& pool, int tiles) {
+DealReport dealSolvable(const Dealer& dealer, FacePool& pool, int tiles) {
     DealReport report;
     bool cleared = false;
     // An odd number of tiles can never be taken apart in pairs: no attempt is made.
     while (!cleared && tiles % 2 == 0 && report.removalAttempts < maxRemovalAttempts) {
         ++report.removalAttempts;
-        cleared = removeAllPairs(app, tiles);
+        cleared = removeAllPairs(dealer, tiles);
     }
     report.fellBack = !cleared;
     if (cleared)
-        dealFacesInRemovalOrder(app, pool, tiles);
+        dealFacesInRemovalOrder(dealer, pool, tiles);
     else
-        dealAtRandom(app, pool, tiles);
+        dealAtRandom(dealer, pool, tiles);
     return report;
-}
-
-// "DEFAULT.TVL" is shown as "Default.tvl".
-std::string titleName(std::string layout) {
-    for (char& c : layout) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (!layout.empty()) layout[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(layout[0])));
-    return layout;
 }
 
 }  // namespace
 
-DealReport dealNewGame(App& app) {
-    GameModel& game = app.game;
-    if (game.state.gameWasLoaded == 1) {
-        loadLayout(app);
-        game.state.gameWasLoaded = 0;
-    }
+DealReport dealTiles(GameModel& game, bool solvable, int pairSearchLimit, const SeedSource& seed) {
     FacePool pool = dealFaces;
-    const int tiles = tilesInLayout(app);
-    DealReport report;
-    if (app.settings.EasyMode == 1)
-        report = dealSolvable(app, pool, tiles);
-    else
-        dealAtRandom(app, pool, tiles);
-    computeFreeTiles(game);
-    computeShadowFlags(app);
-    resetGameState(game);
-    layoutTiles(app);
-    redrawBoard(app);
-    app.host.setTitle(std::string(productCaption) + " - " + titleName(app.settings.Layout));
-    return report;
+    const int tiles = numberedTileCount(game.layoutMask);
+    const Dealer dealer{game, pairSearchLimit, seed};
+    if (solvable) return dealSolvable(dealer, pool, tiles);
+    dealAtRandom(dealer, pool, tiles);
+    return {};
 }
 
 void resetGameState(GameModel& game) {

@@ -1,7 +1,8 @@
 // Dealing faces to the tiles of the current layout.
 #pragma once
 
-struct App;
+#include <functional>
+
 struct GameModel;
 
 // The removal phase of a solvable deal gives up after this many attempts and
@@ -15,5 +16,10 @@ struct DealReport {
     bool fellBack = false;     // the solvable deal gave up and dealt at random
 };
 
-DealReport dealNewGame(App& app);
+// Every step of a deal seeds the random generator afresh from this source.
+using SeedSource = std::function<unsigned()>;
+
+// Deals the faces to the numbered tiles of the layout (the others stand
+// nowhere and get none): a solvable deal when `solvable`, else a random one.
+DealReport dealTiles(GameModel& game, bool solvable, int pairSearchLimit, const SeedSource& seed);
 void resetGameState(GameModel& game);

@@ -7,8 +7,6 @@
 
 #include "engine/BoardModel.h"
 
-struct App;
-
 enum class LayoutFormat { binary, grid, line };
 
 // Marks the mask from the bytes of a layout file; the format is decided by
@@ -23,11 +21,9 @@ int numberedTileCount(const LayoutMask& mask);
 // Only a mask of exactly 144 marks, every one a tile corner, gives a game.
 bool layoutHas144Tiles(const LayoutMask& mask);
 
-// Reads the layout named by the Layout setting (or makes a random heap for
-// "RANDOM.TVL") and builds the board from it.
-void loadLayout(App& app);
-void makeRandomLayout(App& app);
-void placeLayoutTiles(App& app);
+// The random heap: towers of whole tiles, 144 marks on whole-tile corners,
+// drawn after seeding the generator with `seed`.
+void makeRandomLayout(LayoutMask& mask, unsigned seed);
 
 // Fills BoardGrid and the tile positions from the mask in reading order
 // (layer up, column right to left, row top to bottom). Every record is
@@ -37,7 +33,9 @@ int numberTiles(GameModel& game);
 // Numbering followed by the ordering cycles.
 int numberAndOrderTiles(GameModel& game);
 
-// One sorting pass; relation is '>' or '<'. Returns true when it swapped.
-bool orderPass(GameModel& game, int rowOffset, int columnOffset, char relation);
-// Exchanges the tiles at two corners; returns the tile that stood at the first.
-int swapTiles(GameModel& game, int l1, int r1, int c1, int l2, int r2, int c2);
+// Which way a pass sorts the numbers of a corner and the corner at the offset.
+enum class Order { ascending, descending };
+// One sorting pass. Returns true when it swapped.
+bool orderPass(GameModel& game, int rowOffset, int columnOffset, Order order);
+// Exchanges the tiles at two corners.
+void swapTiles(GameModel& game, int l1, int r1, int c1, int l2, int r2, int c2);

@@ -149,7 +149,7 @@ MenuItem layoutMenu(const MenuSources& from) {
     appendList(from, menu, FileListKind::layouts, settings.Layout);
     menu.items.push_back(separator());
     menu.items.push_back(
-        item(language.RANDOM_LAYOUT, command::randomLayout, settings.Layout == "RANDOM.TVL"));
+        item(language.RANDOM_LAYOUT, command::randomLayout, settings.Layout == randomLayoutName));
     return menu;
 }
 

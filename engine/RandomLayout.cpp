@@ -3,17 +3,16 @@
 // room to spare, so the drawing always ends.
 #include <cstdlib>
 
-#include "engine/App.h"
 #include "engine/Layout.h"
 
-void makeRandomLayout(App& app) {
-    std::srand(static_cast<unsigned>(app.host.calendarTime()));
+void makeRandomLayout(LayoutMask& mask, unsigned seed) {
+    std::srand(seed);
     int placed = 0;
     while (placed < tileCount) {
         const int column = 2 * (std::rand() % 17);
         const int row = 2 * (std::rand() % 10);
         for (int layer = 0; layer < layerCount; ++layer) {
-            uint8_t& cell = app.game.layoutMask[cellIndex(layer, row, column)];
+            uint8_t& cell = mask[cellIndex(layer, row, column)];
             if (cell == 1) continue;
             cell = 1;
             ++placed;

@@ -15,22 +15,17 @@ namespace {
 // that argument; the bound keeps any such layout from hanging the program.
 constexpr int maxOrderCycles = tileCount * tileCount;
 
-void writeBlock(GameModel& game, int layer, int row, int column, uint8_t value) {
-    for (int dr = 0; dr < 2; ++dr)
-        for (int dc = 0; dc < 2; ++dc) game.boardGrid[cellIndex(layer, row + dr, column + dc)] = value;
-}
-
 bool markedCorner(const GameModel& game, int layer, int row, int column) {
     return isTileCorner(row, column) && game.layoutMask[cellIndex(layer, row, column)] == 1;
 }
 
 bool orderCycle(GameModel& game) {
-    bool changed = orderPass(game, 2, 1, '>');
-    changed |= orderPass(game, 2, -1, '>');
-    changed |= orderPass(game, 1, 2, '<');
-    changed |= orderPass(game, 1, -2, '>');
-    changed |= orderPass(game, 2, 0, '>');
-    changed |= orderPass(game, 0, 2, '<');
+    bool changed = orderPass(game, 2, 1, Order::ascending);
+    changed |= orderPass(game, 2, -1, Order::ascending);
+    changed |= orderPass(game, 1, 2, Order::descending);
+    changed |= orderPass(game, 1, -2, Order::ascending);
+    changed |= orderPass(game, 2, 0, Order::ascending);
+    changed |= orderPass(game, 0, 2, Order::descending);
     return changed;
 }
 
@@ -57,7 +52,7 @@ int numberTiles(GameModel& game) {
         for (int column = columnCount - 2; column >= 0; --column)
             for (int row = 0; row < rowCount - 1 && n < tileCount; ++row) {
                 if (game.layoutMask[cellIndex(layer, row, column)] != 1) continue;
-                writeBlock(game, layer, row, column, static_cast<uint8_t>(n));
+                writeBlock(game.boardGrid, layer, row, column, static_cast<uint8_t>(n));
                 TileRecord& tile = game.tiles[n++];
                 tile.layer = static_cast<uint8_t>(layer);
                 tile.row = static_cast<uint8_t>(row);
@@ -73,7 +68,7 @@ int numberAndOrderTiles(GameModel& game) {
     return numbered;
 }
 
-bool orderPass(GameModel& game, int rowOffset, int columnOffset, char relation) {
+bool orderPass(GameModel& game, int rowOffset, int columnOffset, Order order) {
     bool swapped = false;
     for (int layer = 0; layer < layerCount; ++layer)
         for (int r = 0; r < rowCount; ++r)
@@ -83,7 +78,7 @@ bool orderPass(GameModel& game, int rowOffset, int columnOffset, char relation) 
                 const uint8_t a = game.boardGrid[cellIndex(layer, r, c)];
                 const uint8_t b = game.boardGrid[cellIndex(layer, r2, c2)];
                 if (a >= tileCount || b >= tileCount) continue;
-                if (relation == '>' ? a > b : a < b) {
+                if (order == Order::ascending ? a > b : a < b) {
                     swapTiles(game, layer, r, c, layer, r2, c2);
                     swapped = true;
                 }
@@ -91,11 +86,10 @@ bool orderPass(GameModel& game, int rowOffset, int columnOffset, char relation) 
     return swapped;
 }
 
-int swapTiles(GameModel& game, int l1, int r1, int c1, int l2, int r2, int c2) {
+void swapTiles(GameModel& game, int l1, int r1, int c1, int l2, int r2, int c2) {
     const uint8_t a = game.boardGrid[cellIndex(l1, r1, c1)];
     const uint8_t b = game.boardGrid[cellIndex(l2, r2, c2)];
     std::swap(game.tiles[a], game.tiles[b]);
-    writeBlock(game, l1, r1, c1, b);
-    writeBlock(game, l2, r2, c2, a);
-    return a;
+    writeBlock(game.boardGrid, l1, r1, c1, b);
+    writeBlock(game.boardGrid, l2, r2, c2, a);
 }

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "engine/Status.h"
+#include "files/ClockText.h"
 
 void fillDefaultHallOfFame(HallOfFame& hallOfFame) {
     for (int i = 0; i < keptEntries; ++i) {

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/App.h"
-#include "engine/Caption.h"
+#include "files/DataDirectories.h"
 #include "files/LittleEndian.h"
 
 namespace {
@@ -47,21 +46,4 @@ bool decodeHallOfFame(const uint8_t* bytes, size_t size, HallOfFame& hallOfFame)
         entry.timeSeconds = takeInt32(field + playerNameWidth + timeTextWidth);
     }
     return true;
-}
-
-void loadHallOfFame(App& app) {
-    std::vector<uint8_t> bytes;
-    const std::string path = filePath(app.dirs.scores, hallOfFameFileName(app.settings.Layout));
-    const bool read = readWholeFile(path, bytes);
-    if (read && decodeHallOfFame(bytes.data(), bytes.size(), app.hallOfFame)) return;
-    // A missing file is simply a layout nobody has won yet.
-    if (read) app.host.showMessage(app.language.MesScores, productCaption, MessageIcon::exclamation);
-    fillDefaultHallOfFame(app.hallOfFame);
-}
-
-void saveHallOfFame(App& app) {
-    const std::string name = hallOfFameFileName(app.settings.Layout);
-    if (!writeFileReplacing(filePath(app.dirs.scores, name), encodeHallOfFame(app.hallOfFame)))
-        app.host.showMessage(name + " : " + app.language.MesWriteError, productCaption,
-                             MessageIcon::exclamation);
 }

@@ -9,8 +9,6 @@
 
 #include "files/HallOfFame.h"
 
-struct App;
-
 constexpr size_t hallOfFameEntryBytes = 40;
 constexpr size_t hallOfFameFileBytes = keptEntries * hallOfFameEntryBytes;
 
@@ -23,9 +21,3 @@ std::vector<uint8_t> encodeHallOfFame(const HallOfFame& hallOfFame);
 // refused and the table is left as it was. Texts stop at their zero byte or
 // at their field's end.
 bool decodeHallOfFame(const uint8_t* bytes, size_t size, HallOfFame& hallOfFame);
-
-// Loads the current layout's table: the default one when the file is missing,
-// and after a warning when it is damaged (which stays on disk untouched).
-void loadHallOfFame(App& app);
-// Writes the kept entries to the current layout's file.
-void saveHallOfFame(App& app);

@@ -1,7 +1,5 @@
 #include "files/LanguageFile.h"
 
-#include "engine/App.h"
-#include "engine/Status.h"
 #include "files/TextLines.h"
 
 std::vector<LanguageLine> readLanguageLines(const std::vector<uint8_t>& bytes) {
@@ -29,14 +27,4 @@ std::string helpPageFor(const DataDirectories& dirs, const std::string& language
     const std::string page = replaceExtension(languageFile, ".HTM");
     if (!languageFile.empty() && fileExistsIn(dirs.language, page)) return page;
     return findFileOrDefault("*.HTM", dirs.language, "ENGLISH.HTM");
-}
-
-bool loadLanguage(App& app) {
-    std::vector<uint8_t> bytes;
-    const std::string& name = app.settings.Language;
-    const bool opened = !name.empty() && readWholeFile(filePath(app.dirs.language, name), bytes);
-    if (opened) parseLanguageText(bytes, app.language);
-    app.language.helpFileName = helpPageFor(app.dirs, name);
-    updateStatus(app);
-    return opened;
 }

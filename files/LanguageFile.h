@@ -12,8 +12,6 @@
 #include "files/LanguageKeys.h"
 #include "files/LanguageTable.h"
 
-struct App;
-
 // Lines are read at most this many characters at a time.
 constexpr size_t languagePieceLength = 1023;
 
@@ -36,8 +34,3 @@ void parseLanguageText(const std::vector<uint8_t>& bytes, LanguageTable& table);
 // exists in the LANGUAGE directory, else "ENGLISH.HTM", else the first page
 // there, else "".
 std::string helpPageFor(const DataDirectories& dirs, const std::string& languageFile);
-
-// Reads the file the Language setting names, sets the help page and has the
-// status text recomposed. False when the file cannot be read; the slots then
-// keep what they held.
-bool loadLanguage(App& app);

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/Host.h"
+#include "files/ScreenMetrics.h"
 #include "files/Settings.h"
 
 // Lines are read at most this many characters at a time.

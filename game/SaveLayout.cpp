@@ -1,7 +1,7 @@
 #include "game/SaveLayout.h"
 
-#include "engine/App.h"
 #include "files/LayoutLines.h"
+#include "game/App.h"
 #include "game/FileMessages.h"
 #include "game/WindowTitle.h"
 

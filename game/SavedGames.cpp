@@ -2,13 +2,14 @@
 
 #include <vector>
 
-#include "engine/App.h"
-#include "engine/AutoPlay.h"
 #include "engine/Caption.h"
 #include "engine/Deal.h"
 #include "engine/FreeTiles.h"
 #include "files/SavedGame.h"
+#include "game/App.h"
+#include "game/AutoPlay.h"
 #include "game/FileMessages.h"
+#include "game/Redraw.h"
 #include "game/WindowTitle.h"
 #include "view2d/BoardView.h"
 
@@ -44,14 +45,14 @@ void saveGame(App& app) {
 }
 
 void loadGame(App& app) {
-    stopAutoPlay(app);
+    stopAutoPlayAndWait(app);
     const GameHold hold = holdForWindow(app.gameLock);
     if (app.host.chooseFile(savedGameChoice(app, FileDialogMode::open), app.savedGameName)) {
         replaceGame(app);
         showFileInTitle(app, app.savedGameName);
     }
     computeFreeTiles(app.game);
-    computeShadowFlags(app);
-    layoutTiles(app);
+    computeShadowFlags(app.game, app.view.shadowFlags);
+    layoutTiles(app.view, app.game);
     redrawBoard(app);
 }

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "engine/App.h"
 #include "engine/Caption.h"
+#include "game/App.h"
 
 void showFileInTitle(App& app, const std::string& fileName) {
     std::string shown = fileName;

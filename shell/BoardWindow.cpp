@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "shell/Shell.h"
-#include "view2d/BoardView.h"
+
 
 BoardArea boardArea() {
     const Shell& s = shell();
@@ -21,7 +21,7 @@ void makeWindowBoardBitmap() {
     s.app.view.boardTop = s.toolbarHeight;
     s.app.view.boardWidth = area.width;
     s.app.view.boardHeight = area.height;
-    makeBoardBitmap(s.app);
+    makeBoardBitmap(s.app.view);
 }
 
 void resizeBoardWindow() {
@@ -31,7 +31,7 @@ void resizeBoardWindow() {
     MoveWindow(s.statusBar, 0, client.bottom - s.statusBarHeight, client.right, s.statusBarHeight, TRUE);
     const BoardArea area = boardArea();
     s.app.view.boardTop = s.toolbarHeight;
-    resizeBoard(s.app, area.width, area.height);
+    resizeBoard(scene2D(s.app), area.width, area.height);
     SendMessageA(s.toolbar, TB_AUTOSIZE, 0, 0);
 }
 

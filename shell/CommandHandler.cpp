@@ -5,24 +5,24 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ColourDialog.h"
 #include "dialogs/ConfigDialog.h"
-#include "engine/AutoPlay.h"
 #include "engine/Caption.h"
-#include "engine/Deal.h"
-#include "engine/Layout.h"
-#include "engine/Play.h"
-#include "engine/Status.h"
-#include "files/LanguageFile.h"
+#include "game/AutoPlay.h"
+#include "game/CurrentLayout.h"
+#include "game/DealGame.h"
+#include "game/Input.h"
+#include "game/Language.h"
+#include "game/Pictures.h"
+#include "game/Play.h"
+#include "game/Redraw.h"
 #include "game/SaveLayout.h"
 #include "game/SavedGames.h"
+#include "game/Status.h"
 #include "shell/FileChooser.h"
 #include "shell/Menus.h"
 #include "shell/PendingCommands.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
 #include "shell/StartUp.h"
-#include "view2d/Background.h"
-#include "view2d/BoardView.h"
-#include "view2d/TileSet.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ void saveLayoutFile() {
 
 void chooseRandomLayout() {
     Shell& s = shell();
-    s.app.settings.Layout = "RANDOM.TVL";
+    s.app.settings.Layout = randomLayoutName;
     markCurrentLayout();
     loadLayout(s.app);
     dealNewGame(s.app);
@@ -76,6 +76,16 @@ void redraw() { redrawBoard(shell().app); }
 void showOptions(void (*showDialog)(HINSTANCE, HWND, App&)) {
     Shell& s = shell();
     showDialog(s.instance, s.mainWindow, s.app);
+    redraw();
+}
+
+// The 3D view's render state takes the colours before the board is redrawn.
+void changeColours() {
+    Shell& s = shell();
+    showColourDialog(s.instance, s.mainWindow, s.app);
+#if TAVREK_3D
+    if (s.app.settings.view3D == 1) setRenderState();
+#endif
     redraw();
 }
 
@@ -99,7 +109,7 @@ void runFixedCommand(CommandId id) {
         case command::restartGame: restartGame(app); break;
         case command::easyMode: askEasyMode(); break;
         case command::autoPlay: startAutoPlay(app); break;
-        case command::pauseChrono: invert(app.game.state.tilesHidden); redraw(); break;
+        case command::pauseChrono: togglePause(app); break;
         case command::hint: showNextHint(app); break;
         case command::undo: undoCommand(app); break;
         case command::saveGame: saveGame(app); break;
@@ -107,7 +117,7 @@ void runFixedCommand(CommandId id) {
         case command::exitGame: shutDown(); break;
         case command::shadows: invert(settings.Shadows); redraw(); break;
         case command::showChrono: invert(settings.ShowChrono); updateStatus(app); break;
-        case command::changeColors: showOptions(showColourDialog); break;
+        case command::changeColors: changeColours(); break;
         case command::config: showOptions(showConfigDialog); break;
         case command::hallOfFame: showHallOfFameCommand(); break;
         case command::loadLayout: loadLayoutFile(); break;
@@ -179,7 +189,7 @@ void runFileListCommand(CommandId id) {
 }  // namespace
 
 void runCommand(WPARAM parameter) {
-    shell().app.game.state.showMoves = 0;
+    beforeCommand(shell().app);
     if (isFixedCommand(static_cast<uint32_t>(parameter)))
         runFixedCommand(static_cast<CommandId>(parameter));
     else

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "engine/Host.h"
+#include "host/Host.h"
 
 // True when the player confirmed a file; `name` then holds its bare name.
 bool chooseFile(HWND owner, const FileChoice& choice, std::string& name);

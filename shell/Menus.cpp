@@ -146,5 +146,5 @@ void markCurrentLayout() {
         check(static_cast<CommandId>(first + static_cast<int>(k)), current);
         found = found || current;
     }
-    if (layout == "RANDOM.TVL") check(command::randomLayout, true);
+    if (layout == randomLayoutName) check(command::randomLayout, true);
 }

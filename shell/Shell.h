@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "engine/App.h"
+#include "game/App.h"
 #include "engine/MenuModel.h"
 #include "shell/WinHost.h"
 

@@ -4,13 +4,7 @@
 
 MultimediaCalls multimedia = {waveOutGetNumDevs, PlaySoundA, mciSendCommandA};
 
-bool soundDevicePresent() {
-    if (multimedia.waveOutDevices() != 0) return true;
-    Settings& settings = shell().app.settings;
-    settings.SoundEffects = 0;
-    settings.Music.clear();
-    return false;
-}
+bool soundDevicePresent() { return multimedia.waveOutDevices() != 0; }
 
 void startMusic() {
     Shell& s = shell();

@@ -4,8 +4,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-// True when a wave output device exists; without one, sound effects and
-// music are switched off in the settings.
+// True when a wave output device exists.
 bool soundDevicePresent();
 
 // Stops the music and starts the Music file from its beginning, once.

@@ -3,11 +3,14 @@
 #include <commctrl.h>
 
 #include "dialogs/LanguageDialog.h"
-#include "engine/AutoPlay.h"
 #include "engine/Caption.h"
-#include "engine/Deal.h"
-#include "engine/Layout.h"
 #include "files/SettingsFile.h"
+#include "game/AutoPlay.h"
+#include "game/CurrentLayout.h"
+#include "game/DealGame.h"
+#include "game/Input.h"
+#include "game/Pictures.h"
+#include "game/SettingsStore.h"
 #include "resources/resource.h"
 #include "shell/BoardWindow.h"
 #include "shell/Menus.h"
@@ -15,8 +18,6 @@
 #include "shell/Sound.h"
 #include "shell/Toolbar.h"
 #include "shell/WindowProc.h"
-#include "view2d/Background.h"
-#include "view2d/TileSet.h"
 
 const char* const windowClassName = productCaption;
 
@@ -58,6 +59,15 @@ void deleteMenuPictures() {
     }
 }
 
+void releaseAndQuit() {
+    Shell& s = shell();
+    destroyMenus();
+    deleteMenuPictures();
+    releaseBoardBitmaps();
+    KillTimer(s.mainWindow, clockTimerId);
+    PostQuitMessage(0);
+}
+
 }  // namespace
 
 int programMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
@@ -86,6 +96,7 @@ bool startProgram(HINSTANCE instance, int showState) {
         PostQuitMessage(0);
         return false;
     }
+    if (!soundDevicePresent()) withoutSoundDevice(s.app);
     const Settings& settings = s.app.settings;
     s.mainWindow = CreateWindowExA(0, windowClassName, productCaption,
                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
@@ -115,8 +126,6 @@ void createMainWindow(HWND window) {
     createToolbar(window);
     createStatusBar(window);
     SetTimer(window, clockTimerId, clockPeriodMilliseconds, nullptr);
-    s.app.game.state.selectedTile = noTile;
-    s.app.game.state.secondTile = noTile;
     makeWindowBoardBitmap();
     loadBackground(s.app);
     loadLayout(s.app);
@@ -129,20 +138,20 @@ void shutDown() {
     Shell& s = shell();
     if (s.closed) return;
     s.closed = true;
-    s.app.game.state.autoPlayRunning = 0;
+    stopAutoPlay(s.app);
     RECT rect;
     GetWindowRect(s.mainWindow, &rect);
     saveSettings(s.app, WindowRectangle{rect.left, rect.top, rect.right, rect.bottom});
-    closeDown();
+    releaseAndQuit();
 }
 
+// The settings stay unwritten: they name what made the game end (a layout
+// without 144 tiles), and stored they would end every later start too.
 void closeDown() {
     Shell& s = shell();
-    destroyMenus();
-    deleteMenuPictures();
-    releaseBoardBitmaps();
-    KillTimer(s.mainWindow, clockTimerId);
-    PostQuitMessage(0);
+    if (s.closed) return;
+    s.closed = true;
+    releaseAndQuit();
 }
 
 void clearShellHandles() {

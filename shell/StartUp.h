@@ -18,6 +18,8 @@ void createMainWindow(HWND window);
 // The shutdown steps shared by closing the window and the EXIT command:
 // store the settings with the window's rectangle, release, post the quit.
 void shutDown();
+// The end the game asks for: release and post the quit, the settings file
+// left as it was. Either end runs once.
 void closeDown();
 
 void clearShellHandles();

@@ -75,7 +75,7 @@ void WinHost::presentFrame(const uint32_t* pixels, int width, int height) {
 
 void WinHost::requestRepaint() { InvalidateRect(shell().mainWindow, nullptr, FALSE); }
 
-void WinHost::closeDown() { shutDown(); }
+void WinHost::closeDown() { ::closeDown(); }
 
 std::time_t WinHost::calendarTime() { return std::time(nullptr); }
 

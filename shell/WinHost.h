@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "engine/Host.h"
+#include "host/Host.h"
 
 // Message boxes go through this hook when it is set, so tests can answer
 // them instead of a player; it returns the button pressed (IDOK, IDCANCEL).

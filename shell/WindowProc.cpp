@@ -5,8 +5,9 @@
 
 #include "engine/CameraKeys.h"
 #include "engine/Commands.h"
-#include "engine/Play.h"
-#include "engine/Status.h"
+#include "game/Input.h"
+#include "game/Redraw.h"
+#include "game/Status.h"
 #include "shell/BoardWindow.h"
 #include "shell/CommandHandler.h"
 #include "shell/Menus.h"
@@ -14,7 +15,6 @@
 #include "shell/Shell.h"
 #include "shell/StartUp.h"
 #include "shell/Toolbar.h"
-#include "view2d/BoardView.h"
 
 namespace {
 
@@ -54,18 +54,8 @@ void mouseWheel(HWND window, WPARAM first) {
 void leftButtonDown(LPARAM position) {
     Shell& s = shell();
     SetCursor(s.busyCursor);
-    s.app.game.state.autoPlayRunning = 0;
-    s.app.game.state.showMoves = 0;
-    click2D(s.app, GET_X_LPARAM(position), GET_Y_LPARAM(position));
-    redrawBoard(s.app);
+    clickBoard2D(s.app, GET_X_LPARAM(position), GET_Y_LPARAM(position));
     SetCursor(s.normalCursor);
-}
-
-void setFocus(bool focused) {
-    Shell& s = shell();
-    s.app.game.state.tilesHidden = focused ? 0 : 1;
-    if (!focused) s.app.game.state.showMoves = 0;
-    redrawBoard(s.app);
 }
 
 void paint(HWND window) {
@@ -92,14 +82,14 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM first, LPARAM 
         return 0;
     }
     const GameHold hold = holdForWindow(shell().app.gameLock);
-    refreshCheckMarks();
     switch (message) {
         case WM_CREATE: createMainWindow(window); return 0;
         case WM_DESTROY: shutDown(); return 0;
         case WM_SIZE: resizeBoardWindow(); return 0;
-        case WM_SETFOCUS: setFocus(true); return 0;
-        case WM_KILLFOCUS: setFocus(false); return 0;
+        case WM_SETFOCUS: setBoardFocus(shell().app, true); return 0;
+        case WM_KILLFOCUS: setBoardFocus(shell().app, false); return 0;
         case WM_PAINT: paint(window); return 0;
+        case WM_INITMENUPOPUP: refreshCheckMarks(); return 0;
         case WM_NOTIFY: return notify(reinterpret_cast<NMHDR*>(second));
         case WM_KEYDOWN: keyDown(window, first); return 0;
         case WM_COMMAND: runCommand(first); return 0;

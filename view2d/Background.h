@@ -3,8 +3,6 @@
 
 #include "view2d/Surface.h"
 
-struct App;
-
 struct BackgroundImage {
     Surface fileImage;
     Surface fitted;  // the picture stretched to exactly the board area
@@ -13,7 +11,3 @@ struct BackgroundImage {
 // Makes the stretched copy for an area of width x height, unless one of
 // exactly that size already exists.
 void fitBackground(BackgroundImage& background, int width, int height);
-
-// Reads the settings' background file from BACKGRND and fits it; does
-// nothing when the background is "none".
-void loadBackground(App& app);

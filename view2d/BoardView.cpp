@@ -4,8 +4,8 @@
 #include <climits>
 #include <cstdlib>
 
-#include "engine/App.h"
-#include "engine/Status.h"
+#include "files/Settings.h"
+#include "host/Host.h"
 #include "view2d/Fade.h"
 #include "view2d/FadeBase.h"
 #include "view2d/TileLook.h"
@@ -22,47 +22,47 @@ struct Extent {
 };
 
 #if TAVREK_3D
-void centreHeap3D(App& app) {
+void centreHeap3D(BoardView& view, const GameModel& game) {
     Extent rows, columns;
-    for (const TileRecord& t : app.game.tiles) {
+    for (const TileRecord& t : game.tiles) {
         rows.add(t.row);
         columns.add(t.column);
     }
-    app.view.boardCentre3D[0] = float((columns.minimum + columns.maximum) / 4) + 0.5f;
-    app.view.boardCentre3D[1] = float(((18 - rows.maximum) + (18 - rows.minimum)) / 4) + 1.0f;
+    view.boardCentre3D[0] = float((columns.minimum + columns.maximum) / 4) + 0.5f;
+    constexpr int lastCornerRow = rowCount - 2;
+    view.boardCentre3D[1] = float(((lastCornerRow - rows.maximum) + (lastCornerRow - rows.minimum)) / 4) + 1.0f;
 }
 #endif
 
-TileBox tileBox(const App& app, const TileRecord& t) {
-    const TileSet& set = app.view.tileSet;
+TileBox tileBox(const TileSet& set, const TileRecord& t) {
     return {t.screenX, t.screenY, set.tileWidth, set.tileHeight, std::abs(set.edgeX)};
 }
 
-bool isMarked(const App& app, int tile) {
-    const GameState& state = app.game.state;
+bool isMarked(const Scene2D& scene, int tile) {
+    const GameState& state = scene.game.state;
     return tile == state.selectedTile || tile == state.secondTile;
 }
 
 // With the hint shown, the pair at hintIndex has the selected look; an index
 // run past the end of the list starts again at its first pair.
-bool isHinted(App& app, int tile) {
-    GameState& state = app.game.state;
+bool isHinted(const Scene2D& scene, int tile) {
+    GameState& state = scene.game.state;
     if (state.showMoves != 1) return false;
-    if (state.hintIndex >= app.game.moveList.moveCount || state.hintIndex < 0 ||
+    if (state.hintIndex >= scene.game.moveList.moveCount || state.hintIndex < 0 ||
         state.hintIndex >= moveListCapacity)
         state.hintIndex = 0;
-    const TilePair& pair = app.game.moveList.pairs[state.hintIndex];
+    const TilePair& pair = scene.game.moveList.pairs[state.hintIndex];
     return tile == pair.first || tile == pair.second;
 }
 
-void drawFace(App& app, int tile, const TileBox& box, int16_t weight1, int16_t weight2, bool opaque) {
-    BoardView& view = app.view;
-    const TileRecord& t = app.game.tiles[tile];
-    const bool hidden = app.game.state.tilesHidden == 1;
+void drawFace(const Scene2D& scene, int tile, const TileBox& box, int16_t weight1, int16_t weight2, bool opaque) {
+    BoardView& view = scene.view;
+    const TileRecord& t = scene.game.tiles[tile];
+    const bool hidden = scene.game.state.tilesHidden == 1;
     const FaceCell cell = hidden ? hiddenFaceCell : faceCell(t.face);
     if (opaque) {
-        const bool selected = !hidden && (isHinted(app, tile) || isMarked(app, tile));
-        drawTileImage(tileImage(view.tileSet, app.settings, cell.row, cell.column, selected), box.edge,
+        const bool selected = !hidden && (isHinted(scene, tile) || isMarked(scene, tile));
+        drawTileImage(tileImage(view.tileSet, scene.settings, cell.row, cell.column, selected), box.edge,
                       view.boardBitmap, box.x, box.y);
         return;
     }
@@ -71,15 +71,15 @@ void drawFace(App& app, int tile, const TileBox& box, int16_t weight1, int16_t w
                       box.x, box.y, box.width, box.height);
     else
         fadeFace(view.boardBitmap, box, view.tileSet.prepared, t.faceX, t.faceY, weight1, weight2);
-    drawBlendedSides(view.boardBitmap, box, app.settings.SidesColor, weight1, weight2);
+    drawBlendedSides(view.boardBitmap, box, scene.settings.SidesColor, weight1, weight2);
 }
 
 }  // namespace
 
-void layoutTiles(App& app) {
-    const TileSet& set = app.view.tileSet;
+void layoutTiles(BoardView& view, GameModel& game) {
+    const TileSet& set = view.tileSet;
     Extent xs, ys;
-    for (TileRecord& t : app.game.tiles) {
+    for (TileRecord& t : game.tiles) {
         if (t.face != 0) {
             const FaceCell cell = faceCell(t.face);
             t.faceX = int16_t(cell.column * set.tileWidth);
@@ -90,78 +90,74 @@ void layoutTiles(App& app) {
         xs.add(t.screenX);
         ys.add(t.screenY);
     }
-    const int16_t offX = int16_t((app.view.boardWidth - (set.tileWidth + xs.maximum - xs.minimum)) / 2);
-    const int16_t offY = int16_t((app.view.boardHeight - (set.tileHeight + ys.maximum - ys.minimum)) / 2);
-    for (TileRecord& t : app.game.tiles) {
+    const int16_t offX = int16_t((view.boardWidth - (set.tileWidth + xs.maximum - xs.minimum)) / 2);
+    const int16_t offY = int16_t((view.boardHeight - (set.tileHeight + ys.maximum - ys.minimum)) / 2);
+    for (TileRecord& t : game.tiles) {
         t.screenX = int16_t(t.screenX + offX - xs.minimum);
         t.screenY = int16_t(t.screenY + offY - ys.minimum);
     }
 #if TAVREK_3D
-    centreHeap3D(app);
+    centreHeap3D(view, game);
 #endif
 }
 
-void makeBoardBitmap(App& app) {
-    Surface& bitmap = app.view.boardBitmap;
-    if (bitmap.width != app.view.boardWidth || bitmap.height != app.view.boardHeight)
-        resizeSurface(bitmap, app.view.boardWidth, app.view.boardHeight);
+void makeBoardBitmap(BoardView& view) {
+    Surface& bitmap = view.boardBitmap;
+    if (bitmap.width != view.boardWidth || bitmap.height != view.boardHeight)
+        resizeSurface(bitmap, view.boardWidth, view.boardHeight);
 }
 
-void drawBackground2D(App& app) {
-    BoardView& view = app.view;
-    if (!app.settings.Background.empty()) fitBackground(view.background, view.boardWidth, view.boardHeight);
+void drawBackground2D(BoardView& view, const Settings& settings) {
+    if (!settings.Background.empty()) fitBackground(view.background, view.boardWidth, view.boardHeight);
     const Surface& picture = view.background.fitted;
-    if (app.settings.Background.empty() || isEmpty(picture))
-        fillRectangle(view.boardBitmap, 0, 0, view.boardWidth, view.boardHeight, app.settings.BackgroundColor);
+    if (settings.Background.empty() || isEmpty(picture))
+        fillRectangle(view.boardBitmap, 0, 0, view.boardWidth, view.boardHeight, settings.BackgroundColor);
     else
         copyRectangle(picture, 0, 0, view.boardBitmap, 0, 0, picture.width, picture.height);
 }
 
 // The view's pictures change under the frame lock, so that the automatic
 // player's thread never composes a frame from half-replaced ones.
-void resizeBoard(App& app, int width, int height) {
-    BoardView& view = app.view;
+void resizeBoard(const Scene2D& scene, int width, int height) {
+    BoardView& view = scene.view;
     {
         std::lock_guard<std::mutex> hold(view.frameLock);
         view.boardWidth = std::max(width, 0);
         view.boardHeight = std::max(height, 0);
     }
-    prepareTileSet(app);
+    prepareTileSet(scene);
     std::lock_guard<std::mutex> hold(view.frameLock);
-    if (!app.settings.Background.empty()) fitBackground(view.background, view.boardWidth, view.boardHeight);
-    makeBoardBitmap(app);
+    if (!scene.settings.Background.empty()) fitBackground(view.background, view.boardWidth, view.boardHeight);
+    makeBoardBitmap(view);
 }
 
-void drawTile2D(App& app, int tile, int16_t weight1, int16_t weight2, bool opaque) {
+void drawTile2D(const Scene2D& scene, int tile, int16_t weight1, int16_t weight2, bool opaque) {
     if (tile < 0 || tile >= tileCount) return;
-    const TileRecord& t = app.game.tiles[tile];
-    if (t.face == 0 || t.face > 42 || app.view.tileSet.tileWidth <= 0) return;
-    const TileBox box = tileBox(app, t);
-    const TileSet& set = app.view.tileSet;
-    if (app.settings.Shadows == 1)
-        drawShadows(app.view.boardBitmap, box, set.shadowWidth, set.shadowHeight, app.view.shadowFlags[tile],
-                    app.settings.ShadowsValue);
-    drawFace(app, tile, box, weight1, weight2, opaque);
+    const TileRecord& t = scene.game.tiles[tile];
+    if (t.face == 0 || t.face > lastFace || scene.view.tileSet.tileWidth <= 0) return;
+    const TileBox box = tileBox(scene.view.tileSet, t);
+    const TileSet& set = scene.view.tileSet;
+    if (scene.settings.Shadows == 1)
+        drawShadows(scene.view.boardBitmap, box, set.shadowWidth, set.shadowHeight, scene.view.shadowFlags[tile],
+                    scene.settings.ShadowsValue);
+    drawFace(scene, tile, box, weight1, weight2, opaque);
 }
 
-void composeFrame2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
-    makeBoardBitmap(app);
-    if (composeFromFadeBase(app, fadingA, fadingB, weight1, weight2)) return;
-    drawBackground2D(app);
+void composeFrame2D(const Scene2D& scene, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
+    makeBoardBitmap(scene.view);
+    if (composeFromFadeBase(scene, fadingA, fadingB, weight1, weight2)) return;
+    drawBackground2D(scene.view, scene.settings);
     for (int tile = 0; tile < tileCount; ++tile)
-        drawTile2D(app, tile, weight1, weight2, tile != fadingA && tile != fadingB);
+        drawTile2D(scene, tile, weight1, weight2, tile != fadingA && tile != fadingB);
 }
 
-void redraw2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
-    {
-        std::lock_guard<std::mutex> hold(app.view.frameLock);
-        composeFrame2D(app, fadingA, fadingB, weight1, weight2);
-        const Surface& frame = app.view.boardBitmap;
-        app.host.presentFrame(frame.pixels.data(), frame.width, frame.height);
-    }
-    updateStatus(app);
+void redraw2D(const Scene2D& scene, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
+    std::lock_guard<std::mutex> hold(scene.view.frameLock);
+    composeFrame2D(scene, fadingA, fadingB, weight1, weight2);
+    const Surface& frame = scene.view.boardBitmap;
+    scene.host.presentFrame(frame.pixels.data(), frame.width, frame.height);
 }
 
-void redrawBoard(App& app) {
-    app.view.fadeSteps = fadeFrameCount(app.settings.RemoveTileTime, timedRedraw2D(app));
+void redrawMeasured2D(const Scene2D& scene) {
+    scene.view.fadeSteps = fadeFrameCount(scene.settings.RemoveTileTime, timedRedraw2D(scene));
 }

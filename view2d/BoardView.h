@@ -10,7 +10,8 @@
 #include "view2d/Surface.h"
 #include "view2d/TileSet.h"
 
-struct App;
+struct Host;
+struct Settings;
 
 struct BoardView {
     // Intermediate frames the removal fade may use, measured by every redraw.
@@ -31,29 +32,37 @@ struct BoardView {
 #endif
 };
 
+// What a 2D frame is drawn from and shown through: the view with its
+// pictures, the game model it shows, the settings it follows, the host.
+struct Scene2D {
+    BoardView& view;
+    GameModel& game;
+    const Settings& settings;
+    Host& host;
+};
+
 // Places every tile's face in the board area and centres the heap; removed
 // tiles take part, so the heap keeps its place as tiles go.
-void layoutTiles(App& app);
-void computeShadowFlags(App& app);
+void layoutTiles(BoardView& view, GameModel& game);
 
 // A board bitmap of the current board area (kept when it already has that size).
-void makeBoardBitmap(App& app);
+void makeBoardBitmap(BoardView& view);
 // A new board area: the tile set, the background and the board bitmap follow it.
-void resizeBoard(App& app, int width, int height);
+void resizeBoard(const Scene2D& scene, int width, int height);
 
 // Fills the board bitmap with the background picture, or the background
 // colour when there is none.
-void drawBackground2D(App& app);
+void drawBackground2D(BoardView& view, const Settings& settings);
 // Draws tile t into the board bitmap: shadows, face, sides; a tile that is
 // not opaque is faded with the two weights.
-void drawTile2D(App& app, int tile, int16_t weight1, int16_t weight2, bool opaque);
+void drawTile2D(const Scene2D& scene, int tile, int16_t weight1, int16_t weight2, bool opaque);
 // Composes one frame into the board bitmap without showing it; the caller
-// holds frameLock or owns the App alone (tools, benchmarks).
-void composeFrame2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2);
-// Composes one frame with tiles a and b fading by the two weights, shows it
-// and refreshes the status bar.
-void redraw2D(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2);
-// The redraw used everywhere: draws the active view and measures fadeSteps.
-void redrawBoard(App& app);
+// holds frameLock or owns the view alone (tools, benchmarks).
+void composeFrame2D(const Scene2D& scene, int fadingA, int fadingB, int16_t weight1, int16_t weight2);
+// Composes one frame with tiles a and b fading by the two weights and shows it.
+void redraw2D(const Scene2D& scene, int fadingA, int fadingB, int16_t weight1, int16_t weight2);
+// Draws and shows a plain frame, and measures from it how many frames a
+// removal fade has time for (fadeSteps).
+void redrawMeasured2D(const Scene2D& scene);
 // The tile whose face lies under a client-area position, or noTile.
-int tileAt2D(const App& app, int x, int y);
+int tileAt2D(const BoardView& view, const GameModel& game, int x, int y);

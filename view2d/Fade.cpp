@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-#include "engine/App.h"
+#include "files/Settings.h"
+#include "host/Host.h"
+#include "view2d/BoardView.h"
 
 int fadeFrameCount(int32_t durationMs, int64_t frameMicroseconds) {
     const int64_t duration = int64_t(durationMs) * 1000;
@@ -11,37 +13,37 @@ int fadeFrameCount(int32_t durationMs, int64_t frameMicroseconds) {
     return int(std::min<int64_t>(frames, mostFadeFrames));
 }
 
-int64_t timedRedraw2D(App& app) {
-    const int64_t start = app.host.microseconds();
-    redraw2D(app, noTile, noTile, 0, 0);
-    return app.host.microseconds() - start;
+int64_t timedRedraw2D(const Scene2D& scene) {
+    const int64_t start = scene.host.microseconds();
+    redraw2D(scene, noTile, noTile, 0, 0);
+    return scene.host.microseconds() - start;
 }
 
-void playFade(App& app, int a, int b, int frames, int32_t durationMs) {
+void playFade(const Scene2D& scene, int a, int b, int frames, int32_t durationMs) {
     if (frames <= 0 || durationMs <= 0) return;
     frames = std::min(frames, mostFadeFrames);
     const int step = 100 / (frames + 1);
     const int64_t duration = int64_t(durationMs) * 1000;
-    keepFadeBase(app, a, b);
-    const int64_t start = app.host.microseconds();
+    keepFadeBase(scene, a, b);
+    const int64_t start = scene.host.microseconds();
     for (int k = 1; k <= frames; ++k) {
-        redraw2D(app, a, b, int16_t(k * step), int16_t((frames - k + 1) * step));
+        redraw2D(scene, a, b, int16_t(k * step), int16_t((frames - k + 1) * step));
         // Frame k is due to leave the screen at its share of the whole
         // duration; when behind, the frames whose time has passed are left out.
-        const int64_t elapsed = app.host.microseconds() - start;
+        const int64_t elapsed = scene.host.microseconds() - start;
         const int64_t ahead = duration * k / frames - elapsed;
-        if (ahead >= 1000) app.host.sleepMilliseconds(int(ahead / 1000));
+        if (ahead >= 1000) scene.host.sleepMilliseconds(int(ahead / 1000));
         else k = std::max<int64_t>(k, elapsed * frames / duration);
     }
-    dropFadeBase(app);
+    dropFadeBase(scene.view);
 }
 
-void playRemovalFade(App& app, int a, int b) {
-    playFade(app, a, b, app.view.fadeSteps, app.settings.RemoveTileTime);
+void playRemovalFade(const Scene2D& scene, int a, int b) {
+    playFade(scene, a, b, scene.view.fadeSteps, scene.settings.RemoveTileTime);
 }
 
-void playAutoPlayFade(App& app, int a, int b) {
-    const int64_t frame = timedRedraw2D(app);
-    const int32_t duration = app.settings.AutoPlaySleep;
-    playFade(app, a, b, fadeFrameCount(duration, frame), duration);
+void playAutoPlayFade(const Scene2D& scene, int a, int b) {
+    const int64_t frame = timedRedraw2D(scene);
+    const int32_t duration = scene.settings.AutoPlaySleep;
+    playFade(scene, a, b, fadeFrameCount(duration, frame), duration);
 }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-struct App;
+struct Scene2D;
 
 constexpr int64_t shortestFrameMicroseconds = 1000000 / 60;
 // The weights step by 100 / (frames + 1), which must stay at least 1.
@@ -16,14 +16,14 @@ constexpr int mostFadeFrames = 99;
 int fadeFrameCount(int32_t durationMs, int64_t frameMicroseconds);
 
 // Composes and shows a plain frame; returns how long that took.
-int64_t timedRedraw2D(App& app);
+int64_t timedRedraw2D(const Scene2D& scene);
 
 // Fades tiles a and b out over `frames` frames spread evenly across
 // `durationMs`, sleeping between frames when ahead of time.
-void playFade(App& app, int a, int b, int frames, int32_t durationMs);
+void playFade(const Scene2D& scene, int a, int b, int frames, int32_t durationMs);
 
 // The fade of a pair the player removes: fadeSteps frames over RemoveTileTime.
-void playRemovalFade(App& app, int a, int b);
+void playRemovalFade(const Scene2D& scene, int a, int b);
 // The automatic player's move: one plain frame showing the pair selected,
 // measured, then the fade over AutoPlaySleep.
-void playAutoPlayFade(App& app, int a, int b);
+void playAutoPlayFade(const Scene2D& scene, int a, int b);

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <mutex>
 
-#include "engine/App.h"
+#include "view2d/BoardView.h"
 
 namespace {
 
@@ -13,8 +13,7 @@ struct Box {
 };
 
 // Every pixel the tile may touch: its shadow bands, sides and face.
-Box drawnBox(const App& app, const TileRecord& t) {
-    const TileSet& set = app.view.tileSet;
+Box drawnBox(const TileSet& set, const TileRecord& t) {
     const int e = std::abs(set.edgeX);
     return {t.screenX - e, t.screenY, t.screenX + set.tileWidth + set.shadowWidth,
             t.screenY + set.tileHeight + e + set.shadowHeight};
@@ -23,13 +22,13 @@ Box drawnBox(const App& app, const TileRecord& t) {
 bool overlaps(const Box& a, const Box& b) { return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1; }
 
 // The pair, and every later tile that overlaps something already in the tail.
-std::vector<int> tailOf(const App& app, int fadingA, int fadingB) {
+std::vector<int> tailOf(const Scene2D& scene, int fadingA, int fadingB) {
     std::vector<int> tail;
     std::vector<Box> boxes;
     for (int tile = std::min(fadingA, fadingB); tile < tileCount; ++tile) {
-        const TileRecord& t = app.game.tiles[tile];
+        const TileRecord& t = scene.game.tiles[tile];
         if (t.face == 0) continue;
-        const Box box = drawnBox(app, t);
+        const Box box = drawnBox(scene.view.tileSet, t);
         const bool after = std::any_of(boxes.begin(), boxes.end(), [&](const Box& b) { return overlaps(box, b); });
         if (tile == fadingA || tile == fadingB || after) {
             tail.push_back(tile);
@@ -41,33 +40,33 @@ std::vector<int> tailOf(const App& app, int fadingA, int fadingB) {
 
 }  // namespace
 
-void keepFadeBase(App& app, int fadingA, int fadingB) {
-    BoardView& view = app.view;
+void keepFadeBase(const Scene2D& scene, int fadingA, int fadingB) {
+    BoardView& view = scene.view;
     std::lock_guard<std::mutex> hold(view.frameLock);
     FadeBase& base = view.fadeBase;
-    base.tail = tailOf(app, fadingA, fadingB);
-    makeBoardBitmap(app);
-    drawBackground2D(app);
+    base.tail = tailOf(scene, fadingA, fadingB);
+    makeBoardBitmap(view);
+    drawBackground2D(view, scene.settings);
     for (int tile = 0; tile < tileCount; ++tile)
-        if (std::find(base.tail.begin(), base.tail.end(), tile) == base.tail.end()) drawTile2D(app, tile, 0, 0, true);
+        if (std::find(base.tail.begin(), base.tail.end(), tile) == base.tail.end()) drawTile2D(scene, tile, 0, 0, true);
     base.pixels = view.boardBitmap;
     base.fadingA = fadingA;
     base.fadingB = fadingB;
 }
 
-void dropFadeBase(App& app) {
-    std::lock_guard<std::mutex> hold(app.view.frameLock);
-    app.view.fadeBase.fadingA = noTile;
-    app.view.fadeBase.fadingB = noTile;
+void dropFadeBase(BoardView& view) {
+    std::lock_guard<std::mutex> hold(view.frameLock);
+    view.fadeBase.fadingA = noTile;
+    view.fadeBase.fadingB = noTile;
 }
 
-bool composeFromFadeBase(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
-    BoardView& view = app.view;
+bool composeFromFadeBase(const Scene2D& scene, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
+    BoardView& view = scene.view;
     const FadeBase& base = view.fadeBase;
     if (base.fadingA != fadingA || base.fadingB != fadingB || fadingA == noTile ||
         base.pixels.width != view.boardWidth || base.pixels.height != view.boardHeight)
         return false;
     view.boardBitmap.pixels = base.pixels.pixels;
-    for (int tile : base.tail) drawTile2D(app, tile, weight1, weight2, tile != fadingA && tile != fadingB);
+    for (int tile : base.tail) drawTile2D(scene, tile, weight1, weight2, tile != fadingA && tile != fadingB);
     return true;
 }

@@ -10,7 +10,8 @@
 #include "engine/BoardModel.h"
 #include "view2d/Surface.h"
 
-struct App;
+struct BoardView;
+struct Scene2D;
 
 struct FadeBase {
     Surface pixels;          // background and every tile not in `tail`
@@ -20,9 +21,9 @@ struct FadeBase {
 };
 
 // Composes the base for a fade of tiles a and b; it serves until dropped.
-void keepFadeBase(App& app, int fadingA, int fadingB);
-void dropFadeBase(App& app);
+void keepFadeBase(const Scene2D& scene, int fadingA, int fadingB);
+void dropFadeBase(BoardView& view);
 
 // Composes a frame of the kept fade into the board bitmap; false (nothing
 // drawn) when the base was made for another pair or another board area.
-bool composeFromFadeBase(App& app, int fadingA, int fadingB, int16_t weight1, int16_t weight2);
+bool composeFromFadeBase(const Scene2D& scene, int fadingA, int fadingB, int16_t weight1, int16_t weight2);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/App.h"
 #include "view2d/PixelRules.h"
 
 namespace {
@@ -38,18 +37,18 @@ void forEachCastingTile(const GameModel& game, Visit visit) {
 
 // Which neighbouring cells on the tile's own layer lie open.
 void markOpenSides(const GameModel& game, TileShadowFlags& f, int l, int r, int c) {
-    f[lowerLeftHalf] = r < 18 && isOpen(game, l, r + 2, c);
-    f[lowerRightHalf] = r < 18 && c < 33 && isOpen(game, l, r + 2, c + 1);
+    f[lowerLeftHalf] = r + 2 < rowCount && isOpen(game, l, r + 2, c);
+    f[lowerRightHalf] = r + 2 < rowCount && c + 1 < columnCount && isOpen(game, l, r + 2, c + 1);
     f[lowerMiddleCorner] = f[lowerLeftHalf] && f[lowerRightHalf];
-    f[rightUpperHalf] = c < 32 && isOpen(game, l, r, c + 2);
-    f[rightLowerHalf] = r < 19 && c < 32 && isOpen(game, l, r + 1, c + 2);
+    f[rightUpperHalf] = c + 2 < columnCount && isOpen(game, l, r, c + 2);
+    f[rightLowerHalf] = r + 1 < rowCount && c + 2 < columnCount && isOpen(game, l, r + 1, c + 2);
     f[rightMiddleCorner] = f[rightLowerHalf] && f[rightUpperHalf];
-    f[cornerSquare] = r < 18 && c < 32 && (f[lowerRightHalf] || f[rightLowerHalf]) && isOpen(game, l, r + 2, c + 2);
+    f[cornerSquare] = r + 2 < rowCount && c + 2 < columnCount && (f[lowerRightHalf] || f[rightLowerHalf]) && isOpen(game, l, r + 2, c + 2);
 }
 
 // Bands of neighbours that meet get their joining corners.
 void joinNeighbours(const GameModel& game, ShadowFlags& flags, int t, int l, int r, int c) {
-    const int right = c < 32 ? tileCornerAt(game, l, r, c + 2) : noTile;
+    const int right = c + 2 < columnCount ? tileCornerAt(game, l, r, c + 2) : noTile;
     if (right != noTile && flags[t][lowerRightHalf] && flags[right][lowerLeftHalf])
         flags[right][lowerLeftCorner] = 1;
     const int above = r >= 2 ? tileCornerAt(game, l, r - 2, c) : noTile;
@@ -61,7 +60,7 @@ void joinNeighbours(const GameModel& game, ShadowFlags& flags, int t, int l, int
 // where the face of a neighbour half a tile lower begins.
 void trimPieces(const GameModel& game, const ShadowFlags& joined, TileShadowFlags& f, int t, int l, int r,
                 int c) {
-    const int right = c < 32 ? tileCornerAt(game, l, r, c + 2) : noTile;
+    const int right = c + 2 < columnCount ? tileCornerAt(game, l, r, c + 2) : noTile;
     if (right != noTile && joined[right][lowerLeftCorner] && joined[right][lowerLeftHalf]) f[cornerSquare] = 0;
     const int below = r < 18 ? tileCornerAt(game, l, r + 2, c) : noTile;
     if (below != noTile && joined[below][rightUpperHalf] && joined[below][rightTopCorner]) f[cornerSquare] = 0;
@@ -116,7 +115,6 @@ void computeShadowFlags(const GameModel& game, ShadowFlags& flags) {
     forEachCastingTile(game, [&](int t, int l, int r, int c) { trimPieces(game, joined, flags[t], t, l, r, c); });
 }
 
-void computeShadowFlags(App& app) { computeShadowFlags(app.game, app.view.shadowFlags); }
 
 void drawShadows(Surface& board, const TileBox& box, int shadowWidth, int shadowHeight,
                  const TileShadowFlags& flags, uint8_t amount) {

@@ -4,8 +4,8 @@
 #include <mutex>
 #include <utility>
 
-#include "engine/App.h"
-#include "view2d/Bitmap.h"
+#include "files/Settings.h"
+#include "view2d/BoardView.h"
 #include "view2d/Stretch.h"
 
 namespace {
@@ -38,7 +38,7 @@ FaceSize naturalFaceSize(int pictureWidth, int pictureHeight) {
 }  // namespace
 
 FaceCell faceCell(int face) {
-    if (face >= 36) return {4, face - 36};
+    if (face >= seasonGroup) return {4, face - seasonGroup};
     return {(face - 1) / faceColumns, (face - 1) % faceColumns};
 }
 
@@ -67,22 +67,10 @@ void sizeTileSet(TileSet& tileSet, const Settings& settings, int areaWidth, int 
     clearTileImages(tileSet.images);
 }
 
-// The picture is read before the frame lock is taken, so a frame being
-// composed meanwhile is held up only by the swap.
-void loadTileSet(App& app) {
-    Surface picture;
-    readBitmapFile(filePath(app.dirs.tileSets, app.settings.TileSet), picture);
+void prepareTileSet(const Scene2D& scene) {
     {
-        std::lock_guard<std::mutex> hold(app.view.frameLock);
-        app.view.tileSet.fileImage = std::move(picture);
+        std::lock_guard<std::mutex> hold(scene.view.frameLock);
+        sizeTileSet(scene.view.tileSet, scene.settings, scene.view.boardWidth, scene.view.boardHeight);
     }
-    prepareTileSet(app);
-}
-
-void prepareTileSet(App& app) {
-    {
-        std::lock_guard<std::mutex> hold(app.view.frameLock);
-        sizeTileSet(app.view.tileSet, app.settings, app.view.boardWidth, app.view.boardHeight);
-    }
-    layoutTiles(app);
+    layoutTiles(scene.view, scene.game);
 }

@@ -7,7 +7,7 @@
 #include "view2d/Surface.h"
 #include "view2d/TileImages.h"
 
-struct App;
+struct Scene2D;
 struct Settings;
 
 constexpr int faceColumns = 9;
@@ -52,7 +52,5 @@ FaceSize preparedFaceSize(int pictureWidth, int pictureHeight, const Settings& s
 // small for a face give zero sizes, so nothing is drawn, rather than a fault.
 void sizeTileSet(TileSet& tileSet, const Settings& settings, int areaWidth, int areaHeight);
 
-// Reads the settings' tile-set file from TILESETS and prepares it.
-void loadTileSet(App& app);
 // Prepares the tile set for the current board area and lays out the tiles.
-void prepareTileSet(App& app);
+void prepareTileSet(const Scene2D& scene);

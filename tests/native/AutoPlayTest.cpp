@@ -6,13 +6,14 @@
 
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
-#include "engine/App.h"
-#include "engine/AutoPlay.h"
+#include "TestFiles.h"
 #include "engine/Caption.h"
 #include "engine/Deal.h"
-#include "engine/Play.h"
-#include "TestFiles.h"
 #include "files/SavedGame.h"
+#include "game/App.h"
+#include "game/AutoPlay.h"
+#include "game/DealGame.h"
+#include "game/Play.h"
 #include "game/SavedGames.h"
 
 namespace {

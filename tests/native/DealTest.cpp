@@ -7,10 +7,13 @@
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
 #include "TestFiles.h"
-#include "engine/App.h"
+#include "game/App.h"
 #include "engine/Deal.h"
 #include "engine/FreeTiles.h"
-#include "engine/Play.h"
+#include "game/Play.h"
+#include "engine/Moves.h"
+#include "game/CurrentLayout.h"
+#include "game/DealGame.h"
 
 namespace {
 
@@ -38,7 +41,7 @@ void expectSolvedByRemovalOrder(App& app, int tiles = tileCount) {
         EXPECT_TRUE(faceB == partner(faceA) || faceA == partner(faceB)) << faceA << " with " << faceB;
         computeFreeTiles(app.game);
         ASSERT_TRUE(tilesMatch(app.game, a, b)) << "pair " << k / 2;
-        removePair(app, a, b);
+        removePair(app.game, a, b);
     }
     EXPECT_EQ(std::count(app.game.boardGrid.begin(), app.game.boardGrid.end(), noTile), cellCount);
 }

@@ -6,6 +6,7 @@
 #include "FrameFixtures.h"
 #include "view2d/Fade.h"
 #include "view2d/PixelRules.h"
+#include "game/Redraw.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ TEST(Fade, TheRemovalFadeLastsAboutRemoveTileTime) {
         const int frames = scene.app.view.fadeSteps;
         ASSERT_GT(frames, 0) << frameCost;
         const int64_t start = scene.host.clockMicroseconds;
-        playRemovalFade(scene.app, 2, noTile);
+        playRemovalFade(scene2D(scene.app), 2, noTile);
         const int64_t took = scene.host.clockMicroseconds - start;
         EXPECT_EQ(scene.host.framesPresented, 1 + frames) << frameCost;
         EXPECT_GE(took, 399000) << frameCost;
@@ -71,14 +72,14 @@ TEST(Fade, FramesGoFromNearlyOpaqueToNearlyInvisible) {
     scene.place(bridge);
     const TileRecord& upper = scene.app.game.tiles[2];
     const int x = upper.screenX + 4, y = upper.screenY;  // above tile 0: background behind
-    redraw2D(scene.app, noTile, noTile, 0, 0);
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
     const uint32_t face = scene.at(x, y);
     ASSERT_NE(face, sceneBackground);
-    playFade(scene.app, 2, noTile, 4, 100);
+    playFade(scene2D(scene.app), 2, noTile, 4, 100);
     ASSERT_EQ(scene.host.framesPresented, 1 + 4);
     // The last of four frames: step 20, the board weighs 80 and the face 20.
     EXPECT_EQ(scene.at(x, y), blendColours(sceneBackground, face, 80, 20));
-    playFade(scene.app, 2, noTile, 1, 100);
+    playFade(scene2D(scene.app), 2, noTile, 1, 100);
     EXPECT_EQ(scene.at(x, y), blendColours(sceneBackground, face, 50, 50));
 }
 
@@ -87,12 +88,12 @@ TEST(Fade, NoFadeWithoutTimeOrFrames) {
     scene.place(bridge);
     scene.app.view.fadeSteps = 10;
     scene.app.settings.RemoveTileTime = 0;
-    playRemovalFade(scene.app, 2, noTile);
+    playRemovalFade(scene2D(scene.app), 2, noTile);
     scene.app.settings.RemoveTileTime = -50;
-    playRemovalFade(scene.app, 2, noTile);
+    playRemovalFade(scene2D(scene.app), 2, noTile);
     scene.app.settings.RemoveTileTime = 500;
     scene.app.view.fadeSteps = 0;
-    playRemovalFade(scene.app, 2, noTile);
+    playRemovalFade(scene2D(scene.app), 2, noTile);
     EXPECT_EQ(scene.host.framesPresented, 0);
     EXPECT_TRUE(scene.host.sleeps.empty());
 }
@@ -103,12 +104,12 @@ TEST(Fade, TheAutomaticPlayerShowsThePairThenFadesOverAutoPlaySleep) {
     scene.app.settings.AutoPlaySleep = 300;
     scene.host.microsecondsPerReading = 5000;  // a measured frame of 5 ms
     const int64_t start = scene.host.clockMicroseconds;
-    playAutoPlayFade(scene.app, 2, 1);
+    playAutoPlayFade(scene2D(scene.app), 2, 1);
     EXPECT_EQ(scene.host.framesPresented, 1 + 18);  // 300 ms at 60 frames a second
     EXPECT_GE(scene.host.clockMicroseconds - start, 300000);
     EXPECT_LE(totalSleep(scene.host), 300);
     scene.app.settings.AutoPlaySleep = 0;
-    playAutoPlayFade(scene.app, 2, 1);
+    playAutoPlayFade(scene2D(scene.app), 2, 1);
     EXPECT_EQ(scene.host.framesPresented, 1 + 18 + 1);
 }
 
@@ -117,7 +118,7 @@ TEST(Fade, FramesSlowerThanMeasuredAreLeftOutRatherThanOverrun) {
     scene.place(bridge);
     scene.host.microsecondsPerReading = 30000;  // each frame takes 30 ms where 10 ms were planned
     const int64_t start = scene.host.clockMicroseconds;
-    playFade(scene.app, 2, noTile, 30, 300);
+    playFade(scene2D(scene.app), 2, noTile, 30, 300);
     EXPECT_LT(scene.host.framesPresented, 12);
     EXPECT_GE(scene.host.framesPresented, 9);
     EXPECT_LE(scene.host.clockMicroseconds - start, 300000 + 2 * 30000);
@@ -130,35 +131,35 @@ TEST(Fade, FramesFromTheKeptLowerBoardEqualWholeFrames) {
     scene.app.settings.Shadows = 1;
     scene.app.game.state.selectedTile = 3;
     const int a = 130, b = 100;
-    composeFrame2D(scene.app, a, b, 30, 60);
+    composeFrame2D(scene2D(scene.app), a, b, 30, 60);
     const std::vector<uint32_t> whole = scene.app.view.boardBitmap.pixels;
-    keepFadeBase(scene.app, a, b);
+    keepFadeBase(scene2D(scene.app), a, b);
     EXPECT_LT(scene.app.view.fadeBase.tail.size(), size_t(tileCount - b));  // not every later tile
     fillRectangle(scene.app.view.boardBitmap, 0, 0, 200, 90, 0xFFFFFF);
-    composeFrame2D(scene.app, a, b, 30, 60);
+    composeFrame2D(scene2D(scene.app), a, b, 30, 60);
     EXPECT_EQ(scene.app.view.boardBitmap.pixels, whole);
     // Low tiles fading: the tiles drawn over them must still come after them.
     for (const auto& pair : {std::pair<int, int>{0, 17}, {40, 90}, {79, 143}}) {
-        composeFrame2D(scene.app, pair.first, pair.second, 45, 45);
+        composeFrame2D(scene2D(scene.app), pair.first, pair.second, 45, 45);
         const std::vector<uint32_t> expected = scene.app.view.boardBitmap.pixels;
-        keepFadeBase(scene.app, pair.first, pair.second);
-        composeFrame2D(scene.app, pair.first, pair.second, 45, 45);
+        keepFadeBase(scene2D(scene.app), pair.first, pair.second);
+        composeFrame2D(scene2D(scene.app), pair.first, pair.second, 45, 45);
         EXPECT_EQ(scene.app.view.boardBitmap.pixels, expected) << pair.first << " " << pair.second;
     }
-    keepFadeBase(scene.app, a, b);
+    keepFadeBase(scene2D(scene.app), a, b);
     // Another pair, or the plain frame, is composed whole.
-    composeFrame2D(scene.app, noTile, noTile, 0, 0);
+    composeFrame2D(scene2D(scene.app), noTile, noTile, 0, 0);
     const std::vector<uint32_t> plain = scene.app.view.boardBitmap.pixels;
-    dropFadeBase(scene.app);
-    composeFrame2D(scene.app, noTile, noTile, 0, 0);
+    dropFadeBase(scene.app.view);
+    composeFrame2D(scene2D(scene.app), noTile, noTile, 0, 0);
     EXPECT_EQ(scene.app.view.boardBitmap.pixels, plain);
     EXPECT_NE(plain, whole);
     // A board area changed during the fade is not served from the old one.
-    keepFadeBase(scene.app, a, b);
-    resizeBoard(scene.app, 150, 80);
-    composeFrame2D(scene.app, a, b, 30, 60);
+    keepFadeBase(scene2D(scene.app), a, b);
+    resizeBoard(scene2D(scene.app), 150, 80);
+    composeFrame2D(scene2D(scene.app), a, b, 30, 60);
     const std::vector<uint32_t> resized = scene.app.view.boardBitmap.pixels;
-    dropFadeBase(scene.app);
-    composeFrame2D(scene.app, a, b, 30, 60);
+    dropFadeBase(scene.app.view);
+    composeFrame2D(scene2D(scene.app), a, b, 30, 60);
     EXPECT_EQ(scene.app.view.boardBitmap.pixels, resized);
 }

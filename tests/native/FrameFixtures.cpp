@@ -40,13 +40,13 @@ BoardScene::BoardScene(int width, int height) : app(host) {
     s.BackgroundColor = sceneBackground;
     s.SidesColor = sceneSides;
     app.view.tileSet.fileImage = makeTileSetPicture(8, 10);
-    resizeBoard(app, width, height);
+    resizeBoard(scene2D(app), width, height);
 }
 
 void BoardScene::place(const std::vector<Placement>& placements) {
     placeTiles(app.game, placements);
-    layoutTiles(app);
-    computeShadowFlags(app);
+    layoutTiles(app.view, app.game);
+    computeShadowFlags(app.game, app.view.shadowFlags);
 }
 
 uint32_t BoardScene::at(int x, int y) const { return colourAt(app.view.boardBitmap, x, y); }

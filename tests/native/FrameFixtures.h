@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "RecordingHost.h"
-#include "engine/App.h"
+#include "game/App.h"
 
 struct Placement {
     int layer;

@@ -25,7 +25,7 @@ bool insideTile(const App& app, int tile, int x, int y) {
 }
 
 std::vector<uint32_t> frameOf(BoardScene& scene) {
-    redraw2D(scene.app, noTile, noTile, 0, 0);
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
     return scene.host.lastFrame;
 }
 
@@ -53,7 +53,7 @@ TEST(Frame, RemovedTilesKeepTheHeapInPlace) {
     scene.place(bridge);
     clearTileCells(scene.app.game, 0);
     scene.app.game.tiles[0].face = 0;
-    layoutTiles(scene.app);
+    layoutTiles(scene.app.view, scene.app.game);
     EXPECT_EQ(scene.app.game.tiles[1].screenX, 22);
     EXPECT_EQ(scene.app.game.tiles[2].screenY, 14);
     const std::vector<uint32_t> frame = frameOf(scene);
@@ -80,7 +80,7 @@ TEST(Frame, TilesAreDrawnInOrderWithFacesAndSides) {
 TEST(Frame, WithoutShadowsNothingOutsideTheTilesChanges) {
     BoardScene scene(60, 40);
     scene.place(threeLayerHeap());
-    resizeBoard(scene.app, 200, 90);
+    resizeBoard(scene2D(scene.app), 200, 90);
     frameOf(scene);
     for (int y = 0; y < 90; ++y)
         for (int x = 0; x < 200; ++x) {
@@ -103,7 +103,7 @@ TEST(Frame, GroundLayerTilesCastNoShadow) {
 TEST(Frame, UpperTilesDarkenWhatLiesBelowThem) {
     BoardScene scene(60, 40);
     scene.app.settings.ShadowSize = 2;  // bands of 5 pixels reach past the tile's own face
-    resizeBoard(scene.app, 60, 40);
+    resizeBoard(scene2D(scene.app), 60, 40);
     scene.place(bridge);
     const std::vector<uint32_t> plain = frameOf(scene);
     scene.app.settings.Shadows = 1;
@@ -204,7 +204,7 @@ TEST(Frame, HiddenTilesAllShowTheHiddenFaceWithoutSelection) {
 TEST(Frame, FadingTilesBlendTheirFaceAndSidesIntoTheBoard) {
     BoardScene scene(60, 40);
     scene.place(bridge);
-    redraw2D(scene.app, 2, noTile, 30, 70);
+    redraw2D(scene2D(scene.app), 2, noTile, 30, 70);
     // Tile 2's face over tile 0's face, and over the background above the heap.
     EXPECT_EQ(scene.at(32, 18), blendColours(faceColourOf(3), faceColourOf(40), 30, 70));
     EXPECT_EQ(scene.at(32, 15), blendColours(sceneBackground, faceColourOf(40), 30, 70));
@@ -222,7 +222,7 @@ TEST(Frame, BackgroundPictureOrColour) {
     EXPECT_EQ(scene.at(0, 0), sceneBackground);  // no picture could be read: the colour
     resizeSurface(scene.app.view.background.fileImage, 3, 2);
     fillRectangle(scene.app.view.background.fileImage, 0, 0, 3, 2, 0x445566);
-    resizeBoard(scene.app, 60, 40);
+    resizeBoard(scene2D(scene.app), 60, 40);
     frameOf(scene);
     EXPECT_EQ(scene.app.view.background.fitted.width, 60);
     EXPECT_EQ(scene.at(0, 0), 0x445566u);
@@ -232,7 +232,7 @@ TEST(Frame, BackgroundPictureOrColour) {
     EXPECT_EQ(scene.at(0, 0), sceneBackground);
     // Resized while there was no background, then the picture is chosen again:
     // it still covers the whole board.
-    resizeBoard(scene.app, 70, 45);
+    resizeBoard(scene2D(scene.app), 70, 45);
     scene.app.settings.Background = "SUNSET.BMP";
     frameOf(scene);
     EXPECT_EQ(scene.at(69, 44), 0x445566u);
@@ -246,12 +246,12 @@ TEST(Frame, EveryBoardAreaDownToNothingIsSafe) {
     scene.app.game.state.selectedTile = 143;
     for (int width : {0, 1, 2, 5, 17, 40, 170})
         for (int height : {0, 1, 3, 9, 10, 33, 100}) {
-            resizeBoard(scene.app, width, height);
-            redraw2D(scene.app, 0, 143, 50, 50);
+            resizeBoard(scene2D(scene.app), width, height);
+            redraw2D(scene2D(scene.app), 0, 143, 50, 50);
             ASSERT_EQ(scene.host.lastFrame.size(), size_t(width) * height);
             scene.app.settings.StretchTiles = 0;  // unstretched tiles overflow small areas
-            resizeBoard(scene.app, width, height);
-            redraw2D(scene.app, 5, noTile, 20, 80);
+            resizeBoard(scene2D(scene.app), width, height);
+            redraw2D(scene2D(scene.app), 5, noTile, 20, 80);
             scene.app.settings.StretchTiles = 1;
         }
 }
@@ -259,7 +259,7 @@ TEST(Frame, EveryBoardAreaDownToNothingIsSafe) {
 TEST(Frame, WithoutATileSetOnlyTheBackgroundIsDrawn) {
     BoardScene scene(30, 20);
     releaseSurface(scene.app.view.tileSet.fileImage);
-    resizeBoard(scene.app, 30, 20);
+    resizeBoard(scene2D(scene.app), 30, 20);
     scene.place(bridge);
     for (uint32_t pixel : frameOf(scene)) ASSERT_EQ(colourFromPixel(pixel), sceneBackground);
 }

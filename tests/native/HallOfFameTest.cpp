@@ -5,6 +5,7 @@
 
 #include "ScoresFixture.h"
 #include "files/HallOfFameFile.h"
+#include "game/Scores.h"
 
 namespace {
 

@@ -10,7 +10,7 @@ struct HitScene : BoardScene {
         place({{0, 0, 2, 3}, {0, 0, 0, 4}, {1, 0, 1, 40}});
         app.view.boardTop = 25;  // the toolbar's height
     }
-    int hit(int x, int boardY) const { return tileAt2D(app, x, boardY + 25); }
+    int hit(int x, int boardY) const { return tileAt2D(app.view, app.game, x, boardY + 25); }
 };
 
 }  // namespace
@@ -48,15 +48,15 @@ TEST(HitTest, RemovedTilesAreNotHit) {
 
 TEST(HitTest, ThePositionIsTakenBelowTheToolbar) {
     HitScene scene;
-    EXPECT_EQ(tileAt2D(scene.app, 22, 16), noTile);
-    EXPECT_EQ(tileAt2D(scene.app, 22, 16 + 25), 1);
-    EXPECT_EQ(tileAt2D(scene.app, 22, -100), noTile);
+    EXPECT_EQ(tileAt2D(scene.app.view, scene.app.game, 22, 16), noTile);
+    EXPECT_EQ(tileAt2D(scene.app.view, scene.app.game, 22, 16 + 25), 1);
+    EXPECT_EQ(tileAt2D(scene.app.view, scene.app.game, 22, -100), noTile);
 }
 
 TEST(HitTest, ATileSetWithoutFacesHitsNothing) {
     HitScene scene;
     releaseSurface(scene.app.view.tileSet.fileImage);
-    prepareTileSet(scene.app);
+    prepareTileSet(scene2D(scene.app));
     for (int x = 0; x < 60; ++x)
         for (int y = 0; y < 40; ++y) ASSERT_EQ(scene.hit(x, y), noTile);
 }

@@ -5,8 +5,9 @@
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
 #include "TestFiles.h"
-#include "engine/App.h"
+#include "game/App.h"
 #include "engine/Caption.h"
+#include "game/CurrentLayout.h"
 
 namespace {
 
@@ -81,9 +82,9 @@ TEST(TileNumbering, ReadingOrderThenThePaintersOrder) {
     markCorners(game.layoutMask, {{0, 0, 0}, {0, 2, 1}});
     ASSERT_EQ(numberTiles(game), 2);
     EXPECT_EQ(tileAtCorner(game, {0, 2, 1}), 0) << "columns are read from the right";
-    EXPECT_TRUE(orderPass(game, 2, 1, '>'));
+    EXPECT_TRUE(orderPass(game, 2, 1, Order::ascending));
     EXPECT_EQ(tileAtCorner(game, {0, 0, 0}), 0);
-    EXPECT_FALSE(orderPass(game, 2, 1, '>'));
+    EXPECT_FALSE(orderPass(game, 2, 1, Order::ascending));
 
     const std::vector<std::vector<Corner>> heaps = {
         {{0, 4, 10}, {0, 4, 12}, {0, 6, 10}, {0, 8, 11}, {1, 5, 12}},

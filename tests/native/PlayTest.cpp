@@ -5,11 +5,13 @@
 
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
-#include "engine/App.h"
+#include "game/App.h"
 #include "engine/Caption.h"
 #include "engine/Deal.h"
 #include "engine/FreeTiles.h"
-#include "engine/Play.h"
+#include "game/Play.h"
+#include "engine/Moves.h"
+#include "game/DealGame.h"
 
 namespace {
 
@@ -148,12 +150,12 @@ TEST_F(Play, TheRemovalFadeBelongsToThe2DView) {
 TEST_F(Play, RemovePairLeavesTheRestToItsCaller) {
     buildMoveList(app.game, false, 50);
     state.hintIndex = 2;
-    removePair(app, D, E);
+    removePair(app.game, D, E);
     EXPECT_EQ(app.game.moveList.moveCount + state.hintIndex, 0);
     EXPECT_EQ(app.game.tiles[D].freeFlag, 1);
     EXPECT_EQ(sounds(), "");
     state.movesMade = undoSlots;  // a full history takes no more
-    removePair(app, F, G);
+    removePair(app.game, F, G);
     EXPECT_EQ(app.game.tiles[F].face, 28);
 }
 

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "ScoresFixture.h"
-#include "engine/Deal.h"
-#include "engine/Layout.h"
-#include "engine/Play.h"
-#include "engine/Status.h"
 #include "files/HallOfFameFile.h"
+#include "game/CurrentLayout.h"
+#include "game/DealGame.h"
+#include "game/Play.h"
+#include "game/RecordWin.h"
+#include "game/Redraw.h"
+#include "game/Status.h"
 
 namespace {
 
@@ -23,7 +25,7 @@ struct RecordWin : ScoresFixture {
     bool scoresWritten() { return fileExistsIn(app.dirs.scores, "CLASSIC.TVS"); }
     void winIn(int32_t seconds) {
         state.elapsedSeconds = seconds;
-        updateStatus(app);
+        recordWin(app);
     }
 };
 
@@ -58,7 +60,7 @@ TEST_F(RecordWin, ATimeEqualToTheTenthDoesNotQualify) {
     EXPECT_FALSE(scoresWritten());
 }
 
-TEST_F(RecordWin, OnlyTheFirstRefreshAfterTheWinActs) {
+TEST_F(RecordWin, OnlyTheFirstCallAfterTheWinActs) {
     state.tilesLeft = 2;
     winIn(10);
     EXPECT_EQ(host.nameRequests + state.winHandled, 0);
@@ -115,8 +117,21 @@ TEST_F(RecordWin, ADemonstrationIsNeverAWin) {
     EXPECT_FALSE(scoresWritten());
     // A click that stops the player before its restart does not turn the demonstration into a win.
     state.autoPlayRunning = 0;
-    updateStatus(app);
+    recordWin(app);
     EXPECT_EQ(host.nameRequests, 0);
+}
+
+// The status bar, the clock and every frame show the board; none of them records it.
+TEST_F(RecordWin, RefreshingTheBoardOrTheStatusNeverRecordsAWin) {
+    state.elapsedSeconds = 10;
+    updateStatus(app);
+    clockTick(app);
+    redrawBoard(app);
+    EXPECT_EQ(state.winHandled, 0);
+    EXPECT_EQ(host.nameRequests, 0);
+    EXPECT_TRUE(host.hallsShown.empty());
+    EXPECT_FALSE(scoresWritten());
+    EXPECT_EQ(host.statusTexts.size(), 3u);
 }
 
 TEST_F(RecordWin, AWholeGameWonByClicksWritesTheLayoutsFile) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Host.h"
+#include "host/Host.h"
 #include "files/HallOfFame.h"
 
 struct RecordedMessage {

@@ -5,11 +5,13 @@
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
 #include "TestFiles.h"
-#include "engine/App.h"
-#include "engine/Deal.h"
 #include "engine/FreeTiles.h"
-#include "engine/Play.h"
+#include "engine/Moves.h"
 #include "files/SavedGame.h"
+#include "game/App.h"
+#include "game/CurrentLayout.h"
+#include "game/DealGame.h"
+#include "game/Play.h"
 #include "game/SaveLayout.h"
 #include "game/SavedGames.h"
 #include "view2d/BoardView.h"
@@ -43,13 +45,13 @@ struct SavedGames : ::testing::Test {
         buildBoard(game, staggeredLayout(), 0);
         dealNewGame(app);
         first = game.state.removalOrder[0];
-        removePair(app, int(first), game.state.removalOrder[1]);
+        removePair(game, int(first), game.state.removalOrder[1]);
         selected = game.state.removalOrder[2];
         game.state.selectedTile = int16_t(selected);
         game.state.elapsedSeconds = 0x01020304;
         app.hallOfFame.entries[0].playerName = "Ada";
         computeFreeTiles(game);
-        layoutTiles(app);
+        layoutTiles(app.view, game);
     }
     Bytes bytes() const { return encodeSavedGame(savedGameOf(game, app.hallOfFame)); }
     void run(void (*command)(App&), const std::string& name) {
@@ -89,7 +91,7 @@ TEST_F(SavedGames, EachBlockStandsAtItsOffsetLittleEndianAndAllUndoSlotsAreKept)
 TEST_F(SavedGames, SaveThenLoadRestoresTheGameWhilePairCounterAndHintStartAfresh) {
     run(saveGame, "Level7.tvm");
     const GameModel saved = game;
-    removePair(app, game.state.removalOrder[2], game.state.removalOrder[3]);
+    removePair(game, game.state.removalOrder[2], game.state.removalOrder[3]);
     game.state.showMoves = 1;
     game.state.hintIndex = 3;
     run(loadGame, "LEVEL7.TVM");

@@ -6,7 +6,7 @@
 
 #include "RecordingHost.h"
 #include "TestFiles.h"
-#include "engine/App.h"
+#include "game/App.h"
 
 struct ScoresFixture : ::testing::Test {
     ScratchDirectory start;

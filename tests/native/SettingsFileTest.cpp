@@ -6,8 +6,9 @@
 
 #include "RecordingHost.h"
 #include "TestFiles.h"
-#include "engine/App.h"
+#include "game/App.h"
 #include "files/SettingsFile.h"
+#include "game/SettingsStore.h"
 
 namespace {
 

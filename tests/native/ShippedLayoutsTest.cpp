@@ -8,11 +8,12 @@
 
 #include "RecordingHost.h"
 #include "TestFiles.h"
-#include "engine/App.h"
+#include "game/App.h"
 #include "engine/Deal.h"
 #include "engine/FreeTiles.h"
 #include "engine/Layout.h"
 #include "files/DataDirectories.h"
+#include "game/DealGame.h"
 
 namespace {
 

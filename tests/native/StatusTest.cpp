@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "RecordingHost.h"
-#include "engine/App.h"
-#include "engine/Status.h"
+#include "game/App.h"
+#include "game/Status.h"
+#include "files/ClockText.h"
 
 namespace {
 
@@ -57,12 +58,6 @@ TEST_F(StatusFixture, AHintShowsItsPositionOrTheEndOfTheGame) {
     EXPECT_EQ(composeStatus(app), "0 tiles" + blanks + "Won!");
     app.game.state.showMoves = 0;
     EXPECT_EQ(composeStatus(app), "0 tiles");
-}
-
-TEST_F(StatusFixture, UpdatePostsTheComposedText) {
-    updateStatus(app);
-    ASSERT_EQ(host.statusTexts.size(), 1u);
-    EXPECT_EQ(host.statusTexts[0], composeStatus(app));
 }
 
 TEST_F(StatusFixture, TheClockCountsOnlyWhileVisibleAndBeforeTheWin) {

@@ -122,7 +122,7 @@ TEST(TileLook, PrecomposedTilesMatchTileByTileDrawing) {
                 BoardScene scene(30, 24);
                 scene.app.settings.BorderSize = int16_t(border);
                 scene.app.settings.SelectMode = mode;
-                resizeBoard(scene.app, 30, 24);
+                resizeBoard(scene2D(scene.app), 30, 24);
                 TileSet& set = scene.app.view.tileSet;
                 const int edge = set.edgeX;
                 const TileImage& image = tileImage(set, scene.app.settings, 2, 5, selected);

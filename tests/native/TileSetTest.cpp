@@ -6,6 +6,7 @@
 #include "view2d/BitmapWriter.h"
 #include "view2d/Stretch.h"
 #include "view2d/TileSet.h"
+#include "game/Pictures.h"
 
 namespace {
 

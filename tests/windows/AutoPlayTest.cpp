@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ShellDriver.h"
-#include "engine/AutoPlay.h"
+#include "game/AutoPlay.h"
 #include "engine/Commands.h"
 #include "shell/Shell.h"
 

@@ -111,7 +111,7 @@ void ShellDriver::click(int x, int y) {
 }
 
 void ShellDriver::openMenu() {
-    SendMessageA(window, WM_INITMENU, reinterpret_cast<WPARAM>(GetMenu(window)), 0);
+    SendMessageA(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(GetMenu(window), 0)), 0);
 }
 
 void ShellDriver::clickTile(int tile) {

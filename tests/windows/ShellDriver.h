@@ -35,7 +35,7 @@ struct ShellDriver {
     void command(unsigned id);
     void key(unsigned virtualKey);
     void click(int x, int y);
-    // What opening a menu sends first: check marks follow their flags at every message.
+    // What opening a menu sends: the check marks take their flags then.
     void openMenu();
     // Left click on the middle of a tile's face.
     void clickTile(int tile);

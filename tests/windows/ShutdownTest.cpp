@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <algorithm>
+
 #include "ShellDriver.h"
 #include "engine/Commands.h"
 #include "shell/Shell.h"
@@ -94,4 +96,28 @@ TEST(Shutdown, ClosingTheWindowWritesTheSameWayOnce) {
     EXPECT_EQ(generalPart(driver.settingsFile()), expected);
     EXPECT_FALSE(IsWindow(driver.window));
     driver.window = nullptr;
+}
+
+// A layout that cannot be played ends the run without storing the settings,
+// so the next start plays the layout played before.
+TEST(Shutdown, ARefusedLayoutEndsTheRunButNotTheNextStart) {
+    ShellDriver driver;
+    driver.copyShippedData();
+    driver.start_.write("LAYOUTS/BROKEN.TVL", "broken");
+    driver.writeSettings(startSettings);
+    ASSERT_TRUE(driver.start());
+    const std::vector<std::string> layouts = menuTexts(subMenuTitled(GetMenu(driver.window), "&Layout"));
+    const auto broken = std::find(layouts.begin(), layouts.end(), "BROKEN");
+    ASSERT_NE(broken, layouts.end());
+    driver.command(22000u + static_cast<unsigned>(broken - layouts.begin() - 4));
+    EXPECT_TRUE(driver.quit);
+    ASSERT_EQ(ShellDriver::messages.size(), 1u);
+    EXPECT_EQ(ShellDriver::messages[0].text.rfind("This layout does not hold exactly 144 tiles", 0), 0u);
+    driver.stop();
+    EXPECT_EQ(driver.settingsFile(), startSettings);
+    driver.quit = false;
+    ASSERT_TRUE(driver.start());
+    EXPECT_EQ(driver.title(), "Tavrek v3.2 - Default.tvl");
+    EXPECT_EQ(shell().app.game.state.tilesLeft, 144);
+    EXPECT_EQ(ShellDriver::messages.size(), 1u);
 }

@@ -11,9 +11,9 @@
 #include "QuietHost.h"
 #include "Replay.h"
 #include "ToolArguments.h"
-#include "engine/App.h"
-#include "engine/Deal.h"
 #include "engine/FreeTiles.h"
+#include "game/App.h"
+#include "game/DealGame.h"
 
 namespace {
 

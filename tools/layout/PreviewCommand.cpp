@@ -8,8 +8,8 @@
 #include "LayoutFile.h"
 #include "QuietHost.h"
 #include "ToolArguments.h"
-#include "engine/App.h"
-#include "engine/Deal.h"
+#include "game/App.h"
+#include "game/DealGame.h"
 #include "view2d/Bitmap.h"
 #include "view2d/BitmapWriter.h"
 
@@ -82,9 +82,9 @@ int previewCommand(const CommandWords& words) {
         std::fprintf(stderr, "tavrek-layout: %s is not a playable layout\n", arguments.files[0].c_str());
         return 1;
     }
-    resizeBoard(app, width, height);
+    resizeBoard(scene2D(app), width, height);
     dealNewGame(app);
-    composeFrame2D(app, noTile, noTile, 0, 0);
+    composeFrame2D(scene2D(app), noTile, noTile, 0, 0);
     if (writeBitmapFile(arguments.files[1], app.view.boardBitmap)) return 0;
     std::fprintf(stderr, "tavrek-layout: cannot write %s\n", arguments.files[1].c_str());
     return 2;

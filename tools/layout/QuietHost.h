@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "engine/Host.h"
+#include "host/Host.h"
 
 struct QuietHost : Host {
     std::time_t now = std::time(nullptr);

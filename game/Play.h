@@ -7,7 +7,6 @@ void clickTile(App& app, int tile);
 // A left click in the 2D view at client coordinates.
 void click2D(App& app, int x, int y);
 void tryPair(App& app, int first, int second);
-void removePair(App& app, int first, int second);
 void undoMove(App& app);
 // The UNDO command (also the right mouse button): undo and refresh the board.
 void undoCommand(App& app);

@@ -1,12 +1,14 @@
-#include "engine/AutoPlay.h"
+#include "game/AutoPlay.h"
 
 #include <algorithm>
 #include <thread>
 
-#include "engine/App.h"
 #include "engine/Caption.h"
-#include "engine/Effects.h"
-#include "engine/Play.h"
+#include "engine/Moves.h"
+#include "game/App.h"
+#include "game/Effects.h"
+#include "game/Play.h"
+#include "game/Status.h"
 #include "view2d/Fade.h"
 
 namespace {
@@ -44,7 +46,8 @@ bool moveApplies(const App& app, int k) {
 // drawn by the window thread, which gets the lock for the pause.
 void showPair(App& app, GameHold& hold, int a, int b) {
     if (!view3DShown(app)) {
-        playAutoPlayFade(app, a, b);
+        playAutoPlayFade(scene2D(app), a, b);
+        updateStatus(app);
         return;
     }
     app.host.requestRepaint();
@@ -61,14 +64,14 @@ bool makeMove(App& app, GameHold& hold, int k) {
     state.secondTile = static_cast<int16_t>(b);
     showPair(app, hold, a, b);
     if (!moveApplies(app, k)) return false;
-    removePair(app, a, b);
-    computeShadowFlags(app);
+    removePair(app.game, a, b);
+    computeShadowFlags(app.game, app.view.shadowFlags);
     playEffect(app, app.settings.Sound2);
     return true;
 }
 
-// The restart follows the last move within the same hold, so no clock tick
-// ever sees the cleared board of a demonstration as a won game.
+// The restart follows the last move within the same hold, so no window
+// message ever sees the cleared board of a demonstration.
 void demonstrate(App& app, GameHold& hold) {
     GameState& state = app.game.state;
     for (int k = 0; k < tileCount; k += 2) {
@@ -106,15 +109,17 @@ void autoPlayWorker(App& app) {
     app.autoPlayerBusy = false;
 }
 
+void stopAutoPlay(App& app) { app.game.state.autoPlayRunning = 0; }
+
 bool autoPlayerBusy(App& app) {
     GameHold hold = holdForWindow(app.gameLock);
     return app.autoPlayerBusy;
 }
 
-void stopAutoPlay(App& app) {
+void stopAutoPlayAndWait(App& app) {
     {
         const GameHold hold = holdForWindow(app.gameLock);
-        app.game.state.autoPlayRunning = 0;
+        stopAutoPlay(app);
     }
     while (autoPlayerBusy(app)) app.host.sleepMilliseconds(10);
 }

@@ -1,9 +1,10 @@
 // Undo of the last pair, of every pair (restart), and before a new deal.
-#include "engine/App.h"
 #include "engine/Caption.h"
-#include "engine/Deal.h"
 #include "engine/FreeTiles.h"
-#include "engine/Play.h"
+#include "game/App.h"
+#include "game/DealGame.h"
+#include "game/Play.h"
+#include "game/Redraw.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ void undoAllMoves(App& app) {
 
 void refreshBoard(App& app) {
     computeFreeTiles(app.game);
-    computeShadowFlags(app);
+    computeShadowFlags(app.game, app.view.shadowFlags);
 }
 
 }  // namespace
@@ -43,7 +44,7 @@ void undoMove(App& app) {
 void undoCommand(App& app) {
     undoMove(app);
     refreshBoard(app);
-    layoutTiles(app);
+    layoutTiles(app.view, app.game);
     redrawBoard(app);
 }
 
@@ -51,7 +52,7 @@ void restartGame(App& app) {
     undoAllMoves(app);
     refreshBoard(app);
     resetGameState(app.game);
-    layoutTiles(app);
+    layoutTiles(app.view, app.game);
     redrawBoard(app);
 }
 

@@ -1,15 +1,15 @@
 // Selecting and removing tiles: what a click does, with which sound.
-#include "engine/Play.h"
+#include "game/Play.h"
 
-#include "engine/App.h"
-#include "engine/Effects.h"
 #include "engine/FreeTiles.h"
-#include "engine/Status.h"
+#include "engine/Moves.h"
+#include "game/App.h"
+#include "game/Effects.h"
+#include "game/RecordWin.h"
+#include "game/Status.h"
 #include "view2d/Fade.h"
 
 namespace {
-
-bool isTile(int tile) { return tile >= 0 && tile < tileCount; }
 
 void clearSelection(GameState& state) {
     state.selectedTile = noTile;
@@ -22,20 +22,23 @@ void fadeOut(App& app, int first, int second) {
 #if TAVREK_3D
     if (app.settings.view3D == 1) return;
 #endif
-    playRemovalFade(app, first, second);
+    playRemovalFade(scene2D(app), first, second);
 }
 
 void takePair(App& app, int first, int second) {
     GameModel& game = app.game;
     fadeOut(app, first, second);
-    removePair(app, first, second);
+    removePair(game, first, second);
     playEffect(app, app.settings.Sound2);
     computeFreeTiles(game);
-    computeShadowFlags(app);
+    computeShadowFlags(game, app.view.shadowFlags);
     clearSelection(game.state);
     buildMoveList(game, false, app.settings.pairSearchLimit);
+    // No pair left: the game is over, and an empty board is recorded as won
+    // here, where it was emptied, before the status bar says so.
     if (game.moveList.moveCount == 0) {
         game.state.showMoves = 1;
+        recordWin(app);
         updateStatus(app);
     }
 }
@@ -56,7 +59,9 @@ void reselect(App& app, int selected, int clicked) {
 
 }  // namespace
 
-// Anything that is not a tile index is a click beside the tiles.
+// The last pair taken leaves no pair to find: the game is over, won when
+// the board is empty, and the status bar says so.
+
 void clickTile(App& app, int tile) {
     GameState& state = app.game.state;
     if (!isTile(tile)) {
@@ -73,7 +78,7 @@ void clickTile(App& app, int tile) {
     }
 }
 
-void click2D(App& app, int x, int y) { clickTile(app, tileAt2D(app, x, y)); }
+void click2D(App& app, int x, int y) { clickTile(app, tileAt2D(app.view, app.game, x, y)); }
 
 void tryPair(App& app, int first, int second) {
     if (!isTile(first) || !isTile(second)) {
@@ -83,23 +88,4 @@ void tryPair(App& app, int first, int second) {
     } else {
         reselect(app, first, second);
     }
-}
-
-// Free flags and shadow flags are left to the caller, which may remove
-// several pairs before it looks at the board again.
-void removePair(App& app, int first, int second) {
-    GameModel& game = app.game;
-    GameState& state = game.state;
-    if (!isTile(first) || !isTile(second) || state.movesMade < 0 || state.movesMade >= undoSlots)
-        return;
-    state.undoList[state.movesMade] = {game.tiles[first].face, static_cast<uint8_t>(first),
-                                       static_cast<uint8_t>(second)};
-    for (int tile : {first, second}) {
-        clearTileCells(game, tile);
-        game.tiles[tile].face = 0;
-    }
-    state.tilesLeft -= 2;
-    state.hintIndex = 0;
-    game.moveList.moveCount = 0;
-    state.movesMade += 1;
 }

@@ -13,8 +13,10 @@ void startAutoPlay(App& app);
 // autoPlayRunning; then the restart. A board that is not a fresh solvable
 // deal is refused with MesAutoplayError.
 void autoPlayWorker(App& app);
+// Asks a running demonstration to end after the move under way.
+void stopAutoPlay(App& app);
 // A worker thread still exists (tests and the shell wait for it).
 bool autoPlayerBusy(App& app);
 // Ends a demonstration and waits until its worker is gone. Called without the
 // game lock, which the worker needs for its last move and its restart.
-void stopAutoPlay(App& app);
+void stopAutoPlayAndWait(App& app);

@@ -6,6 +6,8 @@
 #include <ctime>
 #include <string>
 
+#include "files/ScreenMetrics.h"
+
 struct HallOfFame;
 
 enum class MessageIcon { information, exclamation, stop };
@@ -19,16 +21,6 @@ struct FileChoice {
     std::string directory;
     std::string pattern;
     std::string filterText;
-};
-
-// Screen measures in pixels (the platform's system metrics): the size of a
-// maximized window, the thickness of a sizing frame and the menu-bar height.
-struct ScreenMetrics {
-    int maximizedWidth = 0;
-    int maximizedHeight = 0;
-    int frameWidth = 0;
-    int frameHeight = 0;
-    int menuBarHeight = 0;
 };
 
 struct Host {

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "engine/BoardModel.h"
-#include "engine/GameLock.h"
-#include "engine/Host.h"
 #include "files/DataDirectories.h"
 #include "files/HallOfFame.h"
 #include "files/LanguageTable.h"
 #include "files/Settings.h"
+#include "game/GameLock.h"
+#include "host/Host.h"
 #include "view2d/BoardView.h"
 
 struct App {
@@ -32,3 +32,6 @@ struct App {
     // autoPlayRunning, which a click clears while the last move still runs.
     bool autoPlayerBusy = false;
 };
+
+// The parts of the record the 2D view draws from.
+inline Scene2D scene2D(App& app) { return {app.view, app.game, app.settings, app.host}; }

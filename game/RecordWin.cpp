@@ -1,9 +1,9 @@
-#include "files/RecordWin.h"
+#include "game/RecordWin.h"
 
-#include "engine/App.h"
 #include "engine/Caption.h"
-#include "engine/Status.h"
-#include "files/HallOfFameFile.h"
+#include "files/ClockText.h"
+#include "game/App.h"
+#include "game/Scores.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ void enterHallOfFame(App& app) {
 void recordWin(App& app) {
     GameState& state = app.game.state;
     if (state.tilesLeft != 0 || state.winHandled == 1) return;
-    // The end of a demonstration is handled without a name or a table, so a
-    // refresh that falls after a click stopped the player does not count it.
+    // A board emptied while a demonstration runs is handled without a name
+    // or a table, so a click that stops the player later does not count it.
     state.winHandled = 1;
     if (state.autoPlayRunning == 1) return;
     fillCandidate(app);

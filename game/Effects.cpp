@@ -1,6 +1,6 @@
-#include "engine/Effects.h"
+#include "game/Effects.h"
 
-#include "engine/App.h"
+#include "game/App.h"
 
 void playEffect(App& app, const std::string& soundName) {
     if (app.settings.SoundEffects != 1 || soundName.empty()) return;

@@ -1,8 +1,9 @@
 // The hint walks through the list of available pairs, one pair per request,
 // and costs a minute of game time each time.
-#include "engine/App.h"
 #include "engine/FreeTiles.h"
-#include "engine/Play.h"
+#include "game/App.h"
+#include "game/Play.h"
+#include "game/Redraw.h"
 
 namespace {
 

@@ -4,6 +4,6 @@
 
 struct App;
 
-// Runs at every status refresh; acts once per won game. A demonstration by
-// the automatic player is never a win.
+// Runs where the last pair is taken; acts once per won game. A
+// demonstration by the automatic player is never a win.
 void recordWin(App& app);

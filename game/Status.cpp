@@ -1,27 +1,13 @@
-#include "engine/Status.h"
+#include "game/Status.h"
 
-#include "engine/App.h"
-#include "files/RecordWin.h"
+#include "files/ClockText.h"
+#include "game/App.h"
 
 namespace {
 
 constexpr const char* twentyBlanks = "                    ";
 
-std::string twoDigits(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
-}
-
 }  // namespace
-
-std::string clockText(int32_t elapsedSeconds) {
-    const int hours = elapsedSeconds / 3600;
-    const int minutes = (elapsedSeconds - 3600 * hours) / 60;
-    return formatClock(hours, minutes, elapsedSeconds - 3600 * hours - 60 * minutes);
-}
-
-std::string formatClock(int hours, int minutes, int seconds) {
-    return twoDigits(hours) + ":" + twoDigits(minutes) + ":" + twoDigits(seconds);
-}
 
 std::string composeStatus(const App& app) {
     const GameState& state = app.game.state;
@@ -43,11 +29,7 @@ std::string composeStatus(const App& app) {
     return text;
 }
 
-void updateStatus(App& app) {
-    const std::string text = composeStatus(app);
-    recordWin(app);
-    app.host.postStatus(text);
-}
+void updateStatus(App& app) { app.host.postStatus(composeStatus(app)); }
 
 void clockTick(App& app) {
     GameState& state = app.game.state;

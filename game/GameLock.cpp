@@ -1,4 +1,4 @@
-#include "engine/GameLock.h"
+#include "game/GameLock.h"
 
 #include <chrono>
 #include <thread>

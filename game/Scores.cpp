@@ -1,0 +1,22 @@
+#include "game/Scores.h"
+
+#include "engine/Caption.h"
+#include "files/HallOfFameFile.h"
+#include "game/App.h"
+#include "game/FileMessages.h"
+
+void loadHallOfFame(App& app) {
+    std::vector<uint8_t> bytes;
+    const std::string path = filePath(app.dirs.scores, hallOfFameFileName(app.settings.Layout));
+    const bool read = readWholeFile(path, bytes);
+    if (read && decodeHallOfFame(bytes.data(), bytes.size(), app.hallOfFame)) return;
+    // A missing file is simply a layout nobody has won yet.
+    if (read) app.host.showMessage(app.language.MesScores, productCaption, MessageIcon::exclamation);
+    fillDefaultHallOfFame(app.hallOfFame);
+}
+
+void saveHallOfFame(App& app) {
+    const std::string name = hallOfFameFileName(app.settings.Layout);
+    if (!writeFileReplacing(filePath(app.dirs.scores, name), encodeHallOfFame(app.hallOfFame)))
+        reportFileFailure(app, name, app.language.MesWriteError);
+}
