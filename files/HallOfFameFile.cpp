@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "files/DataDirectories.h"
+#include "files/LittleEndian.h"
 
 namespace {
 
@@ -13,21 +14,10 @@ void putText(std::vector<uint8_t>& bytes, const std::string& text, size_t width)
     bytes.insert(bytes.end(), width - length, 0);
 }
 
-void putInt32(std::vector<uint8_t>& bytes, int32_t value) {
-    const uint32_t bits = static_cast<uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(bits >> shift));
-}
-
 std::string takeText(const uint8_t* field, size_t width) {
     size_t length = 0;
     while (length < width && field[length] != 0) ++length;
     return std::string(reinterpret_cast<const char*>(field), length);
-}
-
-int32_t takeInt32(const uint8_t* field) {
-    uint32_t bits = 0;
-    for (int k = 3; k >= 0; --k) bits = bits << 8 | field[k];
-    return static_cast<int32_t>(bits);
 }
 
 }  // namespace

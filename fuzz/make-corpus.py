@@ -137,6 +137,32 @@ def language():
     dictionary("language", [(a or b).encode() for a, b in keys] + [b" = \"", b"\"\r\n", b";"])
 
 
+def saved_game_bytes(removed):
+    """A game of 144 tiles on two layers whose listed pairs were removed, in
+    order: tiles k and k + 72 carry matching faces."""
+    corners = [(0, 2 * r, 2 * c) for r in range(8) for c in range(12)]
+    corners += [(1, 2 + 2 * r, 4 + 2 * c) for r in range(6) for c in range(8)]
+    faces = [f for f in range(1, 28) for _ in (0, 1)] + [28, 29, 32, 32, 33, 33, 34, 34, 35, 35, 36, 37, 40, 40, 41, 41, 42, 42]
+    faces = faces + faces[:54] + [30, 31, 32, 32, 33, 33, 34, 34, 35, 35, 38, 39, 40, 40, 41, 41, 42, 42]
+    gone = {tile for pair in removed for tile in pair}
+    grid, mask = bytearray([250] * 3400), bytearray(3400)
+    records = b""
+    for tile, (layer, row, column) in enumerate(corners):
+        records += struct.pack("<4h6B", 0, 0, 0, 0, 0 if tile in gone else faces[tile], 0, layer, row, column, 0)
+        mask[layer * 680 + row * 34 + column] = 1
+        for cell in (0, 1, 34, 35):
+            grid[layer * 680 + row * 34 + column + cell] = 250 if tile in gone else tile
+    undo = b"".join(bytes([faces[a], a, b]) for a, b in removed).ljust(219, b"\0")
+    table = b"".join(struct.pack("<23s13si", b"Tavrek", b"00:05:00", 300 + 60 * k) for k in range(10))
+    counters = struct.pack("<hhhi", 144 - 2 * len(removed), len(removed), 250 if removed else 0, 95)
+    return records + grid + mask + undo + table + counters
+
+
+def saved_games():
+    write("savedgame", "fresh.tvm", saved_game_bytes([]))
+    write("savedgame", "two-moves.tvm", saved_game_bytes([(143, 71), (142, 70)]))
+
+
 if __name__ == "__main__":
     shutil.rmtree(CORPUS, ignore_errors=True)
     bitmaps()
@@ -144,3 +170,4 @@ if __name__ == "__main__":
     layouts()
     settings()
     language()
+    saved_games()

@@ -26,6 +26,8 @@ struct App {
     LanguageTable language;
     GameModel game;
     HallOfFame hallOfFame;  // the current layout's
+    // The file last chosen in a saved-game dialog, for the whole run.
+    std::string savedGameName;
     BoardView view;
 #if TAVREK_3D
     View3D view3d;

@@ -115,3 +115,11 @@ bool autoPlayerBusy(App& app) {
     GameHold hold = holdForWindow(app.gameLock);
     return app.autoPlayerBusy;
 }
+
+void stopAutoPlayAndWait(App& app) {
+    {
+        const GameHold hold = holdForWindow(app.gameLock);
+        stopAutoPlay(app);
+    }
+    while (autoPlayerBusy(app)) app.host.sleepMilliseconds(10);
+}

@@ -1,24 +1,10 @@
 #include "game/DealGame.h"
 
-#include <cctype>
-#include <string>
-
-#include "engine/Caption.h"
 #include "engine/FreeTiles.h"
 #include "game/App.h"
 #include "game/CurrentLayout.h"
 #include "game/Redraw.h"
-
-namespace {
-
-// "DEFAULT.TVL" is shown as "Default.tvl".
-std::string titleName(std::string layout) {
-    for (char& c : layout) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (!layout.empty()) layout[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(layout[0])));
-    return layout;
-}
-
-}  // namespace
+#include "game/WindowTitle.h"
 
 DealReport dealNewGame(App& app) {
     GameModel& game = app.game;
@@ -33,6 +19,6 @@ DealReport dealNewGame(App& app) {
     resetGameState(game);
     layoutTiles(app.view, game);
     redrawBoard(app);
-    app.host.setTitle(std::string(productCaption) + " - " + titleName(app.settings.Layout));
+    showFileInTitle(app, app.settings.Layout);
     return report;
 }

@@ -3,6 +3,7 @@
 #include "engine/Caption.h"
 #include "files/HallOfFameFile.h"
 #include "game/App.h"
+#include "game/FileMessages.h"
 
 void loadHallOfFame(App& app) {
     std::vector<uint8_t> bytes;
@@ -17,6 +18,5 @@ void loadHallOfFame(App& app) {
 void saveHallOfFame(App& app) {
     const std::string name = hallOfFameFileName(app.settings.Layout);
     if (!writeFileReplacing(filePath(app.dirs.scores, name), encodeHallOfFame(app.hallOfFame)))
-        app.host.showMessage(name + " : " + app.language.MesWriteError, productCaption,
-                             MessageIcon::exclamation);
+        reportFileFailure(app, name, app.language.MesWriteError);
 }

@@ -5,6 +5,7 @@
 #include "files/SettingsText.h"
 #include "game/App.h"
 #include "game/Language.h"
+#include "game/FileMessages.h"
 
 namespace {
 
@@ -34,7 +35,6 @@ bool saveSettings(App& app, const WindowRectangle& outer) {
     settings.WindowYSize = static_cast<int32_t>(int64_t{outer.bottom} - outer.top);
     const std::vector<uint8_t> bytes = formatSettingsText(settings, app.host.screenMetrics());
     if (writeFileReplacing(filePath(app.dirs.startDirectory, settingsFileName), bytes)) return true;
-    app.host.showMessage(std::string(settingsFileName) + " : " + app.language.MesWriteError, productCaption,
-                         MessageIcon::exclamation);
+    reportFileFailure(app, settingsFileName, app.language.MesWriteError);
     return false;
 }

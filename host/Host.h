@@ -12,6 +12,17 @@ struct HallOfFame;
 
 enum class MessageIcon { information, exclamation, stop };
 
+enum class FileDialogMode { open, save };
+
+// A file dialog bound to one data directory and one pattern ("*.TVM"), whose
+// single filter is described by a language text.
+struct FileChoice {
+    FileDialogMode mode;
+    std::string directory;
+    std::string pattern;
+    std::string filterText;
+};
+
 struct Host {
     virtual ~Host() = default;
 
@@ -24,6 +35,9 @@ struct Host {
     virtual std::string askWinnerName() = 0;
     // The hall-of-fame dialog showing the kept entries.
     virtual void showHallOfFame(const HallOfFame& hallOfFame) = 0;
+    // The platform's open or save dialog: true when the player confirmed a
+    // file, whose bare name then replaces `name`; false leaves it alone.
+    virtual bool chooseFile(const FileChoice& choice, std::string& name) = 0;
     virtual void playSound(const std::string& path) = 0;
     virtual void setTitle(const std::string& title) = 0;
     virtual void postStatus(const std::string& text) = 0;

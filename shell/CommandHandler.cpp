@@ -14,11 +14,12 @@
 #include "game/Pictures.h"
 #include "game/Play.h"
 #include "game/Redraw.h"
+#include "game/SaveLayout.h"
+#include "game/SavedGames.h"
 #include "game/Status.h"
 #include "shell/FileChooser.h"
 #include "shell/Menus.h"
 #include "game/View3DGame.h"
-#include "shell/PendingCommands.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
 #include "shell/StartUp.h"
@@ -39,13 +40,18 @@ void askEasyMode() {
 void loadLayoutFile() {
     Shell& s = shell();
     std::string& layout = s.app.settings.Layout;
-    if (!chooseFile(s.mainWindow, s.app.dirs.layouts, layout, "*.TVL", s.app.language.FilterLayout,
-                    ChooserMode::open))
-        return;
+    const FileChoice choice{FileDialogMode::open, s.app.dirs.layouts, "*.TVL", s.app.language.FilterLayout};
+    if (!chooseFile(s.mainWindow, choice, layout)) return;
     layout = upperCase(layout);
     markCurrentLayout();
     loadLayout(s.app);
     dealNewGame(s.app);
+}
+
+void saveLayoutFile() {
+    if (!saveLayoutAs(shell().app)) return;
+    buildMenus();
+    markCurrentLayout();
 }
 
 void chooseRandomLayout() {
@@ -106,8 +112,8 @@ void runFixedCommand(CommandId id) {
         case command::pauseChrono: togglePause(app); break;
         case command::hint: showNextHint(app); break;
         case command::undo: undoCommand(app); break;
-        case command::saveGame: saveGameCommand(); break;
-        case command::loadGame: loadGameCommand(); break;
+        case command::saveGame: saveGame(app); break;
+        case command::loadGame: loadGame(app); break;
         case command::exitGame: shutDown(); break;
         case command::shadows: invert(settings.Shadows); redraw(); break;
         case command::showChrono: invert(settings.ShowChrono); updateStatus(app); break;
@@ -115,7 +121,7 @@ void runFixedCommand(CommandId id) {
         case command::config: showOptions(showConfigDialog); break;
         case command::hallOfFame: showHallOfFameCommand(); break;
         case command::loadLayout: loadLayoutFile(); break;
-        case command::saveLayout: saveLayoutCommand(); break;
+        case command::saveLayout: saveLayoutFile(); break;
         case command::randomLayout: chooseRandomLayout(); break;
         case command::helpFile: openHelpPage(); break;
         case command::helpAbout: showAbout(); break;

@@ -6,15 +6,25 @@
 
 #include "engine/Caption.h"
 
-bool chooseFile(HWND owner, const std::string& directory, std::string& name, const char* pattern,
-                const std::string& filterText, ChooserMode mode) {
-    std::string filter = filterText;
+namespace {
+
+// Both dialogs check the folder. Opening takes only existing files; saving
+// takes new names too, and asks before it overwrites a file.
+DWORD dialogFlags(FileDialogMode mode) {
+    const DWORD common = OFN_PATHMUSTEXIST | OFN_SHOWHELP | OFN_NOCHANGEDIR;
+    return mode == FileDialogMode::open ? common | OFN_FILEMUSTEXIST : common | OFN_OVERWRITEPROMPT;
+}
+
+}  // namespace
+
+bool chooseFile(HWND owner, const FileChoice& choice, std::string& name) {
+    std::string filter = choice.filterText;
     filter.push_back('\0');
-    filter += pattern;
+    filter += choice.pattern;
     filter.push_back('\0');
     filter.push_back('\0');
     std::vector<char> chosen(4096, '\0');
-    const std::string extension = std::string(pattern).substr(2);  // "*.TVL" -> "TVL"
+    const std::string extension = choice.pattern.substr(2);  // "*.TVL" -> "TVL"
     OPENFILENAMEA request = {};
     request.lStructSize = sizeof request;
     request.hwndOwner = owner;
@@ -22,11 +32,12 @@ bool chooseFile(HWND owner, const std::string& directory, std::string& name, con
     request.nFilterIndex = 1;
     request.lpstrFile = chosen.data();
     request.nMaxFile = static_cast<DWORD>(chosen.size() - 1);
-    request.lpstrInitialDir = directory.c_str();
+    request.lpstrInitialDir = choice.directory.c_str();
     request.lpstrTitle = productCaption;
     request.lpstrDefExt = extension.c_str();
-    request.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_SHOWHELP | OFN_NOCHANGEDIR;
-    const BOOL confirmed = mode == ChooserMode::open ? GetOpenFileNameA(&request) : GetSaveFileNameA(&request);
+    request.Flags = dialogFlags(choice.mode);
+    const BOOL confirmed =
+        choice.mode == FileDialogMode::open ? GetOpenFileNameA(&request) : GetSaveFileNameA(&request);
     if (!confirmed) return false;
     name = chosen.data() + request.nFileOffset;
     return true;

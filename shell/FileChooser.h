@@ -6,8 +6,7 @@
 
 #include <string>
 
-enum class ChooserMode { open, save };
+#include "host/Host.h"
 
 // True when the player confirmed a file; `name` then holds its bare name.
-bool chooseFile(HWND owner, const std::string& directory, std::string& name, const char* pattern,
-                const std::string& filterText, ChooserMode mode);
+bool chooseFile(HWND owner, const FileChoice& choice, std::string& name);

@@ -1,22 +1,21 @@
 #include "shell/Sound.h"
 
-#include <windows.h>
-#include <mmsystem.h>
-
 #include "shell/Shell.h"
 
-bool soundDevicePresent() { return waveOutGetNumDevs() != 0; }
+MultimediaCalls multimedia = {waveOutGetNumDevs, PlaySoundA, mciSendCommandA};
+
+bool soundDevicePresent() { return multimedia.waveOutDevices() != 0; }
 
 void startMusic() {
     Shell& s = shell();
-    mciSendCommandA(s.musicDeviceId, MCI_CLOSE, MCI_WAIT, 0);
+    multimedia.mciCommand(s.musicDeviceId, MCI_CLOSE, MCI_WAIT, 0);
     if (s.app.settings.Music.empty()) return;
     const std::string path = filePath(s.app.dirs.sounds, s.app.settings.Music);
     MCI_OPEN_PARMSA open = {};
     open.lpstrElementName = path.c_str();
-    if (mciSendCommandA(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open)) == 0)
+    if (multimedia.mciCommand(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open)) == 0)
         s.musicDeviceId = open.wDeviceID;
     MCI_PLAY_PARMS play = {};
     play.dwCallback = reinterpret_cast<DWORD_PTR>(s.mainWindow);
-    mciSendCommandA(s.musicDeviceId, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
+    multimedia.mciCommand(s.musicDeviceId, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
 }

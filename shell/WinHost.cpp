@@ -9,7 +9,9 @@
 #include "dialogs/HallOfFameDialog.h"
 #include "dialogs/WinnerDialog.h"
 #include "shell/BoardWindow.h"
+#include "shell/FileChooser.h"
 #include "shell/Shell.h"
+#include "shell/Sound.h"
 #include "shell/StartUp.h"
 
 MessageBoxHook messageBoxHook = nullptr;
@@ -46,8 +48,12 @@ void WinHost::showHallOfFame(const HallOfFame& hallOfFame) {
     showHallOfFameDialog(s.instance, s.mainWindow, s.app.language, hallOfFame);
 }
 
+bool WinHost::chooseFile(const FileChoice& choice, std::string& name) {
+    return ::chooseFile(shell().mainWindow, choice, name);
+}
+
 void WinHost::playSound(const std::string& path) {
-    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_SYNC);
+    multimedia.playSound(path.c_str(), nullptr, SND_FILENAME | SND_SYNC);
 }
 
 void WinHost::setTitle(const std::string& title) {

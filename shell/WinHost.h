@@ -16,6 +16,7 @@ struct WinHost : Host {
     void showMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
     std::string askWinnerName() override;
     void showHallOfFame(const HallOfFame& hallOfFame) override;
+    bool chooseFile(const FileChoice& choice, std::string& name) override;
     void playSound(const std::string& path) override;
     void setTitle(const std::string& title) override;
     void postStatus(const std::string& text) override;

@@ -80,6 +80,12 @@ LRESULT notify(NMHDR* header) {
 // Every message may change the board or draw it, so each is handled under the
 // game lock; the automatic player waits for it between its moves.
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    // Loading ends a demonstration and waits for its worker, which needs the
+    // lock to finish; the load takes the lock itself afterwards.
+    if (message == WM_COMMAND && LOWORD(first) == command::loadGame) {
+        runCommand(first);
+        return 0;
+    }
     const GameHold hold = holdForWindow(shell().app.gameLock);
     switch (message) {
         case WM_CREATE: return createMainWindow(window) ? 0 : -1;

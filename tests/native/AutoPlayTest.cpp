@@ -6,12 +6,15 @@
 
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
-#include "game/App.h"
-#include "game/AutoPlay.h"
+#include "TestFiles.h"
 #include "engine/Caption.h"
 #include "engine/Deal.h"
-#include "game/Play.h"
+#include "files/SavedGame.h"
+#include "game/App.h"
+#include "game/AutoPlay.h"
 #include "game/DealGame.h"
+#include "game/Play.h"
+#include "game/SavedGames.h"
 
 namespace {
 
@@ -210,4 +213,29 @@ TEST_F(AutoPlayThread, ClicksOnTheWindowThreadStopTheWorkerAndASecondStartIsIgno
         << "the worker made no move after the click";
     EXPECT_TRUE(host.messages.empty()) << "no second worker was started";
     expectDealAtItsStart(movesAtClick);
+}
+
+// The worker would otherwise go on with the removal order of the old deal on
+// the loaded board, and its closing restart would undo the loaded moves.
+TEST_F(AutoPlayThread, ALoadEndsTheDemonstrationAndWaitsForItsWorkerFirst) {
+    ScratchDirectory start;
+    initDataDirectories(app.dirs, start.path);
+    clickTile(app, state.removalOrder[0]);
+    clickTile(app, state.removalOrder[1]);
+    start.write("SAVEGAME/ONE.TVM", encodeSavedGame(savedGameOf(app.game, app.hallOfFame)));
+    undoMove(app);
+    startAutoPlay(app);
+    const auto movesMade = [&] {
+        const GameHold hold = holdForWindow(app.gameLock);
+        return state.movesMade;
+    };
+    while (movesMade() < 3) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    host.fileAnswers = {"ONE.TVM"};
+    loadGame(app);
+    EXPECT_FALSE(autoPlayerBusy(app));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const GameHold hold = holdForWindow(app.gameLock);
+    EXPECT_EQ(state.gameWasLoaded, 1);
+    EXPECT_EQ(state.tilesLeft, tileCount - 2);
+    EXPECT_EQ(state.movesMade, 1);
 }

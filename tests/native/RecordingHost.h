@@ -19,6 +19,8 @@ struct RecordingHost : Host {
     std::string winnerName;  // what the player types into the name dialog
     int nameRequests = 0;
     std::vector<HallOfFame> hallsShown;
+    std::vector<FileChoice> fileDialogs;
+    std::vector<std::string> fileAnswers;  // the next dialogs' names, in turn; none cancels
     std::vector<std::string> sounds;  // paths of the sounds played, in order
     std::vector<std::string> titles;
     std::vector<std::string> statusTexts;
@@ -43,6 +45,13 @@ struct RecordingHost : Host {
         return winnerName;
     }
     void showHallOfFame(const HallOfFame& hallOfFame) override { hallsShown.push_back(hallOfFame); }
+    bool chooseFile(const FileChoice& choice, std::string& name) override {
+        fileDialogs.push_back(choice);
+        if (fileAnswers.empty()) return false;
+        name = fileAnswers.front();
+        fileAnswers.erase(fileAnswers.begin());
+        return true;
+    }
     void playSound(const std::string& path) override { sounds.push_back(path); }
     void setTitle(const std::string& title) override { titles.push_back(title); }
     void postStatus(const std::string& text) override { statusTexts.push_back(text); }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "ShellDriver.h"
+#include "WinDialogs.h"
 #include "engine/Commands.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
@@ -25,7 +26,7 @@ std::string itemText(HWND dialog, int id) {
 
 // Runs inside the dialog's own loop: reads its texts, then presses OK.
 void CALLBACK answerAbout(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = FindWindowA(MAKEINTATOM(32770), shell().app.language.ABOUTCAPTION.c_str());
+    HWND dialog = ownDialog(shell().app.language.ABOUTCAPTION);
     if (dialog == nullptr) return;
     KillTimer(nullptr, timer);
     seenAbout.seen = true;

@@ -13,11 +13,7 @@ struct AutoPlayDriver : ::testing::Test {
         driver.writeSettings(
             "; settings\r\n\r\nLanguage        = \"ENGLISH.TXT\"\r\nLayout          = \"DEFAULT.TVL\"\r\n"
             "AutoPlaySleep   = 10\r\nShowChrono      = 1\r\nEasyMode        = 1\r\n");
-        ASSERT_TRUE(driver.start());
-        KillTimer(driver.window, 900);
-#if TAVREK_3D
-        driver.key(VK_SPACE);  // the 2D view, whose fade the worker draws itself
-#endif
+        ASSERT_TRUE(driver.startForPlay());
     }
     GameState& state() { return shell().app.game.state; }
     // The window thread goes on handling its messages while the worker plays.

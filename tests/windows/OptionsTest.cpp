@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ShellDriver.h"
+#include "WinDialogs.h"
 #include "dialogs/ColourChooser.h"
 #include "engine/Commands.h"
 #include "resources/resource.h"
@@ -32,7 +33,7 @@ struct DialogScript {
 DialogScript* script = nullptr;
 
 void CALLBACK runNextStep(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = FindWindowA(MAKEINTATOM(32770), script->caption.c_str());
+    HWND dialog = ownDialog(script->caption);
     if (dialog == nullptr) return;
     script->opened = true;
     if (script->next < script->steps.size()) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "FileDialogs.h"
 #include "ShellDriver.h"
 #include "WinDialogs.h"
 #include "engine/Commands.h"
@@ -12,27 +13,13 @@ namespace {
 
 const std::string blanks(20, ' ');
 
-// A layout's command, found by its label in the layout menu, whose list of
-// files follows the menu's first four items.
-unsigned layoutCommand(HMENU bar, const std::string& label) {
-    const std::vector<std::string> layouts = menuTexts(subMenuTitled(bar, "&Layout"));
-    const auto found = std::find(layouts.begin(), layouts.end(), label);
-    EXPECT_NE(found, layouts.end()) << label;
-    return 22000u + static_cast<unsigned>(found - layouts.begin() - 4);
-}
-
 struct PlayDriver : ::testing::Test {
     void SetUp() override {
         driver.copyShippedData();
         driver.writeSettings(
             "; settings\r\n\r\nLanguage        = \"ENGLISH.TXT\"\r\nLayout          = \"DEFAULT.TVL\"\r\n"
             "RemoveTileTime  = 0\r\nShowChrono      = 1\r\nEasyMode        = 1\r\n");
-        ASSERT_TRUE(driver.start());
-        // Ticks are sent by the tests, so no real second can slip in between.
-        KillTimer(driver.window, 900);
-#if TAVREK_3D
-        driver.key(VK_SPACE);  // clicks go to the 2D view
-#endif
+        ASSERT_TRUE(driver.startForPlay());
     }
     GameState& state() { return shell().app.game.state; }
     ShellDriver driver;
@@ -164,35 +151,11 @@ TEST_F(PlayDriver, TheHelpKeyShowsNoMessageWithoutAHelpPage) {
     EXPECT_FALSE(driver.quit);
 }
 
-namespace {
-
-std::string typedLayoutName;
-
-// Runs inside the open dialog's own loop: types a bare name and confirms,
-// or cancels when no name is given.
-void CALLBACK answerFileDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = FindWindowA(MAKEINTATOM(32770), "Tavrek v3.2");
-    if (dialog == nullptr) return;
-    KillTimer(nullptr, timer);
-    if (typedLayoutName.empty()) {
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        return;
-    }
-    HWND nameField = GetDlgItem(dialog, 0x047C);  // the file name combo box
-    if (nameField == nullptr) nameField = GetDlgItem(dialog, 0x0480);  // or the plain edit
-    SetWindowTextA(nameField, typedLayoutName.c_str());
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-}
-
-}  // namespace
-
 TEST_F(PlayDriver, LoadLayoutTakesTheChosenNameInUpperCaseOrChangesNothing) {
-    typedLayoutName.clear();
-    SetTimer(nullptr, 0, 100, answerFileDialog);
+    answerFileDialogs({""});
     driver.key(VK_F4);
     EXPECT_EQ(shell().app.settings.Layout, "DEFAULT.TVL");
-    typedLayoutName = "Cross.tvl";
-    SetTimer(nullptr, 0, 100, answerFileDialog);
+    answerFileDialogs({"Cross.tvl"});
     driver.key(VK_F4);
     EXPECT_EQ(shell().app.settings.Layout, "CROSS.TVL");
     EXPECT_EQ(driver.title(), "Tavrek v3.2 - Cross.tvl");

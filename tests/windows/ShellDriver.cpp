@@ -1,7 +1,9 @@
 #include "ShellDriver.h"
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -59,6 +61,15 @@ bool ShellDriver::start() {
         SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
     pump();
     return started;
+}
+
+bool ShellDriver::startForPlay() {
+    if (!start()) return false;
+    KillTimer(window, 900);
+#if TAVREK_3D
+    key(VK_SPACE);
+#endif
+    return true;
 }
 
 bool ShellDriver::pump() {
@@ -153,4 +164,12 @@ HMENU subMenuTitled(HMENU menu, const std::string& title) {
     for (size_t k = 0; k < texts.size(); ++k)
         if (texts[k] == title) return GetSubMenu(menu, static_cast<int>(k));
     return nullptr;
+}
+
+// The list of files follows the layout menu's first four items.
+unsigned layoutCommand(HMENU bar, const std::string& label) {
+    const std::vector<std::string> layouts = menuTexts(subMenuTitled(bar, "&Layout"));
+    const auto found = std::find(layouts.begin(), layouts.end(), label);
+    EXPECT_NE(found, layouts.end()) << label;
+    return 22000u + static_cast<unsigned>(found - layouts.begin() - 4);
 }

@@ -24,6 +24,9 @@ struct ShellDriver {
     void writeSettings(const std::string& text) const;
     // Starts the program; false when it ended before opening its window.
     bool start();
+    // Starts it for play: the clock ticks only when a test sends them, so no
+    // real second slips in, and clicks go to the 2D view.
+    bool startForPlay();
     // Handles every message waiting for this thread; true once the quit message came.
     bool pump();
     // Ends the program with the EXIT command when it still runs.
@@ -54,3 +57,5 @@ struct ShellDriver {
 std::vector<std::string> menuTexts(HMENU menu);
 bool isChecked(HMENU menu, unsigned id);
 HMENU subMenuTitled(HMENU menu, const std::string& title);
+// A layout's command, found by its label in the layout menu.
+unsigned layoutCommand(HMENU bar, const std::string& label);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "ShellDriver.h"
+#include "WinDialogs.h"
 #include "engine/Caption.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
@@ -31,7 +32,7 @@ std::string comboText(HWND box, LRESULT index) {
 
 // Runs inside the dialog's own message loop: reads the list, picks, presses OK.
 void CALLBACK answerLanguageDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = FindWindowA(MAKEINTATOM(32770), productCaption);
+    HWND dialog = ownDialog(productCaption);
     if (dialog == nullptr) return;
     KillTimer(nullptr, timer);
     HWND box = GetDlgItem(dialog, IDC_LANGUAGE_LIST);

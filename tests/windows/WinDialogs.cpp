@@ -22,16 +22,6 @@ std::string itemText(HWND dialog, int id) {
     return buffer;
 }
 
-// Only this thread's dialogs: test programs run side by side on one display. A
-// dialog already answered stays, hidden, until its loop notices; it is not answered twice.
-HWND dialogTitled(const std::string& caption) {
-    HWND dialog = nullptr;
-    while ((dialog = FindWindowExA(nullptr, dialog, MAKEINTATOM(32770), caption.c_str())) != nullptr)
-        if (GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId() && IsWindowVisible(dialog))
-            return dialog;
-    return nullptr;
-}
-
 void answerName(HWND dialog) {
     ++seen.nameDialogs;
     seen.prompt = itemText(dialog, IDC_WINNER_PROMPT);
@@ -55,11 +45,22 @@ void answerHallOfFame(HWND dialog) {
 // Runs inside the dialogs' own message loops.
 void CALLBACK answerOpenDialog(HWND, UINT, UINT_PTR, DWORD) {
     const LanguageTable& language = shell().app.language;
-    if (HWND dialog = dialogTitled(language.WINCAPTION)) answerName(dialog);
-    if (HWND dialog = dialogTitled(language.HALLFAMECAPTION)) answerHallOfFame(dialog);
+    if (HWND dialog = ownDialog(language.WINCAPTION)) answerName(dialog);
+    if (HWND dialog = ownDialog(language.HALLFAMECAPTION)) answerHallOfFame(dialog);
 }
 
 }  // namespace
+
+// A dialog already answered stays, hidden, until its loop notices; one
+// waiting for a dialog of its own is disabled. Neither is answered.
+HWND ownDialog(const std::string& caption) {
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowExA(nullptr, dialog, MAKEINTATOM(32770), caption.c_str())) != nullptr)
+        if (GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId() && IsWindowVisible(dialog) &&
+            IsWindowEnabled(dialog))
+            return dialog;
+    return nullptr;
+}
 
 void answerWinDialogs(const std::string& name) {
     stopAnsweringWinDialogs();

@@ -6,7 +6,15 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
 struct ShellDriver;
+
+// This thread's visible, enabled dialog with this caption, or null. Test
+// programs may run side by side on one desktop, and the program's dialogs
+// share captions ("Tavrek v3.2" is the language question's and the file
+// dialogs'): a search of the whole desktop would answer another program's.
+HWND ownDialog(const std::string& caption);
 
 struct WinDialogsSeen {
     int nameDialogs = 0;

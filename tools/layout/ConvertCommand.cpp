@@ -5,6 +5,7 @@
 #include "LayoutFile.h"
 #include "ToolArguments.h"
 #include "files/DataDirectories.h"
+#include "files/LayoutLines.h"
 
 namespace {
 
@@ -19,17 +20,6 @@ void forEachMark(const LayoutMask& mask, Visit visit) {
         for (int row = 0; row < rowCount; ++row)
             for (int column = 0; column < columnCount; ++column)
                 if (mask[cellIndex(layer, row, column)] == 1) visit(layer, row, column);
-}
-
-// The lines the game writes when it saves a layout: row, column, layer, CR LF.
-Bytes lineFormat(const LayoutMask& mask) {
-    Bytes bytes;
-    forEachMark(mask, [&bytes](int layer, int row, int column) {
-        char line[32];
-        const int n = std::snprintf(line, sizeof line, "%d %d %d\r\n", row, column, layer);
-        bytes.insert(bytes.end(), line, line + n);
-    });
-    return bytes;
 }
 
 // 144 little-endian records (column in bits 0-5, row 6-10, layer 11-13) and
@@ -55,7 +45,7 @@ Bytes gridFormat(const LayoutMask& mask) {
 
 // 0 when the format is known and the positions fit it, else 1; 2 for an unknown format.
 int encode(const std::string& to, const LayoutMask& mask, Bytes& bytes) {
-    if (to == "line") bytes = lineFormat(mask);
+    if (to == "line") bytes = layoutLineBytes(mask);
     else if (to == "grid") bytes = gridFormat(mask);
     else if (to != "binary") return 2;
     else if (!binaryFormat(mask, bytes)) {

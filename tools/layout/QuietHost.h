@@ -13,6 +13,7 @@ struct QuietHost : Host {
     void showMessage(const std::string&, const std::string&, MessageIcon) override {}
     std::string askWinnerName() override { return {}; }
     void showHallOfFame(const HallOfFame&) override {}
+    bool chooseFile(const FileChoice&, std::string&) override { return false; }
     void playSound(const std::string&) override {}
     void setTitle(const std::string&) override {}
     void postStatus(const std::string&) override {}

@@ -1,5 +1,0 @@
-#include "shell/PendingCommands.h"
-
-void saveGameCommand() {}
-void loadGameCommand() {}
-void saveLayoutCommand() {}

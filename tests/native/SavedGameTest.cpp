@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "BoardBuilder.h"
+#include "RecordingHost.h"
+#include "TestFiles.h"
+#include "engine/FreeTiles.h"
+#include "engine/Moves.h"
+#include "files/SavedGame.h"
+#include "game/App.h"
+#include "game/CurrentLayout.h"
+#include "game/DealGame.h"
+#include "game/Play.h"
+#include "game/SaveLayout.h"
+#include "game/SavedGames.h"
+#include "view2d/BoardView.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+uint32_t littleEndian(const Bytes& bytes, size_t offset, int width) {
+    uint32_t value = 0;
+    for (int k = width - 1; k >= 0; --k) value = value << 8 | bytes[offset + static_cast<size_t>(k)];
+    return value;
+}
+
+// A dealt game in a scratch start directory, one pair removed, a tile
+// selected and the clock running, as it stands between two commands.
+struct SavedGames : ::testing::Test {
+    RecordingHost host;
+    App app{host};
+    GameModel& game = app.game;
+    ScratchDirectory start;
+    size_t first = 0, selected = 0;
+
+    void SetUp() override {
+        start.makeDirectory("SAVEGAME");
+        start.makeDirectory("LAYOUTS");
+        initDataDirectories(app.dirs, start.path);
+        app.language.FilterSaveGame = "Saved games";
+        app.language.MesSizeError = "not a saved game";
+        app.language.MesReadError = "cannot read";
+        buildBoard(game, staggeredLayout(), 0);
+        dealNewGame(app);
+        first = game.state.removalOrder[0];
+        removePair(game, int(first), game.state.removalOrder[1]);
+        selected = game.state.removalOrder[2];
+        game.state.selectedTile = int16_t(selected);
+        game.state.elapsedSeconds = 0x01020304;
+        app.hallOfFame.entries[0].playerName = "Ada";
+        computeFreeTiles(game);
+        layoutTiles(app.view, game);
+    }
+    Bytes bytes() const { return encodeSavedGame(savedGameOf(game, app.hallOfFame)); }
+    void run(void (*command)(App&), const std::string& name) {
+        host.fileAnswers = {name};
+        command(app);
+    }
+};
+
+}  // namespace
+
+TEST_F(SavedGames, EachBlockStandsAtItsOffsetLittleEndianAndAllUndoSlotsAreKept) {
+    game.tiles[5].screenX = -2;
+    Bytes file = bytes();
+    ASSERT_EQ(file.size(), 9445u);
+    const TileRecord& tile = game.tiles[first];
+    EXPECT_EQ(littleEndian(file, 14 * 5, 2), 0xFFFEu);
+    EXPECT_EQ(Bytes(file.begin() + 14 * first + 8, file.begin() + 14 * first + 13),
+              (Bytes{0, tile.freeFlag, tile.layer, tile.row, tile.column}));
+    const size_t corner = size_t(cellIndex(tile.layer, tile.row, tile.column));
+    EXPECT_EQ(file[2016 + corner], noTile);
+    EXPECT_EQ(file[5416 + corner], 1);
+    EXPECT_EQ(file[8817], first);
+    EXPECT_EQ(std::string(file.begin() + 9035, file.begin() + 9038), "Ada");
+    EXPECT_EQ(littleEndian(file, 9435, 2), 142u);
+    EXPECT_EQ(littleEndian(file, 9437, 2), 1u);
+    EXPECT_EQ(littleEndian(file, 9439, 2), selected);
+    EXPECT_EQ(littleEndian(file, 9441, 4), 0x01020304u);
+    undoMove(app);
+    game.state.undoList[72] = {7, 8, 9};
+    file = bytes();
+    EXPECT_EQ(Bytes(file.begin() + 9032, file.begin() + 9035), (Bytes{7, 8, 9}));
+    SavedGame read{};
+    EXPECT_TRUE(decodeSavedGame(file.data(), file.size(), read));
+    EXPECT_EQ(encodeSavedGame(read), file);
+}
+
+TEST_F(SavedGames, SaveThenLoadRestoresTheGameWhilePairCounterAndHintStartAfresh) {
+    run(saveGame, "Level7.tvm");
+    const GameModel saved = game;
+    removePair(game, game.state.removalOrder[2], game.state.removalOrder[3]);
+    game.state.showMoves = 1;
+    game.state.hintIndex = 3;
+    run(loadGame, "LEVEL7.TVM");
+    for (const FileChoice& shown : host.fileDialogs)
+        EXPECT_TRUE(shown.directory == app.dirs.saveGame && shown.pattern == "*.TVM" && shown.filterText == "Saved games");
+    EXPECT_TRUE(host.fileDialogs[0].mode == FileDialogMode::save && host.fileDialogs[1].mode == FileDialogMode::open);
+    EXPECT_EQ(bytes(), encodeSavedGame(savedGameOf(saved, app.hallOfFame)));
+    EXPECT_EQ(game.state.gameWasLoaded, 1);
+    EXPECT_EQ(game.state.showMoves, 0);
+    EXPECT_EQ(game.state.hintIndex, 0);
+    EXPECT_EQ(host.titles.back(), "Tavrek v3.2 - Level7.tvm");
+    EXPECT_TRUE(host.messages.empty());
+}
+
+// Each change makes a file this program never writes: the game stays exactly
+// as it was, the title still names the file, and a cancelled load redraws too.
+TEST_F(SavedGames, AFileItDidNotWriteIsRefusedWholeAndChangesNothing) {
+    run(saveGame, "GOOD.TVM");
+    Bytes good;
+    readWholeFile(filePath(app.dirs.saveGame, "GOOD.TVM"), good);
+    const TileRecord& removed = game.tiles[first];
+    const size_t removedCorner = size_t(cellIndex(removed.layer, removed.row, removed.column));
+    const size_t unmarked = size_t(cellIndex(4, 19, 33));
+    const std::vector<std::function<void(Bytes&)>> damages = {
+        [](Bytes& b) { b.pop_back(); },
+        [](Bytes& b) { b.push_back(0); },
+        [&](Bytes& b) { b[14 * selected + 8] = 43; },   // face
+        [&](Bytes& b) { b[14 * selected + 10] = 5; },   // layer
+        [&](Bytes& b) { b[14 * selected + 11] = 19; },  // row
+        [&](Bytes& b) { b[14 * selected + 12] = 33; },  // column
+        [&](Bytes& b) { b[2016 + removedCorner] = 144; },
+        [&](Bytes& b) { b[2016 + removedCorner] = uint8_t(first); },  // a removed tile on the grid
+        [&](Bytes& b) { b[2016 + unmarked] = uint8_t(selected); },    // a cell its tile does not cover
+        [&](Bytes& b) { b[5416 + unmarked] = 1; },                    // a 145th mark
+        [&](Bytes& b) { b[5416 + removedCorner] = 2; },
+        [&](Bytes& b) { b[5416 + removedCorner] = 0; },
+        [&](Bytes& b) { b[8817] = uint8_t(selected); },  // undo names a tile on the board
+        [](Bytes& b) { b[8818] = 200; },
+        [](Bytes& b) { b[8818] = b[8817]; },
+        [](Bytes& b) { b[8816] = 43; },
+        [](Bytes& b) { b[9435] = 140; },  // tilesLeft
+        [](Bytes& b) { b[9437] = 2; },    // movesMade
+        [](Bytes& b) { b[9439] = 144; },  // selectedTile
+        [&](Bytes& b) { b[9439] = uint8_t(first); },
+        [](Bytes& b) { b[9444] = 0x80; },  // a clock below zero
+    };
+    const Bytes before = bytes();
+    for (size_t k = 0; k < damages.size(); ++k) {
+        Bytes bad = good;
+        damages[k](bad);
+        start.write("SAVEGAME/BAD" + std::to_string(k) + ".TVM", bad);
+        host.messages.clear();
+        run(loadGame, "BAD" + std::to_string(k) + ".TVM");
+        EXPECT_EQ(bytes(), before) << k;
+        ASSERT_EQ(host.messages.size(), 1u) << k;
+        EXPECT_EQ(host.messages[0].text, "not a saved game") << k;
+        EXPECT_EQ(host.titles.back(), "Tavrek v3.2 - Bad" + std::to_string(k) + ".tvm");
+    }
+    run(loadGame, "MISSING.TVM");
+    EXPECT_EQ(host.messages.back().text, "MISSING.TVM : cannot read");
+    EXPECT_EQ(game.state.gameWasLoaded, 0);
+    const int frames = host.framesPresented;
+    loadGame(app);
+    EXPECT_GT(host.framesPresented, frames);
+}
+
+// A random heap is named by no file: its positions live in the saved game,
+// and in a layout file saved from it.
+TEST_F(SavedGames, ARandomHeapComesBackAsTheSamePositionsFromASavedGameAndASavedLayout) {
+    app.settings.Layout = "RANDOM.TVL";
+    loadLayout(app);
+    dealNewGame(app);
+    const GameModel heap = game;
+    run(saveGame, "HEAP.TVM");
+    run([](App& a) { EXPECT_TRUE(saveLayoutAs(a)); }, "mine.tvl");
+    EXPECT_EQ(app.settings.Layout, "MINE.TVL");
+    EXPECT_EQ(host.titles.back(), "Tavrek v3.2 - Mine.tvl");
+    EXPECT_EQ(game.boardGrid, heap.boardGrid) << "saving a layout leaves the board alone";
+    App other{host};
+    initDataDirectories(other.dirs, start.path);
+    other.settings.Layout = "MINE.TVL";
+    loadLayout(other);
+    EXPECT_EQ(other.game.layoutMask, heap.layoutMask);
+    host.fileAnswers = {"HEAP.TVM"};
+    loadGame(other);
+    EXPECT_EQ(other.game.boardGrid, heap.boardGrid);
+}
