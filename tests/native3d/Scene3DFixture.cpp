@@ -38,6 +38,3 @@ bool nearColour(Colour a, Colour b, int tolerance) {
 
 bool isYellowish(Colour c) { return redOf(c) > 150 && greenOf(c) > 150 && blueOf(c) < 60; }
 
-// Mesa's off-screen renderer keeps some buffers of a destroyed context until
-// the process ends; they are not ours to free.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
