@@ -76,7 +76,7 @@ FunctionEnd
 
 Section "!$(GameSection)" GameSection
   SectionIn RO
-  ; Every file and folder comes from the stage, the empty SAVEGAME too;
+  ; Every file and folder comes from the stage, SAVEGAME and its read-me too;
   ; TAVREK32.INI, scores and saved games are never among them, so an install
   ; over an older one keeps them.
   SetOutPath "$INSTDIR"

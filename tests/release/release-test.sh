@@ -79,12 +79,12 @@ uninstall_answering_no() {
 }
 
 # The stage is data/ as it is now, both programs as built, licence, read-me
-# and an empty SAVEGAME; no settings or scores ship.
+# and a SAVEGAME holding only its read-me; no settings or scores ship.
 stage_is_the_build() {
   diff -r "$root/data" "$stage" | grep -v -x -F -e "Only in $stage: tavrek.exe" -e "Only in $stage: tavrek-lite.exe" \
-    -e "Only in $stage: LICENSE.TXT" -e "Only in $stage: README.TXT" -e "Only in $stage: SAVEGAME" && return 1
+    -e "Only in $stage: LICENSE.TXT" -e "Only in $stage: README.TXT" && return 1
   for p in tavrek tavrek-lite; do cmp "$root/build/windows/shell/$p.exe" "$stage/$p.exe" || return 1; done
-  cmp "$root/LICENSE" "$stage/LICENSE.TXT" && expect "$(ls -A "$stage/SAVEGAME")" "" && [ ! -e "$stage/TAVREK32.INI" ]
+  cmp "$root/LICENSE" "$stage/LICENSE.TXT" && expect "$(ls -A "$stage/SAVEGAME")" "README.TXT" && [ ! -e "$stage/TAVREK32.INI" ]
 }
 # Every shipped file installed byte for byte; beside them only the
 # uninstaller and the player's files.
