@@ -1,5 +1,13 @@
 #include "FrameFixtures.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "TestFiles.h"
+#include "view2d/Bitmap.h"
+#include "view2d/BitmapWriter.h"
+
 void placeTiles(GameModel& game, const std::vector<Placement>& placements) {
     clearGameModel(game);
     for (size_t i = 0; i < game.tiles.size(); ++i) {
@@ -62,4 +70,18 @@ std::vector<Placement> threeLayerHeap() {
     addLayer(1, 1, 4, 4, 12);
     addLayer(2, 2, 2, 8, 8);
     return heap;
+}
+
+void expectPicture(const Surface& picture, const std::string& name) {
+    const std::string path = fixturePath("scenes/" + name + ".bmp");
+    if (rewritingFixtures()) {
+        ASSERT_TRUE(writeBitmapFile(path, picture)) << path;
+    }
+    Surface expected;
+    ASSERT_TRUE(readBitmapFile(path, expected)) << path;
+    ASSERT_EQ((std::vector<int>{picture.width, picture.height}), (std::vector<int>{expected.width, expected.height}))
+        << name;
+    const auto wrong = std::mismatch(picture.pixels.begin(), picture.pixels.end(), expected.pixels.begin());
+    const long at = wrong.first - picture.pixels.begin();
+    EXPECT_TRUE(wrong.first == picture.pixels.end()) << name << ": first at " << at % picture.width << "," << at / picture.width;
 }

@@ -40,6 +40,10 @@ struct BoardScene {
 constexpr uint32_t sceneBackground = 0x102030;
 constexpr uint32_t sceneSides = 0x0080C0;
 
+// Expects the picture to equal tests/fixtures/scenes/NAME.bmp, or rewrites
+// that file (see rewritingFixtures).
+void expectPicture(const Surface& picture, const std::string& name);
+
 // A heap of 144 tiles in three layers (80, 48 and 16), in painter's order,
 // carrying the dealt faces.
 std::vector<Placement> threeLayerHeap();

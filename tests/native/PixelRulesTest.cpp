@@ -14,31 +14,34 @@ Surface plainSurface(int width, int height, uint32_t colour) {
     return s;
 }
 
-}  // namespace
-
-TEST(PixelRules, DarkeningTakesTheAmountFromEachChannelDownToZero) {
-    Surface s = plainSurface(3, 1, 50 | 200 << 8 | 64 << 16);
-    darkenPixel(s, 1, 0, 64);
-    EXPECT_EQ(colourAt(s, 1, 0), uint32_t(0 | 136 << 8 | 0 << 16));
-    EXPECT_EQ(colourAt(s, 0, 0), uint32_t(50 | 200 << 8 | 64 << 16));
-    darkenPixel(s, 0, 0, 255);
-    EXPECT_EQ(colourAt(s, 0, 0), 0u);
-    darkenPixel(s, 2, 0, 0);
-    EXPECT_EQ(colourAt(s, 2, 0), uint32_t(50 | 200 << 8 | 64 << 16));
-    darkenPixel(s, -1, 0, 64);  // outside: nothing happens
-    darkenPixel(s, 3, 0, 64);
-    EXPECT_EQ(colourAt(s, 2, 0), uint32_t(50 | 200 << 8 | 64 << 16));
+std::vector<uint32_t> coloursOf(const Surface& s) {
+    std::vector<uint32_t> colours;
+    for (int y = 0; y < s.height; ++y)
+        for (int x = 0; x < s.width; ++x) colours.push_back(colourAt(s, x, y));
+    return colours;
 }
 
-TEST(PixelRules, DarkenedSpansAndRectanglesAreClipped) {
-    Surface s = plainSurface(4, 3, 0x808080);
+}  // namespace
+
+// Colours are 0x00BBGGRR; the surface holds 0x00RRGGBB.
+TEST(PixelRules, DarkeningInvertingAndColoursClipToTheSurface) {
+    Surface s = plainSurface(4, 3, 50 | 200 << 8 | 64 << 16);
+    EXPECT_EQ(s.pixels[0], uint32_t(64 | 200 << 8 | 50 << 16));
+    darkenPixel(s, 1, 0, 64);       // each channel down to no less than zero
+    darkenPixel(s, 0, 0, 255);
+    darkenPixel(s, 2, 0, 0);
+    darkenPixel(s, -1, 0, 64);      // outside: nothing happens
+    darkenPixel(s, 4, 0, 64);
     darkenRectangle(s, -2, 1, 4, 5, 0x10);
-    EXPECT_EQ(colourAt(s, 0, 0), 0x808080u);
-    EXPECT_EQ(colourAt(s, 1, 2), 0x707070u);
-    EXPECT_EQ(colourAt(s, 2, 2), 0x808080u);
-    darkenSpan(s, 0, 3, 10, 0x80);
-    EXPECT_EQ(colourAt(s, 3, 0), 0u);
+    darkenSpan(s, 2, 2, 10, 0x80);
+    invertRectangle(s, 3, -1, 4, 2);
+    putColour(s, 3, 1, 0x123456);
+    const uint32_t c = 50 | 200 << 8 | 64 << 16, d = 34 | 184 << 8 | 48 << 16;
+    EXPECT_EQ(coloursOf(s), (std::vector<uint32_t>{0, 136 << 8, c, ~c & 0xFFFFFF,  //
+                                                   d, d, c, 0x123456,              //
+                                                   d, d, 72 << 8, 72 << 8}));
     for (uint32_t pixel : s.pixels) EXPECT_EQ(pixel >> 24, 0u);
+    EXPECT_EQ(colourAt(s, 5, 5), 0u);
 }
 
 TEST(PixelRules, BlendingWeighsEachChannelAndTruncates) {
@@ -47,47 +50,11 @@ TEST(PixelRules, BlendingWeighsEachChannelAndTruncates) {
     EXPECT_EQ(blendColours(0x123456, 0xFFFFFF, 0, 7), 0xFFFFFFu);
     // (10 * 1 + 20 * 2) / 3 = 16; (0 + 255 * 2) / 3 = 170; (255 + 0) / 3 = 85
     EXPECT_EQ(blendColours(0xFF000A, 0x00FF14, 1, 2), uint32_t(16 | 170 << 8 | 85 << 16));
-    // Weights as the fade uses them: step 33 of two frames.
-    EXPECT_EQ(blendColours(100, 201, 33, 66), 167u);
     // A negative weight may push a channel out of range; it stays in its byte.
     EXPECT_EQ(blendColours(0x0000FF, 0x000000, 2, -1), 0x0000FFu);
     EXPECT_EQ(blendColours(0x000000, 0x0000FF, 2, -1), 0u);
-}
-
-TEST(PixelRules, BlendingRectanglesReadsBeforeWritingAndClips) {
-    Surface board = plainSurface(3, 2, 0x000064);
-    Surface face = plainSurface(2, 2, 0x0000C8);
-    blendRectangle(board, 1, 0, face, 0, 0, board, 1, 0, 5, 5, 1, 1);
-    EXPECT_EQ(colourAt(board, 0, 0), 0x64u);
-    EXPECT_EQ(colourAt(board, 1, 1), 0x96u);
-    EXPECT_EQ(colourAt(board, 2, 0), 0x96u);  // face pixel outside its surface reads black
-    blendRectangle(board, 0, 1, face, 9, 9, board, 0, 1, 1, 1, 0, 3);  // all of it from outside
-    EXPECT_EQ(colourAt(board, 0, 1), 0u);
-    blendRectangleWithColour(board, 0, 0, board, 0, 0, 1, 1, 3, 1, 0xFF0000);
-    EXPECT_EQ(colourAt(board, 0, 0), uint32_t(0x4B | 0x3F << 16));
-}
-
-TEST(PixelRules, InvertingFlipsEveryColourBitInsideTheSurfaceOnly) {
-    Surface s = plainSurface(2, 2, 0x0F00F0);
-    invertRectangle(s, 1, -1, 4, 2);
-    EXPECT_EQ(colourAt(s, 1, 0), 0xF0FF0Fu);
-    EXPECT_EQ(colourAt(s, 0, 0), 0x0F00F0u);
-    EXPECT_EQ(colourAt(s, 1, 1), 0x0F00F0u);
-    EXPECT_EQ(s.pixels[1] >> 24, 0u);
-}
-
-TEST(PixelRules, ColoursCrossIntoTheSurfaceOrderAndBack) {
-    Surface s = plainSurface(1, 1, 0x0000FF);  // red
-    EXPECT_EQ(s.pixels[0], 0xFF0000u);
-    EXPECT_EQ(colourAt(s, 0, 0), 0x0000FFu);
-    EXPECT_EQ(colourAt(s, 5, 5), 0u);
-    putColour(s, 0, 0, 0x123456);
-    EXPECT_EQ(s.pixels[0], 0x563412u);
-}
-
-// Blending divides without a division instruction; the quotient must still
-// truncate exactly, for every channel pair and the weights a fade can use.
-TEST(PixelRules, BlendingTruncatesExactlyForEveryChannelPair) {
+    // Blending divides without a division instruction; the quotient must
+    // still truncate exactly, for every channel pair and the weights a fade can use.
     const std::vector<std::pair<int16_t, int16_t>> weights = {
         {1, 98}, {33, 66}, {49, 49}, {20, 21}, {1, 40}, {97, 3}, {7, 0}, {255, 1}, {32767, 32767}, {1, 32766}, {12345, 3}};
     for (const auto& w : weights)
@@ -99,7 +66,8 @@ TEST(PixelRules, BlendingTruncatesExactlyForEveryChannelPair) {
             }
 }
 
-TEST(PixelRules, BlendingWholeRowsAgreesWithBlendingPixelByPixel) {
+// A face pixel outside its surface reads as black.
+TEST(PixelRules, BlendingRectanglesAgreesWithBlendingPixelByPixelAndClips) {
     Surface a, b;
     resizeSurface(a, 9, 4);
     resizeSurface(b, 9, 4);
@@ -117,4 +85,9 @@ TEST(PixelRules, BlendingWholeRowsAgreesWithBlendingPixelByPixel) {
             ASSERT_EQ(colourAt(clipped, x, y), expected) << x << "," << y;
         }
     EXPECT_EQ(colourAt(inside, 0, 0), colourAt(a, 0, 0));
+    Surface board = plainSurface(3, 2, 0x000064);
+    blendRectangle(board, 1, 0, plainSurface(2, 2, 0x0000C8), 0, 0, board, 1, 0, 5, 5, 1, 1);
+    blendRectangle(board, 0, 1, b, 9, 9, board, 0, 1, 1, 1, 0, 3);
+    blendRectangleWithColour(board, 0, 0, board, 0, 0, 1, 1, 3, 1, 0xFF0000);
+    EXPECT_EQ(coloursOf(board), (std::vector<uint32_t>{0x4B | 0x3F << 16, 0x96, 0x96, 0, 0x96, 0x96}));
 }
