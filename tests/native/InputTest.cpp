@@ -16,7 +16,6 @@ struct Input : ::testing::Test {
     void SetUp() override {
         scene.place({{0, 0, 0, 5}, {0, 0, 6, 5}});
         computeFreeTiles(app.game);
-        state.tilesLeft = 2;
         state.elapsedSeconds = 100000;  // too slow for the table: no scores file is written
         app.settings.RemoveTileTime = 0;
     }
@@ -32,32 +31,26 @@ TEST_F(Input, AClickStopsADemonstrationHidesTheHintAndTheLastPairWins) {
     state.autoPlayRunning = 1;
     state.showMoves = 1;
     clickOn(0);
-    EXPECT_EQ(state.autoPlayRunning, 0);
-    EXPECT_EQ(state.selectedTile, 0);
-    EXPECT_EQ(scene.host.framesPresented, 1);
+    EXPECT_EQ((std::vector<int>{state.autoPlayRunning, state.selectedTile, scene.host.framesPresented}),
+              (std::vector<int>{0, 0, 1}));
     EXPECT_EQ(scene.host.statusTexts.back(), composeStatus(app)) << "no hint counter any more";
     clickOn(1);
-    EXPECT_EQ(state.tilesLeft, 0);
-    EXPECT_EQ(scene.host.nameRequests, 1);
-    EXPECT_EQ(state.winHandled, 1);
+    EXPECT_EQ((std::vector<int>{state.tilesLeft, scene.host.nameRequests, state.winHandled}),
+              (std::vector<int>{0, 1, 1}));
 }
 
-TEST_F(Input, TheBoardHidesWithoutTheFocusOrWhenPaused) {
+// Each change redraws; without the focus the hint goes too, and a command hides it.
+TEST_F(Input, FocusPauseAndCommands) {
+    std::vector<int> seen;  // tiles hidden, hint shown
     state.showMoves = 1;
-    setBoardFocus(app, false);
-    EXPECT_EQ(state.tilesHidden, 1);
-    EXPECT_EQ(state.showMoves, 0);
-    setBoardFocus(app, true);
-    EXPECT_EQ(state.tilesHidden, 0);
-    togglePause(app);
-    EXPECT_EQ(state.tilesHidden, 1);
-    togglePause(app);
-    EXPECT_EQ(state.tilesHidden, 0);
+    for (auto change : {+[](App& a) { setBoardFocus(a, false); }, +[](App& a) { setBoardFocus(a, true); },
+                        +[](App& a) { togglePause(a); }, +[](App& a) { togglePause(a); }}) {
+        change(app);
+        seen.insert(seen.end(), {state.tilesHidden, state.showMoves});
+        state.showMoves = 1;
+    }
+    EXPECT_EQ(seen, (std::vector<int>{1, 0, 0, 1, 1, 1, 0, 1}));
     EXPECT_EQ(scene.host.framesPresented, 4);
-}
-
-TEST_F(Input, ACommandHidesTheHintAndNoSoundDeviceSilencesEffectsAndMusic) {
-    state.showMoves = 1;
     beforeCommand(app);
     EXPECT_EQ(state.showMoves, 0);
     withoutSoundDevice(app);

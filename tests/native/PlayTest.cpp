@@ -6,13 +6,12 @@
 
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
-#include "game/App.h"
 #include "engine/Caption.h"
-#include "engine/Deal.h"
 #include "engine/FreeTiles.h"
-#include "game/Play.h"
 #include "engine/Moves.h"
+#include "game/App.h"
 #include "game/DealGame.h"
+#include "game/Play.h"
 
 namespace {
 
@@ -63,10 +62,10 @@ struct Play : ::testing::Test {
     void playRemovalOrder(int pairs) {
         for (int k = 0; k < 2 * pairs; k += 2) clickPair(state.removalOrder[k], state.removalOrder[k + 1]);
     }
-    int partnerOf(int t) const {
-        for (int other = 0; other < tileCount; ++other)
-            if (tilesMatch(app.game, t, other)) return other;
-        return noTile;
+    V faces(std::initializer_list<int> tiles) const {
+        V f;
+        for (int t : tiles) f.push_back(app.game.tiles[t].face);
+        return f;
     }
 };
 
@@ -80,8 +79,7 @@ TEST_F(Play, ClicksSelectDeselectAndMiss) {
     clickTile(app, B);
     EXPECT_EQ(state.selectedTile, noTile) << "a blocked tile is not selected";
     clickPair(A, D);
-    EXPECT_EQ(state.selectedTile, D) << "a free tile that does not match is selected instead";
-    EXPECT_EQ(state.secondTile, noTile);
+    EXPECT_EQ((V{state.selectedTile, state.secondTile}), (V{D, noTile})) << "a free tile that does not match";
     clickTile(app, B);
     EXPECT_EQ(state.selectedTile, noTile) << "a blocked second tile clears the selection";
     for (int beside : {int{noTile}, 300, -1}) {
@@ -101,33 +99,25 @@ TEST_F(Play, AMatchingPairIsRemovedRecordedAndUndone) {
     state.tilesHidden = 1;  // a paused game plays as usual
     clickPair(F, G);        // faces 28 and 30
     EXPECT_EQ(sounds(), "12");
-    EXPECT_EQ((V{app.game.tiles[F].face, app.game.tiles[G].face}), (V{0, 0}));
+    EXPECT_EQ(faces({F, G}), (V{0, 0}));
     EXPECT_EQ(tileAtCorner(app.game, {0, 12, 10}), noTile);
-    EXPECT_EQ(state.undoList[0].face, 28);
-    EXPECT_EQ(state.undoList[0].first, F);
-    EXPECT_EQ(state.undoList[0].second, G);
-    EXPECT_EQ(state.tilesLeft, tileCount - 2);
-    EXPECT_EQ((V{state.selectedTile, state.secondTile}), (V{noTile, noTile}));
+    EXPECT_EQ((V{state.undoList[0].face, state.undoList[0].first, state.undoList[0].second}), (V{28, F, G}));
+    EXPECT_EQ((V{state.tilesLeft, state.selectedTile, state.secondTile}), (V{tileCount - 2, noTile, noTile}));
     EXPECT_EQ(app.game.moveList.moveCount, 2) << "rebuilt: A with C, D with E";
     clickPair(C, A);
-    EXPECT_EQ(app.game.tiles[B].freeFlag, 1) << "free flags are recomputed";
-    EXPECT_EQ(state.showMoves, 0);
+    EXPECT_EQ((V{app.game.tiles[B].freeFlag, state.showMoves}), (V{1, 0})) << "free flags are recomputed";
     state.hintIndex = 1;
     undoCommand(app);
-    EXPECT_EQ(app.game.tiles[B].freeFlag, 0);
-    EXPECT_EQ((V{state.hintIndex, app.game.moveList.moveCount}), (V{0, 0}));
+    EXPECT_EQ((V{app.game.tiles[B].freeFlag, state.hintIndex, app.game.moveList.moveCount}), (V{0, 0, 0}));
     undoCommand(app);
-    EXPECT_EQ(app.game.tiles[F].face, 28);
-    EXPECT_EQ(app.game.tiles[G].face, 28) << "undo gives both tiles the first one's face";
-    EXPECT_TRUE(tilesMatch(app.game, F, G));
+    EXPECT_EQ(faces({F, G}), (V{28, 28})) << "undo gives both tiles the first one's face";
     EXPECT_EQ(tileAtCorner(app.game, {0, 12, 25}), G);
     EXPECT_EQ(state.tilesLeft, tileCount);
     EXPECT_TRUE(host.messages.empty());
     clickTile(app, A);
     undoMove(app);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Nothing to undo");
-    EXPECT_EQ(host.messages[0].caption, productCaption);
+    EXPECT_EQ(host.messages[0].text + "|" + host.messages[0].caption, std::string("Nothing to undo|") + productCaption);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::information);
     EXPECT_EQ(state.selectedTile, noTile);
 }
@@ -148,7 +138,6 @@ TEST_F(Play, TheRemovalFadeBelongsToThe2DView) {
     clickPair(F, G);
     EXPECT_EQ(host.framesPresented, 3);
 #endif
-    EXPECT_EQ(state.movesMade, 2 + TAVREK_3D);
 }
 
 TEST_F(Play, RemovePairLeavesTheRestToItsCaller) {
@@ -156,7 +145,6 @@ TEST_F(Play, RemovePairLeavesTheRestToItsCaller) {
     state.hintIndex = 2;
     removePair(app.game, D, E);
     EXPECT_EQ((V{app.game.moveList.moveCount, state.hintIndex}), (V{0, 0}));
-    EXPECT_EQ(app.game.tiles[D].freeFlag, 1);
     EXPECT_EQ(sounds(), "");
     state.movesMade = undoSlots;  // a full history takes no more
     removePair(app.game, F, G);
@@ -166,31 +154,25 @@ TEST_F(Play, RemovePairLeavesTheRestToItsCaller) {
 TEST_F(Play, TheLastPairEndsTheGameAndUndoKeepsTheClockStopped) {
     dealOn(staggeredLayout());
     playRemovalOrder(pairCount);
-    EXPECT_EQ(state.tilesLeft, 0);
-    EXPECT_EQ(app.game.moveList.moveCount, 0);
-    EXPECT_EQ(app.game.moveList.pairs[0].first, noTile);
-    EXPECT_EQ(state.showMoves, 1);
+    EXPECT_EQ((V{state.tilesLeft, app.game.moveList.moveCount, app.game.moveList.pairs[0].first, state.showMoves}),
+              (V{0, 0, noTile, 1}));
     EXPECT_EQ(std::count(host.sounds.begin(), host.sounds.end(), app.dirs.sounds + "REMOVE.WAV"), pairCount);
     state.winHandled = 1;
     state.elapsedSeconds = 321;
     undoCommand(app);
-    EXPECT_EQ((V{state.winHandled, state.showMoves}), (V{1, 1}));
-    EXPECT_EQ(state.elapsedSeconds, 321);
-    EXPECT_EQ(state.tilesLeft, 2);
+    EXPECT_EQ((V{state.winHandled, state.showMoves, state.elapsedSeconds, state.tilesLeft}), (V{1, 1, 321, 2}));
 }
 
 TEST_F(Play, RestartAndNewGamePutEveryPairBack) {
     dealOn(twoLayerLayout());
-    const BoardGrid dealt = app.game.boardGrid;
+    const GameModel dealt = app.game;
     playRemovalOrder(10);
     state.elapsedSeconds = 500;
     state.winHandled = 1;
     restartGame(app);
     EXPECT_EQ((V{state.movesMade, state.elapsedSeconds, state.winHandled}), (V{0, 0, 0}));
-    EXPECT_EQ(app.game.boardGrid, dealt);
-    GameModel fresh = app.game;
-    computeFreeTiles(fresh);
-    for (int t = 0; t < tileCount; ++t) EXPECT_EQ(app.game.tiles[t].freeFlag, fresh.tiles[t].freeFlag);
+    EXPECT_EQ(app.game.boardGrid, dealt.boardGrid);
+    for (int t = 0; t < tileCount; ++t) EXPECT_EQ(app.game.tiles[t].freeFlag, dealt.tiles[t].freeFlag) << t;
     playRemovalOrder(5);
     newGame(app);
     EXPECT_EQ(state.tilesLeft, tileCount);
@@ -202,18 +184,14 @@ TEST_F(Play, RestartAndNewGamePutEveryPairBack) {
 
 TEST_F(Play, HintsWalkThroughThePairsAndCostAMinuteEach) {
     app.settings.pairSearchLimit = 2;  // the hints list every pair, however many
-    showNextHint(app);
-    EXPECT_EQ(state.showMoves, 1);
-    EXPECT_EQ(app.game.moveList.moveCount, 7) << "an empty list is built: A-C and six of the group";
-    EXPECT_EQ(state.hintIndex, 0);
-    for (int expected = 1; expected <= 7; ++expected) {
+    V walk;  // hint index and list length after each hint
+    for (int k = 0; k < 9; ++k) {
         showNextHint(app);
-        EXPECT_EQ(state.hintIndex, expected) << "7, at the count, the views show as the first";
+        walk.insert(walk.end(), {state.hintIndex, app.game.moveList.moveCount});
     }
-    showNextHint(app);
-    EXPECT_EQ(state.hintIndex, 0);
-    EXPECT_EQ(app.game.moveList.moveCount, 7);
-    EXPECT_EQ(state.elapsedSeconds, 9 * 60);
+    // An empty list is built (A-C and six of the group); 7, at the count, the views show as the first.
+    EXPECT_EQ(walk, (V{0, 7, 1, 7, 2, 7, 3, 7, 4, 7, 5, 7, 6, 7, 7, 7, 0, 7}));
+    EXPECT_EQ((V{state.showMoves, state.elapsedSeconds}), (V{1, 9 * 60}));
     clickPair(D, F);
     showNextHint(app);
     EXPECT_EQ(state.hintIndex, 1) << "after a removal the first hint shows the second pair";
@@ -221,8 +199,7 @@ TEST_F(Play, HintsWalkThroughThePairsAndCostAMinuteEach) {
     clickPair(A, C);
     EXPECT_EQ(state.showMoves, 1) << "no pair left ends the game";
     showNextHint(app);
-    EXPECT_EQ(state.elapsedSeconds, 11 * 60);
-    EXPECT_EQ((V{state.hintIndex, app.game.moveList.moveCount}), (V{0, 0}));
+    EXPECT_EQ((V{state.elapsedSeconds, state.hintIndex, app.game.moveList.moveCount}), (V{11 * 60, 0, 0}));
 }
 
 TEST_F(Play, RandomPlayKeepsTheCountersInStep) {
@@ -237,7 +214,9 @@ TEST_F(Play, RandomPlayKeepsTheCountersInStep) {
         } else if (roll < 18) {
             int first = t % tileCount;
             for (int k = 0; k < tileCount && app.game.tiles[first].freeFlag != 1; ++k) first = (first + 1) % tileCount;
-            clickPair(first, partnerOf(first));
+            int partner = 0;
+            while (partner < tileCount && !tilesMatch(app.game, first, partner)) ++partner;
+            clickPair(first, partner == tileCount ? noTile : partner);
         } else {
             roll == 18 ? undoCommand(app) : showNextHint(app);
         }
@@ -248,4 +227,3 @@ TEST_F(Play, RandomPlayKeepsTheCountersInStep) {
     }
     EXPECT_GT(deepest, 8) << "pairs were removed, not only clicked at";
 }
-

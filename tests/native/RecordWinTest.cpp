@@ -17,126 +17,83 @@ struct RecordWin : ScoresFixture {
     void SetUp() override {
         ScoresFixture::SetUp();
         host.winnerName = "Winner";
+        state = GameState{};
         state.tilesLeft = 0;
-        state.winHandled = 0;
-        state.autoPlayRunning = 0;
-        state.gameWasLoaded = 0;
     }
-    bool scoresWritten() { return fileExistsIn(app.dirs.scores, "CLASSIC.TVS"); }
-    void winIn(int32_t seconds) {
+    // What the player met so far: name dialogs, tables, messages, the file.
+    std::string seen(const std::string& file = "CLASSIC.TVS") const {
+        std::string text = "asked " + std::to_string(host.nameRequests) + ", shown " + std::to_string(host.hallsShown.size());
+        for (const RecordedMessage& m : host.messages)
+            text += ", says " + m.text + (m.icon == MessageIcon::information ? " (i)" : " (!)");
+        return text + (fileExistsIn(app.dirs.scores, file) ? ", stored" : "");
+    }
+    std::string winIn(int32_t seconds) {
         state.elapsedSeconds = seconds;
         recordWin(app);
+        return seen();
+    }
+    HallOfFame stored(const std::string& file = "CLASSIC.TVS") const {
+        HallOfFame table;
+        const std::string bytes = readText(scoresFile(file));
+        EXPECT_TRUE(decodeHallOfFame(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), table));
+        return table;
     }
 };
 
 }  // namespace
 
-TEST_F(RecordWin, AFastWinEntersAtTheTopAndIsStored) {
-    winIn(299);
-    EXPECT_EQ(state.winHandled, 1);
-    EXPECT_EQ(host.nameRequests, 1);
-    ASSERT_EQ(host.hallsShown.size(), 1u);
-    const HallOfFameEntry& top = host.hallsShown[0].entries[0];
-    EXPECT_EQ(top.playerName, "Winner");
-    EXPECT_EQ(top.timeText, "00:04:59");
-    EXPECT_EQ(top.timeSeconds, 299);
-    EXPECT_EQ(app.hallOfFame.entries[9].timeSeconds, 780);
-    EXPECT_TRUE(host.messages.empty());
-    HallOfFame stored;
-    const std::string bytes = readText(scoresFile());
-    ASSERT_TRUE(decodeHallOfFame(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), stored));
-    EXPECT_EQ(stored.entries[0].playerName, "Winner");
-    EXPECT_EQ(stored.entries[1].timeSeconds, 300);
-}
-
-TEST_F(RecordWin, ATimeEqualToTheTenthDoesNotQualify) {
-    winIn(840);
-    EXPECT_EQ(host.nameRequests, 1);
-    EXPECT_TRUE(host.hallsShown.empty());
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Not fast enough");
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::information);
-    EXPECT_EQ(app.hallOfFame.entries[9].playerName, "Tavrek");
-    EXPECT_FALSE(scoresWritten());
-}
-
-TEST_F(RecordWin, OnlyTheFirstCallAfterTheWinActs) {
-    state.tilesLeft = 2;
-    winIn(10);
-    EXPECT_EQ(host.nameRequests + state.winHandled, 0);
-    state.tilesLeft = 0;
-    winIn(10);
-    winIn(10);
-    clockTick(app);
-    EXPECT_EQ(host.nameRequests, 1);
-    EXPECT_EQ(host.hallsShown.size(), 1u);
-    EXPECT_EQ(state.elapsedSeconds, 10) << "the clock stops at the win";
-    EXPECT_EQ(app.hallOfFame.entries[1].timeSeconds, 300) << "the time is sorted in once";
-}
-
-TEST_F(RecordWin, NamesAreCutTo21CharactersAndMayBeEmpty) {
+TEST_F(RecordWin, AFastWinEntersOnceAtTheTopAndIsStored) {
     host.winnerName = std::string(30, 'z');
-    winIn(100);
-    EXPECT_EQ(app.hallOfFame.entries[0].playerName, std::string(21, 'z'));
+    EXPECT_EQ(winIn(299), "asked 1, shown 1, stored");
+    const HallOfFameEntry& top = host.hallsShown[0].entries[0];
+    EXPECT_EQ(top.playerName + " " + top.timeText + " " + std::to_string(top.timeSeconds),
+              std::string(21, 'z') + " 00:04:59 299");
+    EXPECT_EQ(app.hallOfFame.entries[9].timeSeconds, 780);
+    EXPECT_EQ(stored().entries[0].playerName, std::string(21, 'z'));
+    EXPECT_EQ(stored().entries[1].timeSeconds, 300);
+    // Only the first call after the win acts, and the clock stops at the win.
+    EXPECT_EQ(winIn(10), "asked 1, shown 1, stored");
+    clockTick(app);
+    EXPECT_EQ(state.elapsedSeconds, 10);
+    EXPECT_EQ(app.hallOfFame.entries[1].timeSeconds, 300);
+    state.winHandled = 0;
     host.winnerName.clear();
-    state.winHandled = 0;
     winIn(50);
-    EXPECT_EQ(app.hallOfFame.entries[0].playerName, "");
-    EXPECT_EQ(app.hallOfFame.entries[0].timeText, "00:00:50");
+    EXPECT_EQ(app.hallOfFame.entries[0].playerName + app.hallOfFame.entries[0].timeText, "00:00:50");
 }
 
-TEST_F(RecordWin, LongGamesKeepTheirHoursInTheTimeText) {
-    fillDefaultHallOfFame(app.hallOfFame);
-    app.hallOfFame.entries[9].timeSeconds = 400000;
-    winIn(3 * 3600 + 2 * 60 + 5);
-    EXPECT_EQ(app.hallOfFame.entries[9].timeText, "03:02:05");
-    state.winHandled = 0;
-    app.hallOfFame.entries[9].timeSeconds = 400000;
-    winIn(100 * 3600);
-    EXPECT_EQ(app.hallOfFame.entries[9].timeText, "100:00:00");
-}
-
-TEST_F(RecordWin, ALoadedGameShowsTheTableButLeavesTheFile) {
-    start.write("SCORES/CLASSIC.TVS", encodeHallOfFame(app.hallOfFame));
-    const std::string before = readText(scoresFile());
-    state.gameWasLoaded = 1;
-    winIn(200);
-    ASSERT_EQ(host.hallsShown.size(), 1u);
-    EXPECT_EQ(host.hallsShown[0].entries[0].timeSeconds, 200);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Loaded game");
-    EXPECT_EQ(readText(scoresFile()), before);
-}
-
-TEST_F(RecordWin, ADemonstrationIsNeverAWin) {
+TEST_F(RecordWin, UnfinishedDemonstratedSlowAndLoadedWinsAreNotStored) {
+    state.tilesLeft = 2;
+    EXPECT_EQ(winIn(10), "asked 0, shown 0");
+    EXPECT_EQ(state.winHandled, 0);
+    state.tilesLeft = 0;
     state.autoPlayRunning = 1;
-    winIn(1);
-    EXPECT_EQ(host.nameRequests, 0);
-    EXPECT_TRUE(host.hallsShown.empty());
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_FALSE(scoresWritten());
+    EXPECT_EQ(winIn(1), "asked 0, shown 0");
     // A click that stops the player before its restart does not turn the demonstration into a win.
     state.autoPlayRunning = 0;
-    recordWin(app);
-    EXPECT_EQ(host.nameRequests, 0);
+    EXPECT_EQ(winIn(1), "asked 0, shown 0");
+    state.winHandled = 0;
+    EXPECT_EQ(winIn(840), "asked 1, shown 0, says Not fast enough (i)") << "equal to the tenth";
+    EXPECT_EQ(app.hallOfFame.entries[9].playerName, "Tavrek");
+    state.winHandled = 0;
+    state.gameWasLoaded = 1;
+    host.messages.clear();
+    EXPECT_EQ(winIn(200), "asked 2, shown 1, says Loaded game (i)");
+    EXPECT_EQ(host.hallsShown[0].entries[0].timeSeconds, 200);
 }
 
 // The status bar, the clock and every frame show the board; none of them records it.
 TEST_F(RecordWin, RefreshingTheBoardOrTheStatusNeverRecordsAWin) {
-    state.elapsedSeconds = 10;
     updateStatus(app);
     clockTick(app);
     redrawBoard(app);
     EXPECT_EQ(state.winHandled, 0);
-    EXPECT_EQ(host.nameRequests, 0);
-    EXPECT_TRUE(host.hallsShown.empty());
-    EXPECT_FALSE(scoresWritten());
+    EXPECT_EQ(seen(), "asked 0, shown 0");
     EXPECT_EQ(host.statusTexts.size(), 3u);
 }
 
 TEST_F(RecordWin, AWholeGameWonByClicksWritesTheLayoutsFile) {
-    const std::string layout = readText(shippedDataDirectory() + pathSeparator + "LAYOUTS" + pathSeparator + "DEFAULT.TVL");
-    start.write("LAYOUTS/DEFAULT.TVL", layout);
+    start.write("LAYOUTS/DEFAULT.TVL", readText(shippedDataDirectory() + "/LAYOUTS/DEFAULT.TVL"));
     app.settings.Layout = "DEFAULT.TVL";
     app.settings.RemoveTileTime = 0;
     loadLayout(app);
@@ -149,10 +106,8 @@ TEST_F(RecordWin, AWholeGameWonByClicksWritesTheLayoutsFile) {
         clickTile(app, order[k + 1]);
         ASSERT_EQ(host.nameRequests, k + 2 == tileCount ? 1 : 0) << k;
     }
-    HallOfFame stored;
-    const std::string bytes = readText(scoresFile("DEFAULT.TVS"));
-    ASSERT_TRUE(decodeHallOfFame(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), stored));
-    EXPECT_EQ(stored.entries[0].playerName, "Winner");
-    EXPECT_EQ(stored.entries[0].timeText, "00:02:03");
-    EXPECT_EQ(stored.entries[9].timeSeconds, 780);
+    EXPECT_EQ(seen("DEFAULT.TVS"), "asked 1, shown 1, stored");
+    const HallOfFameEntry top = stored("DEFAULT.TVS").entries[0];
+    EXPECT_EQ(top.playerName + " " + top.timeText, "Winner 00:02:03");
+    EXPECT_EQ(stored("DEFAULT.TVS").entries[9].timeSeconds, 780);
 }

@@ -1,44 +1,25 @@
 // Every shipped picture must be readable by the game's own reader, with the
-// shape the game expects: tile sets a 9 x 5 grid, backgrounds large enough
-// for a full-HD window.
+// shape the game expects: tile sets a 9 x 5 grid of large cells, backgrounds
+// large enough for a full-HD window.
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
 #include "files/DataDirectories.h"
 #include "view2d/Bitmap.h"
 
-namespace {
-
-std::vector<std::string> shippedPictures(const std::string& directory) {
+TEST(ShippedPictures, TileSetsAndBackgroundsHaveTheirShapes) {
     DataDirectories dirs;
     initDataDirectories(dirs, shippedDataDirectory());
-    const std::string path = directory == "TILESETS" ? dirs.tileSets : dirs.background;
-    std::vector<std::string> paths;
-    for (const std::string& name : listFiles(path, "*.BMP")) paths.push_back(filePath(path, name));
-    return paths;
-}
-
-}  // namespace
-
-TEST(ShippedPictures, TileSetsAreNineByFiveGridsOfLargeCells) {
-    const std::vector<std::string> tileSets = shippedPictures("TILESETS");
-    ASSERT_GE(tileSets.size(), 5u);
-    for (const std::string& path : tileSets) {
-        Surface picture;
-        ASSERT_TRUE(readBitmapFile(path, picture)) << path;
-        EXPECT_EQ(picture.width % 9, 0) << path;
-        EXPECT_EQ(picture.height % 5, 0) << path;
-        EXPECT_GE(picture.width / 9, 96) << path;
-    }
-}
-
-TEST(ShippedPictures, BackgroundsCoverAFullHdBoard) {
-    const std::vector<std::string> backgrounds = shippedPictures("BACKGRND");
-    ASSERT_GE(backgrounds.size(), 6u);
-    for (const std::string& path : backgrounds) {
-        Surface picture;
-        ASSERT_TRUE(readBitmapFile(path, picture)) << path;
-        EXPECT_GE(picture.width, 1920) << path;
-        EXPECT_GE(picture.height, 1080) << path;
+    for (const auto& directory : {dirs.tileSets, dirs.background}) {
+        const bool tiles = directory == dirs.tileSets;
+        const std::vector<std::string> names = listFiles(directory, "*.BMP");
+        EXPECT_GE(names.size(), tiles ? 5u : 6u) << directory;
+        for (const std::string& name : names) {
+            Surface p;
+            ASSERT_TRUE(readBitmapFile(filePath(directory, name), p)) << name;
+            if (tiles) EXPECT_EQ((std::vector<int>{p.width % 9, p.height % 5, p.width / 9 >= 96}),
+                                 (std::vector<int>{0, 0, 1})) << name;
+            else EXPECT_TRUE(p.width >= 1920 && p.height >= 1080) << name;
+        }
     }
 }

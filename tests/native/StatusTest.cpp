@@ -1,16 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "RecordingHost.h"
+#include "files/ClockText.h"
 #include "game/App.h"
 #include "game/Status.h"
-#include "files/ClockText.h"
 
 namespace {
 
 const std::string blanks(20, ' ');
 
-struct StatusFixture : ::testing::Test {
-    StatusFixture() : app(host) {
+struct Status : ::testing::Test {
+    RecordingHost host;
+    App app{host};
+    GameState& state = app.game.state;
+    void SetUp() override {
         app.language.Tiles = "tiles";
         app.language.Chrono = "Time";
         app.language.MesChronoPaused = "paused";
@@ -18,63 +21,48 @@ struct StatusFixture : ::testing::Test {
         app.language.MesStatusWin = "Won!";
         app.language.MesStatusLose = "Lost.";
         app.settings.ShowChrono = 1;
-        app.game.state.tilesLeft = 144;
+        state.tilesLeft = 144;
     }
-    RecordingHost host;
-    App app;
+    // Sets tiles left, the clock, the hint (shown, index, pairs) and pause; gives the status.
+    std::string status(int tiles, int seconds, std::vector<int> hint = {0, 0, 0}, int hidden = 0) {
+        state.tilesLeft = int16_t(tiles);
+        state.elapsedSeconds = seconds;
+        state.showMoves = uint8_t(hint[0]);
+        state.hintIndex = int16_t(hint[1]);
+        app.game.moveList.moveCount = int16_t(hint[2]);
+        state.tilesHidden = uint8_t(hidden);
+        return composeStatus(app);
+    }
 };
 
 }  // namespace
 
-TEST(Clock, PartsAreTwoDigitsAndLongHoursGrow) {
+TEST_F(Status, TilesThenTwentyBlanksTheClockAndTheHint) {
     EXPECT_EQ(formatClock(1, 2, 5), "01:02:05");
-    EXPECT_EQ(formatClock(0, 0, 0), "00:00:00");
-    EXPECT_EQ(formatClock(10, 59, 59), "10:59:59");
-    EXPECT_EQ(formatClock(100, 0, 0), "100:00:00");
+    EXPECT_EQ(status(144, 3725), "144 tiles" + blanks + "Time : 01:02:05");
+    EXPECT_EQ(status(144, 360000), "144 tiles" + blanks + "Time : 100:00:00");
+    EXPECT_EQ(status(144, 5, {0, 0, 0}, 1), "144 tiles" + blanks + "Time : paused");
+    EXPECT_EQ(status(40, 0, {1, 2, 12}), "40 tiles" + blanks + "Time : 00:00:00" + blanks + "Pair 3 / 12");
+    app.settings.ShowChrono = 0;
+    EXPECT_EQ(status(144, 5), "144 tiles");
+    EXPECT_EQ(status(40, 0, {1, 11, 12}), "40 tiles" + blanks + "Pair 12 / 12");
+    EXPECT_EQ(status(40, 0, {1, 0, 0}), "40 tiles" + blanks + "Lost.");
+    EXPECT_EQ(status(0, 0, {1, 0, 0}), "0 tiles" + blanks + "Won!");
+    EXPECT_EQ(status(0, 0), "0 tiles");
 }
 
-TEST_F(StatusFixture, TilesThenTwentyBlanksAndTheClock) {
-    app.game.state.elapsedSeconds = 3725;
-    EXPECT_EQ(composeStatus(app), "144 tiles" + blanks + "Time : 01:02:05");
-    app.game.state.elapsedSeconds = 360000;
-    EXPECT_EQ(composeStatus(app), "144 tiles" + blanks + "Time : 100:00:00");
-    app.game.state.tilesHidden = 1;
-    EXPECT_EQ(composeStatus(app), "144 tiles" + blanks + "Time : paused");
+TEST_F(Status, TheClockCountsOnlyWhileVisibleAndBeforeTheWin) {
+    clockTick(app);
+    EXPECT_EQ(host.statusTexts, std::vector<std::string>{"144 tiles" + blanks + "Time : 00:00:01"});
+    state.tilesHidden = 1;
+    clockTick(app);
+    state.tilesHidden = 0;
+    state.winHandled = 1;
+    clockTick(app);
+    EXPECT_EQ(state.elapsedSeconds, 1);
+    state.winHandled = 0;
     app.settings.ShowChrono = 0;
-    EXPECT_EQ(composeStatus(app), "144 tiles");
-}
-
-TEST_F(StatusFixture, AHintShowsItsPositionOrTheEndOfTheGame) {
-    app.settings.ShowChrono = 0;
-    app.game.state.showMoves = 1;
-    app.game.state.hintIndex = 2;
-    app.game.moveList.moveCount = 12;
-    app.game.state.tilesLeft = 40;
-    EXPECT_EQ(composeStatus(app), "40 tiles" + blanks + "Pair 3 / 12");
-    app.game.moveList.moveCount = 0;
-    app.game.state.hintIndex = 0;
-    EXPECT_EQ(composeStatus(app), "40 tiles" + blanks + "Lost.");
-    app.game.state.tilesLeft = 0;
-    EXPECT_EQ(composeStatus(app), "0 tiles" + blanks + "Won!");
-    app.game.state.showMoves = 0;
-    EXPECT_EQ(composeStatus(app), "0 tiles");
-}
-
-TEST_F(StatusFixture, TheClockCountsOnlyWhileVisibleAndBeforeTheWin) {
     clockTick(app);
-    EXPECT_EQ(app.game.state.elapsedSeconds, 1);
-    EXPECT_EQ(host.statusTexts.back(), "144 tiles" + blanks + "Time : 00:00:01");
-    app.game.state.tilesHidden = 1;
-    clockTick(app);
-    EXPECT_EQ(app.game.state.elapsedSeconds, 1);
-    app.game.state.tilesHidden = 0;
-    app.game.state.winHandled = 1;
-    clockTick(app);
-    EXPECT_EQ(app.game.state.elapsedSeconds, 1);
-    app.game.state.winHandled = 0;
-    app.settings.ShowChrono = 0;
-    const size_t posted = host.statusTexts.size();
-    clockTick(app);
-    EXPECT_EQ(app.game.state.elapsedSeconds, 2);
-    EXPECT_EQ(host.statusTexts.size(), posted);  // a hidden clock counts on but posts nothing
+    EXPECT_EQ(state.elapsedSeconds, 2);
+    EXPECT_EQ(host.statusTexts.size(), 3u);  // a hidden clock counts on but posts nothing
 }

@@ -5,83 +5,59 @@
 #include "FrameFixtures.h"
 #include "TestFiles.h"
 #include "files/Settings.h"
+#include "game/Pictures.h"
 #include "view2d/BitmapWriter.h"
 #include "view2d/Stretch.h"
 #include "view2d/TileSet.h"
-#include "game/Pictures.h"
 
 namespace {
 
-TileSet sized(int fileWidth, int fileHeight, int areaWidth, int areaHeight, const Settings& settings) {
-    TileSet set;
-    resizeSurface(set.fileImage, fileWidth, fileHeight);
-    sizeTileSet(set, settings, areaWidth, areaHeight);
-    return set;
+using V = std::vector<int>;
+
+// Face, sides, cell and shadow sizes, then the prepared picture's.
+V metrics(int fileWidth, int fileHeight, int areaWidth, int areaHeight, int stretch, int border = 8, int shadow = 4) {
+    Settings s;
+    s.StretchTiles = uint8_t(stretch);
+    s.BorderSize = int16_t(border);
+    s.ShadowSize = int16_t(shadow);
+    TileSet t;
+    resizeSurface(t.fileImage, fileWidth, fileHeight);
+    sizeTileSet(t, s, areaWidth, areaHeight);
+    return {t.tileWidth, t.tileHeight, t.edgeX, t.edgeY, t.cellWidth, t.cellHeight, t.shadowHeight, t.shadowWidth,
+            t.prepared.width, t.prepared.height};
 }
 
-Settings unstretched() {
-    Settings s;
-    s.StretchTiles = 0;
-    return s;
-}
+std::vector<uint32_t> row(const Surface& s, int y) { return {rowOf(s, y), rowOf(s, y) + s.width}; }
 
 }  // namespace
 
 TEST(TileSet, FaceCellsFillTheGridRowByRow) {
-    const int cells[][3] = {{1, 0, 0},  {9, 0, 8},  {10, 1, 0}, {27, 2, 8},
-                            {35, 3, 7}, {36, 4, 0}, {42, 4, 6}};  // face, row, column
-    for (const auto& c : cells) {
-        EXPECT_EQ(faceCell(c[0]).row, c[1]) << c[0];
-        EXPECT_EQ(faceCell(c[0]).column, c[2]) << c[0];
-    }
+    for (const V& c : {V{1, 0, 0}, V{9, 0, 8}, V{10, 1, 0}, V{27, 2, 8}, V{35, 3, 7}, V{36, 4, 0}, V{42, 4, 6}})
+        EXPECT_EQ((V{faceCell(c[0]).row, faceCell(c[0]).column}), (V{c[1], c[2]})) << c[0];
 }
 
-TEST(TileSet, UnstretchedFacesAreRaisedToWholeEvenCells) {
-    TileSet exact = sized(360, 250, 800, 600, unstretched());
-    EXPECT_EQ(exact.tileWidth, 40);
-    EXPECT_EQ(exact.tileHeight, 50);
-    EXPECT_EQ(exact.prepared.width, 360);
-    TileSet raised = sized(361, 251, 800, 600, unstretched());
-    EXPECT_EQ(raised.prepared.width, 378);
-    EXPECT_EQ(raised.prepared.height, 260);
-    EXPECT_EQ(raised.tileWidth, 42);
-    EXPECT_EQ(raised.tileHeight, 52);
-    // The board area does not matter without stretching.
-    EXPECT_EQ(sized(361, 251, 1, 1, unstretched()).tileWidth, 42);
-}
-
-TEST(TileSet, MetricsFollowFromTheFaceSize) {
-    Settings s = unstretched();
-    TileSet set = sized(432, 300, 800, 600, s);  // 48 x 60 faces
-    EXPECT_EQ(set.edgeX, 6);
-    EXPECT_EQ(set.edgeY, -6);
-    EXPECT_EQ(set.cellWidth, 54);
-    EXPECT_EQ(set.cellHeight, 66);
-    EXPECT_EQ(set.shadowHeight, 15);
-    EXPECT_EQ(set.shadowWidth, 15);
-    s.BorderSize = 50;  // wider than a face: the sides vanish
-    EXPECT_EQ(sized(432, 300, 800, 600, s).edgeX, 0);
-    EXPECT_EQ(sized(432, 300, 800, 600, s).cellWidth, 48);
-}
-
-TEST(TileSet, StretchedFacesKeepTheirProportionInSinglePrecision) {
-    // 40 x 50 cells in a 1000 x 700 area: a = 56, h = 66. 56 / 0.8f truncates
-    // to 69, too tall, so the height wins: 66 x 0.8f gives 52.
-    Settings s;
-    TileSet set = sized(360, 250, 1000, 700, s);
-    EXPECT_EQ(set.tileWidth, 52);
-    EXPECT_EQ(set.tileHeight, 66);
-    EXPECT_EQ(set.prepared.width, 9 * 52);
-    EXPECT_EQ(set.prepared.height, 5 * 66);
-    // Wide area: the height decides (a / h = 2 is at least r).
-    set = sized(360, 250, 2000, 700, s);
-    EXPECT_EQ(set.tileHeight, 66);
-    EXPECT_EQ(set.tileWidth, 52);
-    // Tall area: the width decides, less five sides a tile across: a = (700 - 25) / 17 = 39,
-    // 39 x 48.75, made even.
-    set = sized(360, 250, 700, 1000, s);
-    EXPECT_EQ(set.tileWidth, 38);
-    EXPECT_EQ(set.tileHeight, 48);
+TEST(TileSet, SizesFollowFromThePictureTheAreaAndTheDivisors) {
+    // Unstretched, faces are raised to whole even cells, whatever the area.
+    EXPECT_EQ(metrics(360, 250, 800, 600, 0), (V{40, 50, 5, -5, 45, 55, 12, 12, 360, 250}));
+    EXPECT_EQ(metrics(361, 251, 800, 600, 0), (V{42, 52, 5, -5, 47, 57, 13, 13, 378, 260}));
+    EXPECT_EQ(metrics(361, 251, 1, 1, 0), metrics(361, 251, 800, 600, 0));
+    EXPECT_EQ(metrics(432, 300, 800, 600, 0), (V{48, 60, 6, -6, 54, 66, 15, 15, 432, 300}));
+    EXPECT_EQ(metrics(432, 300, 800, 600, 0, 50), (V{48, 60, 0, 0, 48, 60, 15, 15, 432, 300}));  // sides vanish
+    // Stretched in 1000 x 700: a = 56, h = 66. 56 / 0.8f truncates to 69, too
+    // tall, so the height wins: 66 x 0.8f gives 52. A wide area, too.
+    EXPECT_EQ(metrics(360, 250, 1000, 700, 1), (V{52, 66, 6, -6, 58, 72, 16, 16, 468, 330}));
+    EXPECT_EQ(metrics(360, 250, 2000, 700, 1), metrics(360, 250, 1000, 700, 1));
+    // Tall: the width decides, less five sides a tile across: a = (700 - 25)
+    // / 17 = 39, 39 x 48.75, made even.
+    EXPECT_EQ(metrics(360, 250, 700, 1000, 1), (V{38, 48, 4, -4, 42, 52, 12, 12, 342, 240}));
+    // Divisors of zero or below give no sides and no shadows rather than a fault.
+    EXPECT_EQ(metrics(360, 250, 1000, 700, 1, 0, 0), (V{56, 70, 0, 0, 56, 70, 0, 0, 504, 350}));
+    EXPECT_EQ(metrics(360, 250, 1000, 700, 1, -3, -1), metrics(360, 250, 1000, 700, 1, 0, 0));
+    // No room, a picture too small for a face, or none: no faces.
+    for (const V& none : {metrics(360, 250, 0, 0, 1), metrics(360, 250, 1, 1, 1), metrics(360, 250, 9, 9, 1),
+                          metrics(360, 250, 16, 16, 1), metrics(8, 4, 1000, 700, 1), metrics(0, 0, 1000, 700, 1),
+                          metrics(0, 0, 1000, 700, 0)})
+        EXPECT_EQ(none, V(10, 0));
 }
 
 TEST(TileSet, TallFacesStayTallAndEvenAtEveryWindowSize) {
@@ -90,46 +66,18 @@ TEST(TileSet, TallFacesStayTallAndEvenAtEveryWindowSize) {
         for (int height = 10; height < 1200; height += 29) {
             const FaceSize face = preparedFaceSize(360, 250, s, width, height);
             if (face.width == 0) continue;
-            ASSERT_EQ(face.width % 2, 0) << width << "x" << height;
-            ASSERT_EQ(face.height % 2, 0) << width << "x" << height;
+            ASSERT_EQ(face.width % 2 + face.height % 2, 0) << width << "x" << height;
             ASSERT_LE(face.width, face.height) << width << "x" << height;
             ASSERT_LE(17 * face.width, width) << width << "x" << height;
             ASSERT_LE(10 * face.height, height) << width << "x" << height;
         }
 }
 
-TEST(TileSet, ZeroDivisorsAndTinyAreasGiveNoFacesRatherThanAFault) {
-    Settings s;
-    s.BorderSize = 0;
-    s.ShadowSize = 0;
-    TileSet set = sized(360, 250, 1000, 700, s);
-    EXPECT_GT(set.tileWidth, 0);
-    EXPECT_EQ(set.edgeX, 0);
-    EXPECT_EQ(set.shadowHeight, 0);
-    s.BorderSize = -3;
-    s.ShadowSize = -1;
-    set = sized(360, 250, 1000, 700, s);
-    EXPECT_EQ(set.edgeX, 0);
-    EXPECT_EQ(set.shadowWidth, 0);
-    for (int area : {0, 1, 9, 16}) {
-        set = sized(360, 250, area, area, Settings{});
-        EXPECT_EQ(set.tileWidth, 0) << area;
-        EXPECT_EQ(set.tileHeight, 0) << area;
-        EXPECT_TRUE(isEmpty(set.prepared)) << area;
-    }
-    // A picture too small for a face, or none at all.
-    EXPECT_EQ(sized(8, 4, 1000, 700, Settings{}).tileWidth, 0);
-    EXPECT_EQ(sized(0, 0, 1000, 700, Settings{}).tileHeight, 0);
-    EXPECT_EQ(sized(0, 0, 1000, 700, unstretched()).tileHeight, 0);
-}
-
 TEST(TileSet, PreparedFacesComeFromTheirOwnCells) {
-    Settings s;
     TileSet set;
     set.fileImage = makeTileSetPicture(20, 25);
-    sizeTileSet(set, s, 1000, 700);
+    sizeTileSet(set, Settings{}, 1000, 700);
     ASSERT_GT(set.tileWidth, 0);
-    // The middle of each prepared cell keeps its cell's colour.
     for (int face : {1, 13, 27, 36, 42}) {
         const FaceCell cell = faceCell(face);
         EXPECT_EQ(colourAt(set.prepared, cell.column * set.tileWidth + set.tileWidth / 2,
@@ -139,41 +87,26 @@ TEST(TileSet, PreparedFacesComeFromTheirOwnCells) {
     }
 }
 
-TEST(Stretch, ShrinkingAveragesTheCoveredArea) {
-    Surface source;
+// Shrinking averages the covered area (thirds: 0 + 1/3 of 100, ...); the same
+// levels in every channel show each channel's sums and rounding.
+TEST(Stretch, ShrinkingAveragesAndEnlargingInterpolatesBetweenPixelCentres) {
+    Surface source, target;
     resizeSurface(source, 4, 1);
-    // The same levels in every channel, so that each channel's sums and rounding show.
     const uint32_t grey = 0x010101;
     const uint32_t levels[4] = {0, 100, 200, 255};
     for (int x = 0; x < 4; ++x) putColour(source, x, 0, levels[x] * grey);
-    Surface target;
     stretchSurface(source, 2, 1, target);
-    EXPECT_EQ(colourAt(target, 0, 0), 50 * grey);
-    EXPECT_EQ(colourAt(target, 1, 0), 228 * grey);  // 227.5 rounded
-    stretchSurface(source, 3, 1, target);           // thirds: 0 + 1/3 of 100, ...
-    EXPECT_EQ(colourAt(target, 0, 0), 25 * grey);   // (0 * 3 + 100 * 1) / 4
-    EXPECT_EQ(colourAt(target, 1, 0), 150 * grey);  // (100 * 2 + 200 * 2) / 4
-    EXPECT_EQ(colourAt(target, 2, 0), 241 * grey);  // (200 * 1 + 255 * 3) / 4
-}
-
-TEST(Stretch, EnlargingInterpolatesBetweenPixelCentres) {
-    Surface source;
+    EXPECT_EQ(row(target, 0), (std::vector<uint32_t>{50 * grey, 228 * grey}));  // 227.5 rounded
+    stretchSurface(source, 3, 1, target);
+    EXPECT_EQ(row(target, 0), (std::vector<uint32_t>{25 * grey, 150 * grey, 241 * grey}));
     resizeSurface(source, 2, 2);
-    putColour(source, 1, 0, 200);
-    putColour(source, 1, 1, 200);
-    Surface target;
+    putColour(source, 1, 0, 0xC8);
+    putColour(source, 1, 1, 0xC8);
     stretchSurface(source, 4, 3, target);
-    for (int y = 0; y < 3; ++y) {
-        EXPECT_EQ(colourAt(target, 0, y), 0u);
-        EXPECT_EQ(colourAt(target, 1, y), 50u);
-        EXPECT_EQ(colourAt(target, 2, y), 150u);
-        EXPECT_EQ(colourAt(target, 3, y), 200u);
-    }
+    for (int y = 0; y < 3; ++y) EXPECT_EQ(row(target, y), (std::vector<uint32_t>{0, 50 << 16, 150 << 16, 200 << 16}));
     // Five from two: the second centre lies a tenth of the way to the second pixel.
     stretchSurface(source, 5, 1, target);
-    std::vector<uint32_t> row;
-    for (int x = 0; x < 5; ++x) row.push_back(colourAt(target, x, 0));
-    EXPECT_EQ(row, (std::vector<uint32_t>{0, 20, 100, 180, 200}));
+    EXPECT_EQ(row(target, 0), (std::vector<uint32_t>{0, 20 << 16, 100 << 16, 180 << 16, 200 << 16}));
 }
 
 TEST(Stretch, SameSizeCopiesAndPlainAreasStayPlain) {
@@ -202,21 +135,21 @@ TEST(TileSet, LoadingReadsTheNamedPicturesFromTheirDirectories) {
     fillRectangle(sky, 0, 0, 4, 4, 0x203040);
     scratch.write("BACKGRND/SKY.BMP", encodeBitmap(sky));
     BoardScene scene(60, 40);
-    initDataDirectories(scene.app.dirs, scratch.path);
-    scene.app.settings.StretchTiles = 0;
-    scene.app.settings.TileSet = "FACES.BMP";
-    scene.app.settings.Background = "SKY.BMP";
-    releaseSurface(scene.app.view.tileSet.fileImage);
-    loadTileSet(scene.app);
-    loadBackground(scene.app);
-    EXPECT_EQ(scene.app.view.tileSet.tileWidth, 8);
-    EXPECT_EQ(scene.app.view.background.fitted.width, 60);
-    EXPECT_EQ(colourAt(scene.app.view.background.fitted, 59, 39), 0x203040u);
+    App& app = scene.app;
+    initDataDirectories(app.dirs, scratch.path);
+    app.settings.TileSet = "FACES.BMP";
+    app.settings.Background = "SKY.BMP";
+    releaseSurface(app.view.tileSet.fileImage);
+    loadTileSet(app);
+    loadBackground(app);
+    EXPECT_EQ(app.view.tileSet.tileWidth, 8);
+    EXPECT_EQ(app.view.background.fitted.width, 60);
+    EXPECT_EQ(colourAt(app.view.background.fitted, 59, 39), 0x203040u);
     // A missing tile set leaves no faces; "none" keeps the picture it had.
-    scene.app.settings.TileSet = "GONE.BMP";
-    loadTileSet(scene.app);
-    EXPECT_EQ(scene.app.view.tileSet.tileWidth, 0);
-    scene.app.settings.Background = "";
-    loadBackground(scene.app);
-    EXPECT_EQ(scene.app.view.background.fitted.width, 60);
+    app.settings.TileSet = "GONE.BMP";
+    loadTileSet(app);
+    EXPECT_EQ(app.view.tileSet.tileWidth, 0);
+    app.settings.Background = "";
+    loadBackground(app);
+    EXPECT_EQ(app.view.background.fitted.width, 60);
 }
