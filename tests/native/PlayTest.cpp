@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 #include <vector>
 
 #include "BoardBuilder.h"
@@ -15,137 +14,124 @@
 
 namespace {
 
-// Several values compared at once, each shown when one differs.
 using V = std::vector<int>;
 
+// The small board: a row A B C (B blocked between the others) and four lone
+// tiles D E F G of one group, with faces 5 9 5 and 29 31 28 30.
 struct Play : ::testing::Test {
     RecordingHost host;
     App app{host};
     GameState& state = app.game.state;
-    // The small board: a row A B C (B blocked between the others) and four
-    // lone tiles D E F G of one group.
+    const std::vector<Corner> corners = {{0, 0, 0}, {0, 0, 2}, {0, 0, 4}, {0, 6, 20}, {0, 6, 30}, {0, 12, 10}, {0, 12, 25}};
     int A, B, C, D, E, F, G;
 
     void SetUp() override {
         initDataDirectories(app.dirs, "start");
         app.language.MesUndo = "Nothing to undo";
-        const std::vector<Corner> corners = {{0, 0, 0},  {0, 0, 2},  {0, 0, 4}, {0, 6, 20},
-                                             {0, 6, 30}, {0, 12, 10}, {0, 12, 25}};
         buildBoard(app.game, corners);
-        int* names[] = {&A, &B, &C, &D, &E, &F, &G};
-        const uint8_t faces[] = {5, 9, 5, 29, 31, 28, 30};
-        for (int i = 0; i < 7; ++i) {
-            *names[i] = tileAtCorner(app.game, corners[i]);
-            app.game.tiles[*names[i]].face = faces[i];
-        }
+        int* tiles[] = {&A, &B, &C, &D, &E, &F, &G};
+        for (int i = 0; i < 7; ++i) *tiles[i] = tileAtCorner(app.game, corners[size_t(i)]);
+        for (int i = 0; i < 7; ++i) app.game.tiles[*tiles[i]].face = uint8_t(V{5, 9, 5, 29, 31, 28, 30}[size_t(i)]);
         computeFreeTiles(app.game);
         resetGameState(app.game);
     }
-    void dealOn(const std::vector<Corner>& corners) {
-        buildBoard(app.game, corners, 0);
-        dealNewGame(app);
+    std::string name(int tile) const {
+        const V tiles = {A, B, C, D, E, F, G};
+        const auto at = std::find(tiles.begin(), tiles.end(), tile);
+        return at == tiles.end() ? "-" : std::string(1, char('A' + (at - tiles.begin())));
     }
-    // The slots of the sounds played since the last call.
-    std::string sounds() {
-        std::string slots;
+    // Selection, tiles left, pairs removed, pairs listed, hint index and shown, sounds by slot.
+    std::string look() {
+        std::string text = name(state.selectedTile) + name(state.secondTile) + " " + std::to_string(state.tilesLeft) +
+                           " moves " + std::to_string(state.movesMade) + " pairs " +
+                           std::to_string(app.game.moveList.moveCount) + " hint " + std::to_string(state.hintIndex) +
+                           (state.showMoves ? " shown " : " ");
         for (const std::string& path : host.sounds) {
-            const std::string name = path.substr(app.dirs.sounds.size());
-            slots += name == app.settings.Sound1 ? "1" : name == app.settings.Sound2 ? "2" : "3";
+            const std::string sound = path.substr(app.dirs.sounds.size());
+            text += sound == app.settings.Sound1 ? "1" : sound == app.settings.Sound2 ? "2" : "3";
         }
         host.sounds.clear();
-        return slots;
+        return text;
     }
-    void clickPair(int a, int b) {
-        clickTile(app, a);
-        clickTile(app, b);
+    void clicks(const V& tiles) {
+        for (int t : tiles) clickTile(app, t);
+    }
+    void dealOn(const std::vector<Corner>& heap) {
+        buildBoard(app.game, heap, 0);
+        dealNewGame(app);
     }
     void playRemovalOrder(int pairs) {
-        for (int k = 0; k < 2 * pairs; k += 2) clickPair(state.removalOrder[k], state.removalOrder[k + 1]);
-    }
-    V faces(std::initializer_list<int> tiles) const {
-        V f;
-        for (int t : tiles) f.push_back(app.game.tiles[t].face);
-        return f;
+        for (int k = 0; k < 2 * pairs; ++k) clickTile(app, state.removalOrder[size_t(k)]);
     }
 };
 
 }  // namespace
 
+// A free tile is selected, again deselected; a blocked one is refused; a
+// free one that does not match becomes the selection; a miss clears it.
 TEST_F(Play, ClicksSelectDeselectAndMiss) {
-    clickTile(app, A);
-    EXPECT_EQ(state.selectedTile, A);
-    clickTile(app, A);
-    EXPECT_EQ(state.selectedTile, noTile) << "the selected tile clicked again";
-    clickTile(app, B);
-    EXPECT_EQ(state.selectedTile, noTile) << "a blocked tile is not selected";
-    clickPair(A, D);
-    EXPECT_EQ((V{state.selectedTile, state.secondTile}), (V{D, noTile})) << "a free tile that does not match";
-    clickTile(app, B);
-    EXPECT_EQ(state.selectedTile, noTile) << "a blocked second tile clears the selection";
-    for (int beside : {int{noTile}, 300, -1}) {
-        clickTile(app, D);
-        clickTile(app, beside);
-        EXPECT_EQ(state.selectedTile, noTile);
+    std::string selections;
+    for (int t : {A, A, B, A, D, B, D, int(noTile), D, 300, D, -1}) {
+        clickTile(app, t);
+        selections += name(state.selectedTile) + name(state.secondTile) + " ";
     }
     click2D(app, -100, -100);
-    EXPECT_EQ(sounds(), "1131131313133");
-    EXPECT_EQ(state.movesMade, 0);
+    EXPECT_EQ(selections, "A- -- -- A- D- -- D- -- D- -- D- -- ");
+    EXPECT_EQ(look(), "-- 144 moves 0 pairs 0 hint 0 1131131313133");
     app.settings.SoundEffects = 0;
-    clickPair(A, B);
-    EXPECT_EQ(sounds(), "");
+    clicks({A, B});
+    EXPECT_EQ(look(), "-- 144 moves 0 pairs 0 hint 0 ");
 }
 
 TEST_F(Play, AMatchingPairIsRemovedRecordedAndUndone) {
     state.tilesHidden = 1;  // a paused game plays as usual
-    clickPair(F, G);        // faces 28 and 30
-    EXPECT_EQ(sounds(), "12");
-    EXPECT_EQ(faces({F, G}), (V{0, 0}));
-    EXPECT_EQ(tileAtCorner(app.game, {0, 12, 10}), noTile);
+    clicks({F, G});
+    EXPECT_EQ(look(), "-- 142 moves 1 pairs 2 hint 0 12") << "rebuilt: A with C, D with E";
+    EXPECT_EQ((V{app.game.tiles[F].face, app.game.tiles[G].face, tileAtCorner(app.game, corners[5])}), (V{0, 0, noTile}));
     EXPECT_EQ((V{state.undoList[0].face, state.undoList[0].first, state.undoList[0].second}), (V{28, F, G}));
-    EXPECT_EQ((V{state.tilesLeft, state.selectedTile, state.secondTile}), (V{tileCount - 2, noTile, noTile}));
-    EXPECT_EQ(app.game.moveList.moveCount, 2) << "rebuilt: A with C, D with E";
-    clickPair(C, A);
-    EXPECT_EQ((V{app.game.tiles[B].freeFlag, state.showMoves}), (V{1, 0})) << "free flags are recomputed";
+    clicks({C, A});
+    EXPECT_EQ(app.game.tiles[B].freeFlag, 1) << "free flags are recomputed";
     state.hintIndex = 1;
     undoCommand(app);
-    EXPECT_EQ((V{app.game.tiles[B].freeFlag, state.hintIndex, app.game.moveList.moveCount}), (V{0, 0, 0}));
+    EXPECT_EQ(look(), "-- 142 moves 1 pairs 0 hint 0 12");
+    EXPECT_EQ(app.game.tiles[B].freeFlag, 0);
     undoCommand(app);
-    EXPECT_EQ(faces({F, G}), (V{28, 28})) << "undo gives both tiles the first one's face";
-    EXPECT_EQ(tileAtCorner(app.game, {0, 12, 25}), G);
-    EXPECT_EQ(state.tilesLeft, tileCount);
+    // The undo record keeps one face: both tiles come back with the first one's.
+    EXPECT_EQ((V{app.game.tiles[F].face, app.game.tiles[G].face, tileAtCorner(app.game, corners[6])}), (V{28, 28, G}));
+    EXPECT_EQ(look(), "-- 144 moves 0 pairs 0 hint 0 ");
     EXPECT_TRUE(host.messages.empty());
     clickTile(app, A);
     undoMove(app);
+    EXPECT_EQ(look(), "-- 144 moves 0 pairs 0 hint 0 1");
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text + "|" + host.messages[0].caption, std::string("Nothing to undo|") + productCaption);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::information);
-    EXPECT_EQ(state.selectedTile, noTile);
 }
 
-TEST_F(Play, TheRemovalFadeBelongsToThe2DView) {
+TEST_F(Play, TheRemovalFadeBelongsToThe2DViewAndRemovePairToItsCaller) {
 #if TAVREK_3D
     app.settings.view3D = 0;
 #endif
     app.view.fadeSteps = 3;
-    clickPair(A, C);
+    clicks({A, C});
     EXPECT_EQ(host.framesPresented, 3);
     app.settings.RemoveTileTime = 0;
-    clickPair(D, E);
+    clicks({D, E});
     EXPECT_EQ(host.framesPresented, 3) << "without a removal time the pair just goes";
 #if TAVREK_3D
     app.settings.RemoveTileTime = 500;
     app.settings.view3D = 1;
-    clickPair(F, G);
+    clicks({F, G});
     EXPECT_EQ(host.framesPresented, 3);
+    undoMove(app);
 #endif
-}
-
-TEST_F(Play, RemovePairLeavesTheRestToItsCaller) {
+    look();
     buildMoveList(app.game, false, 50);
     state.hintIndex = 2;
-    removePair(app.game, D, E);
-    EXPECT_EQ((V{app.game.moveList.moveCount, state.hintIndex}), (V{0, 0}));
-    EXPECT_EQ(sounds(), "");
+    state.showMoves = 1;
+    removePair(app.game, F, G);
+    EXPECT_EQ(look(), "-- 138 moves 3 pairs 0 hint 0 shown ");
+    undoMove(app);
     state.movesMade = undoSlots;  // a full history takes no more
     removePair(app.game, F, G);
     EXPECT_EQ(app.game.tiles[F].face, 28);
@@ -154,9 +140,10 @@ TEST_F(Play, RemovePairLeavesTheRestToItsCaller) {
 TEST_F(Play, TheLastPairEndsTheGameAndUndoKeepsTheClockStopped) {
     dealOn(staggeredLayout());
     playRemovalOrder(pairCount);
-    EXPECT_EQ((V{state.tilesLeft, app.game.moveList.moveCount, app.game.moveList.pairs[0].first, state.showMoves}),
-              (V{0, 0, noTile, 1}));
-    EXPECT_EQ(std::count(host.sounds.begin(), host.sounds.end(), app.dirs.sounds + "REMOVE.WAV"), pairCount);
+    std::string sounds;
+    for (int k = 0; k < pairCount; ++k) sounds += "12";
+    EXPECT_EQ(look(), "-- 0 moves 72 pairs 0 hint 0 shown " + sounds);
+    EXPECT_EQ(app.game.moveList.pairs[0].first, noTile);
     state.winHandled = 1;
     state.elapsedSeconds = 321;
     undoCommand(app);
@@ -175,55 +162,28 @@ TEST_F(Play, RestartAndNewGamePutEveryPairBack) {
     for (int t = 0; t < tileCount; ++t) EXPECT_EQ(app.game.tiles[t].freeFlag, dealt.tiles[t].freeFlag) << t;
     playRemovalOrder(5);
     newGame(app);
-    EXPECT_EQ(state.tilesLeft, tileCount);
-    EXPECT_EQ(host.titles.size(), 2u);
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ((V{state.tilesLeft, int(host.titles.size()), int(host.messages.size())}), (V{tileCount, 2, 0}));
     playRemovalOrder(pairCount);
     EXPECT_EQ(state.tilesLeft, 0) << "the new deal was made on the whole heap";
 }
 
 TEST_F(Play, HintsWalkThroughThePairsAndCostAMinuteEach) {
     app.settings.pairSearchLimit = 2;  // the hints list every pair, however many
-    V walk;  // hint index and list length after each hint
+    V walk;
     for (int k = 0; k < 9; ++k) {
         showNextHint(app);
-        walk.insert(walk.end(), {state.hintIndex, app.game.moveList.moveCount});
+        walk.push_back(state.hintIndex);
     }
     // An empty list is built (A-C and six of the group); 7, at the count, the views show as the first.
-    EXPECT_EQ(walk, (V{0, 7, 1, 7, 2, 7, 3, 7, 4, 7, 5, 7, 6, 7, 7, 7, 0, 7}));
-    EXPECT_EQ((V{state.showMoves, state.elapsedSeconds}), (V{1, 9 * 60}));
-    clickPair(D, F);
+    EXPECT_EQ(walk, (V{0, 1, 2, 3, 4, 5, 6, 7, 0}));
+    EXPECT_EQ(look(), "-- 144 moves 0 pairs 7 hint 0 shown ");
+    EXPECT_EQ(state.elapsedSeconds, 9 * 60);
+    clicks({D, F});
     showNextHint(app);
     EXPECT_EQ(state.hintIndex, 1) << "after a removal the first hint shows the second pair";
-    clickPair(E, G);
-    clickPair(A, C);
+    clicks({E, G, A, C});
     EXPECT_EQ(state.showMoves, 1) << "no pair left ends the game";
     showNextHint(app);
-    EXPECT_EQ((V{state.elapsedSeconds, state.hintIndex, app.game.moveList.moveCount}), (V{11 * 60, 0, 0}));
-}
-
-TEST_F(Play, RandomPlayKeepsTheCountersInStep) {
-    dealOn(staggeredLayout());
-    std::mt19937 random(12345);
-    int deepest = 0;
-    for (int action = 0; action < 3000; ++action) {
-        const unsigned roll = random() % 20;
-        const int t = static_cast<int>(random() % (tileCount + 6));
-        if (roll < 9) {
-            clickTile(app, t);
-        } else if (roll < 18) {
-            int first = t % tileCount;
-            for (int k = 0; k < tileCount && app.game.tiles[first].freeFlag != 1; ++k) first = (first + 1) % tileCount;
-            int partner = 0;
-            while (partner < tileCount && !tilesMatch(app.game, first, partner)) ++partner;
-            clickPair(first, partner == tileCount ? noTile : partner);
-        } else {
-            roll == 18 ? undoCommand(app) : showNextHint(app);
-        }
-        ASSERT_EQ(state.tilesLeft + 2 * state.movesMade, tileCount);
-        ASSERT_EQ(std::count_if(app.game.tiles.begin(), app.game.tiles.end(), [](const TileRecord& x) { return x.face; }),
-                  state.tilesLeft);
-        deepest = std::max<int>(deepest, state.movesMade);
-    }
-    EXPECT_GT(deepest, 8) << "pairs were removed, not only clicked at";
+    EXPECT_EQ(look(), "-- 138 moves 3 pairs 0 hint 0 shown 121212");
+    EXPECT_EQ(state.elapsedSeconds, 11 * 60);
 }
