@@ -6,13 +6,19 @@
 #include "game/WindowTitle.h"
 
 bool saveLayoutAs(App& app) {
-    std::string& layout = app.settings.Layout;
     const FileChoice choice{FileDialogMode::save, app.dirs.layouts, "*.TVL", app.language.FilterLayout};
-    if (!app.host.chooseFile(choice, layout)) return false;
+    std::string name = app.settings.Layout;
+    if (!app.host.chooseFile(choice, name)) return false;
+    // That name asks for a random heap, so a file under it could never be
+    // opened again; the file system ignores case, so no spelling may pass.
+    if (upperCase(name) == randomLayoutName) {
+        reportFileFailure(app, name, app.language.MesWriteError);
+        return false;
+    }
     // A failed write still leaves the setting naming the new file, as chosen.
-    if (!writeFileReplacing(filePath(app.dirs.layouts, layout), layoutLineBytes(app.game.layoutMask)))
-        reportFileFailure(app, layout, app.language.MesWriteError);
-    layout = upperCase(layout);
-    showFileInTitle(app, layout);
+    if (!writeFileReplacing(filePath(app.dirs.layouts, name), layoutLineBytes(app.game.layoutMask)))
+        reportFileFailure(app, name, app.language.MesWriteError);
+    app.settings.Layout = upperCase(name);
+    showFileInTitle(app, app.settings.Layout);
     return true;
 }
