@@ -64,10 +64,7 @@ struct RecordingHost : Host {
     void requestRepaint() override { ++repaintRequests; }
     void closeDown() override { ++closeDownCalls; }
     std::time_t calendarTime() override { return now; }
-    int64_t microseconds() override {
-        clockMicroseconds += microsecondsPerReading;
-        return clockMicroseconds;
-    }
+    int64_t microseconds() override { return clockMicroseconds += microsecondsPerReading; }
     // Sleeping moves the clock on, as it would for a real one.
     void sleepMilliseconds(int milliseconds) override {
         sleeps.push_back(milliseconds);
