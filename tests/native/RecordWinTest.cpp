@@ -78,8 +78,8 @@ TEST_F(RecordWin, UnfinishedDemonstratedSlowAndLoadedWinsAreNotStored) {
     state.winHandled = 0;
     state.gameWasLoaded = 1;
     host.messages.clear();
-    EXPECT_EQ(winIn(200), "asked 2, shown 1, says Loaded game (i)");
-    EXPECT_EQ(host.hallsShown[0].entries[0].timeSeconds, 200);
+    EXPECT_EQ(winIn(839), "asked 2, shown 1, says Loaded game (i)") << "just faster than the tenth";
+    EXPECT_EQ(host.hallsShown[0].entries[9].timeSeconds, 839);
 }
 
 // The status bar, the clock and every frame show the board; none of them records it.

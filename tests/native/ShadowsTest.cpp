@@ -67,6 +67,8 @@ TEST(Shadows, WhichPiecesEachUpperTileCasts) {
     EXPECT_EQ(flagsOf(heap(2, 2, {{1, 0, 0, 5}})), Names{"4: f1 f2 f3 f4 f5 f6 f7"});
     EXPECT_EQ(flagsOf(heap(2, 2, {{1, 2, 1, 5}})), Names{"4: f5 f6 f7"});
     EXPECT_EQ(flagsOf(heap(2, 2, {{1, 2, 2, 5}})), Names{});
+    // Nothing below to the right: the corner square still falls on the tile below the corner.
+    EXPECT_EQ(flagsOf({{0, 0, 0, 1}, {0, 2, 2, 1}, {0, 2, 0, 1}, {1, 0, 0, 5}}), Names{"3: f1 f2 f3 f4"});
     // Side by side: the left one has no right band and no corner square.
     EXPECT_EQ(flagsOf(heap(3, 2, {{1, 0, 2, 5}, {1, 0, 0, 6}})),
               (Names{"6: f0 f1 f2 f3 f4 f5 f6 f7", "7: f1 f2 f3"}));

@@ -75,7 +75,7 @@ TEST(TileLook, PrecomposedTilesFollowChangedColours) {
     TileSet& set = scene.app.view.tileSet;
     // Inside the left side, clear of its outline.
     const int x = set.edgeX - 1, y = set.tileHeight / 2;
-    EXPECT_EQ(colourFromPixel(rowOf(tileImage(set, scene.app.settings, 0, 0, false).pixels, y)[x]), sceneSides);
+    EXPECT_EQ(colourFromPixel(rowOf(tileImage(set, scene.app.settings, 0, 0, true).pixels, y)[x]), sceneSides);
     scene.app.settings.SidesColor = 0x0000FF;
-    EXPECT_EQ(colourFromPixel(rowOf(tileImage(set, scene.app.settings, 0, 0, false).pixels, y)[x]), 0x0000FFu);
+    EXPECT_EQ(colourFromPixel(rowOf(tileImage(set, scene.app.settings, 0, 0, true).pixels, y)[x]), 0x0000FFu);
 }
