@@ -131,14 +131,6 @@ TEST_F(AutoPlay, AFreshDealIsClearedInSeventyTwoFadedMovesAndThenRestored) {
     expectDealAtItsStart();
 }
 
-TEST_F(AutoPlay, WithoutAPauseThePairIsShownOnceAndNothingSleeps) {
-    app.settings.AutoPlaySleep = -5;
-    autoPlayWorker(app);
-    EXPECT_EQ(host.tilesAtRemovalSound.size(), size_t(pairCount));
-    EXPECT_TRUE(host.sleeps.empty());
-    expectDealAtItsStart();
-}
-
 #if TAVREK_3D
 TEST_F(AutoPlay, InThe3DViewTheWindowThreadDrawsThePairDuringThePause) {
     app.settings.view3D = 1;
@@ -154,7 +146,7 @@ TEST_F(AutoPlay, InThe3DViewTheWindowThreadDrawsThePairDuringThePause) {
 }
 #endif
 
-TEST_F(AutoPlay, OnlyAnUntouchedSolvableDealThatWasNotLoadedIsDemonstrated) {
+TEST_F(AutoPlay, OnlyAnUntouchedSolvableDealThatWasNotLoadedAndClearsInOrderIsDemonstrated) {
     clickTile(app, state.removalOrder[0]);
     clickTile(app, state.removalOrder[1]);
     host.tilesAtRemovalSound.clear();
@@ -169,14 +161,22 @@ TEST_F(AutoPlay, OnlyAnUntouchedSolvableDealThatWasNotLoadedIsDemonstrated) {
     autoPlayWorker(app);
     EXPECT_EQ(host.tilesAtRemovalSound.size(), size_t(pairCount)) << "every pair undone again: it runs";
     EXPECT_TRUE(host.messages.empty());
+    host.tilesAtRemovalSound.clear();
+    std::vector<Corner> corners;  // floor tiles half a tile apart: never free
+    for (int cell = 0; cell < tileCount; ++cell) corners.push_back({cell / 72, 1 + cell % 72 / 9, 1 + cell % 9});
+    buildBoard(app.game, corners, 0);
+    ASSERT_TRUE(dealNewGame(app).fellBack);
+    expectRefused("a deal that fell back to random faces");
 }
 
-TEST_F(AutoPlay, AClickStopsItAfterTheMoveUnderWay) {
+TEST_F(AutoPlay, AClickStopsItAfterTheMoveUnderWayAndWithoutAPauseNothingSleeps) {
+    app.settings.AutoPlaySleep = -5;
     host.atRemoval = [&](int removals) {
         if (removals == 5) state.autoPlayRunning = 0;
     };
     autoPlayWorker(app);
     EXPECT_EQ(host.tilesAtRemovalSound, countdownFrom(tileCount, 5));
+    EXPECT_TRUE(host.sleeps.empty());
     expectDealAtItsStart(5);
 }
 
@@ -189,67 +189,38 @@ TEST_F(AutoPlay, ABoardChangedBesideTheWorkerEndsTheDemonstration) {
     expectDealAtItsStart(3);
 }
 
-TEST_F(AutoPlay, ADealWhoseRemovalOrderDoesNotClearItIsRefused) {
-    std::swap(state.removalOrder[6], state.removalOrder[140]);
-    expectRefused("the order takes a covered tile");
-    // Floor tiles half a tile apart overlap and are never free.
-    std::vector<Corner> corners;
-    for (int layer = 0; layer < 2; ++layer)
-        for (int r = 1; r <= 8; ++r)
-            for (int c = 1; c <= 9; ++c) corners.push_back({layer, r, c});
-    buildBoard(app.game, corners, 0);
-    ASSERT_TRUE(dealNewGame(app).fellBack);
-    expectRefused("a deal that fell back to random faces");
-}
-
-TEST_F(AutoPlayThread, ClicksOnTheWindowThreadStopTheWorkerAndASecondStartIsIgnored) {
-    startAutoPlay(app);
-    int16_t movesAtClick = 0;
-    for (bool clicked = false; !clicked;) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        GameHold hold = holdForWindow(app.gameLock);
-        ASSERT_TRUE(app.autoPlayerBusy) << "the worker ended before the click";
-        if (state.movesMade < 3) continue;
-        startAutoPlay(app);
-        // What a left click does: stop the player, then the click itself.
-        state.autoPlayRunning = 0;
-        state.showMoves = 0;
-        movesAtClick = state.movesMade;
-        clickTile(app, state.removalOrder[2 * movesAtClick]);
-        clicked = true;
-    }
-    while (autoPlayerBusy(app)) std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    // A second worker, had one been started, would have moved or spoken by now.
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    const GameHold hold = holdForWindow(app.gameLock);
-    // A click between two fade frames lets the move under way finish.
-    const int moves = int(host.tilesAtRemovalSound.size());
-    EXPECT_TRUE(moves == movesAtClick || moves == movesAtClick + 1) << moves << " moves, clicked after " << movesAtClick;
-    EXPECT_EQ(host.tilesAtRemovalSound, countdownFrom(tileCount, moves));
-    EXPECT_TRUE(host.messages.empty()) << "no second worker was started";
-    expectDealAtItsStart(moves);
-}
-
-TEST_F(AutoPlayThread, TheWindowIsAnsweredWithinAFrameThroughFadesAndSounds) {
+// What the window thread meets while a demonstration runs: each message
+// gets the lock within a frame though a move lasts 600 ms, a second AUTOPLAY
+// is ignored, and a click lets only the move under way finish.
+TEST_F(AutoPlayThread, TheWindowIsAnsweredWithinAFrameAndAClickStopsTheWorker) {
     app.settings.AutoPlaySleep = 300;
     host.soundMilliseconds = 300;
     startAutoPlay(app);
     using Clock = std::chrono::steady_clock;
     Clock::duration longestWait{};
-    int movesSeen = 0;
+    int movesAtClick = 0;
     for (int message = 0; message < 60; ++message) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         const Clock::time_point sent = Clock::now();
         const GameHold hold = holdForWindow(app.gameLock);
         longestWait = std::max(longestWait, Clock::now() - sent);
-        movesSeen = state.movesMade;
+        ASSERT_TRUE(app.autoPlayerBusy) << "the worker ended before the click";
+        if (message == 30) startAutoPlay(app);
     }
     {
         const GameHold hold = holdForWindow(app.gameLock);
-        stopAutoPlay(app);
+        stopAutoPlay(app);  // what a left click does first
+        movesAtClick = state.movesMade;
+        clickTile(app, state.removalOrder[2 * movesAtClick]);
     }
     while (autoPlayerBusy(app)) std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    EXPECT_GE(movesSeen, 2) << "the demonstration went on meanwhile";
-    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(longestWait).count(), 100)
-        << "a move lasts 600 ms; a frame far less";
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // for a second worker to show itself
+    const GameHold hold = holdForWindow(app.gameLock);
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(longestWait).count(), 100);
+    const int moves = int(host.tilesAtRemovalSound.size());
+    EXPECT_GE(movesAtClick, 2) << "the demonstration went on meanwhile";
+    EXPECT_TRUE(moves == movesAtClick || moves == movesAtClick + 1) << moves << " moves, clicked after " << movesAtClick;
+    EXPECT_EQ(host.tilesAtRemovalSound, countdownFrom(tileCount, moves));
+    EXPECT_TRUE(host.messages.empty()) << "no second worker was started";
+    expectDealAtItsStart(moves);
 }
