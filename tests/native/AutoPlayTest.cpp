@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <mutex>
 #include <thread>
 
 #include "BoardBuilder.h"
@@ -34,10 +35,16 @@ struct WatchingHost : RecordingHost {
 };
 
 // Real time, so that the worker runs at its own pace beside the test's clicks.
+// Sounds come from both threads without the game lock, so their record has a
+// lock of its own.
 struct RealTimeHost : WatchingHost {
     int soundMilliseconds = 0;  // sounds play to their end, as on Windows
+    std::mutex soundsLock;
     void playSound(const std::string& path) override {
-        WatchingHost::playSound(path);
+        {
+            const std::lock_guard<std::mutex> hold(soundsLock);
+            WatchingHost::playSound(path);
+        }
         sleepMilliseconds(soundMilliseconds);
     }
     int64_t microseconds() override {
