@@ -19,50 +19,47 @@
 
 namespace {
 
-// Records, at every sound, how many tiles lie on the board, and lets a test
-// act at the n-th removal sound as a click would.
+using V = std::vector<int>;
+
+// Records, at every removal sound, how many tiles lie on the board, and lets
+// a test act at the n-th one as a click would. Sounds come from both threads
+// without the game lock, so their record has a lock of its own. With
+// `realTime` the worker runs at its own pace beside the test's clicks, and
+// sounds play to their end, as on Windows.
 struct WatchingHost : RecordingHost {
-    std::vector<int> tilesAtRemovalSound;
+    V tilesAtRemovalSound;
     const GameState* state = nullptr;
     std::function<void(int)> atRemoval;
-
-    void playSound(const std::string& path) override {
-        RecordingHost::playSound(path);
-        if (path.find("REMOVE") == std::string::npos) return;
-        tilesAtRemovalSound.push_back(state->tilesLeft);
-        if (atRemoval) atRemoval(int(tilesAtRemovalSound.size()));
-    }
-};
-
-// Real time, so that the worker runs at its own pace beside the test's clicks.
-// Sounds come from both threads without the game lock, so their record has a
-// lock of its own.
-struct RealTimeHost : WatchingHost {
-    int soundMilliseconds = 0;  // sounds play to their end, as on Windows
+    bool realTime = false;
+    int soundMilliseconds = 0;
     std::mutex soundsLock;
+
     void playSound(const std::string& path) override {
         {
             const std::lock_guard<std::mutex> hold(soundsLock);
-            WatchingHost::playSound(path);
+            RecordingHost::playSound(path);
+            if (path.find("REMOVE") == std::string::npos) return;
+            tilesAtRemovalSound.push_back(state->tilesLeft);
+            if (atRemoval) atRemoval(int(tilesAtRemovalSound.size()));
         }
-        sleepMilliseconds(soundMilliseconds);
+        if (realTime) sleepMilliseconds(soundMilliseconds);
     }
     int64_t microseconds() override {
         using namespace std::chrono;
+        if (!realTime) return RecordingHost::microseconds();
         return duration_cast<std::chrono::microseconds>(steady_clock::now().time_since_epoch()).count();
     }
     void sleepMilliseconds(int milliseconds) override {
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+        if (realTime) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+        else RecordingHost::sleepMilliseconds(milliseconds);
     }
 };
 
-template <typename H>
-struct Demonstration : ::testing::Test {
-    H host;
+struct AutoPlay : ::testing::Test {
+    WatchingHost host;
     App app{host};
     GameState& state = app.game.state;
-    BoardGrid dealtGrid{};
-    std::array<uint8_t, tileCount> dealtFaces{};
+    GameModel dealt;
 
     void SetUp() override {
         host.state = &state;
@@ -75,53 +72,40 @@ struct Demonstration : ::testing::Test {
         buildBoard(app.game, twoLayerLayout(), 0);
         ASSERT_FALSE(dealNewGame(app).fellBack);
         state.elapsedSeconds = 95;
-        dealtGrid = app.game.boardGrid;
-        for (int t = 0; t < tileCount; ++t) dealtFaces[t] = app.game.tiles[t].face;
+        dealt = app.game;
         host.sounds.clear();
     }
-    // Undo gives both tiles of a removed pair the first one's face.
+    // The deal back at its start, the clock too; undo gives both tiles of a
+    // removed pair the first one's face.
     void expectDealAtItsStart(int movesMade = pairCount) {
-        std::array<uint8_t, tileCount> restoredFaces = dealtFaces;
+        GameModel expected = dealt;
         for (int k = 0; k < 2 * movesMade; k += 2)
-            restoredFaces[state.removalOrder[k + 1]] = restoredFaces[state.removalOrder[k]];
-        EXPECT_EQ(app.game.boardGrid, dealtGrid);
-        EXPECT_EQ(state.tilesLeft, tileCount);
-        EXPECT_EQ(state.movesMade, 0);
-        EXPECT_EQ(state.elapsedSeconds, 0) << "the clock starts again";
-        EXPECT_EQ(state.autoPlayRunning, 0);
-        EXPECT_EQ(state.selectedTile, noTile);
-        EXPECT_EQ(state.secondTile, noTile);
-        for (int t = 0; t < tileCount; ++t) ASSERT_EQ(app.game.tiles[t].face, restoredFaces[t]) << "tile " << t;
+            expected.tiles[state.removalOrder[k + 1]].face = expected.tiles[state.removalOrder[k]].face;
+        EXPECT_EQ(app.game.boardGrid, dealt.boardGrid);
+        EXPECT_EQ((V{state.tilesLeft, state.movesMade, state.elapsedSeconds, state.autoPlayRunning, state.selectedTile,
+                     state.secondTile}),
+                  (V{tileCount, 0, 0, 0, noTile, noTile}));
+        for (int t = 0; t < tileCount; ++t) ASSERT_EQ(app.game.tiles[t].face, expected.tiles[t].face) << "tile " << t;
     }
     void expectRefused(const char* why) {
-        const BoardGrid before = app.game.boardGrid;
-        const int16_t moves = state.movesMade;
+        const GameModel before = app.game;
         autoPlayWorker(app);
         ASSERT_EQ(host.messages.size(), 1u) << why;
-        EXPECT_EQ(host.messages[0].text, app.language.MesAutoplayError);
-        EXPECT_EQ(host.messages[0].caption, productCaption);
-        EXPECT_EQ(host.messages[0].icon, MessageIcon::information);
-        EXPECT_EQ(app.game.boardGrid, before) << why;
-        EXPECT_EQ(state.movesMade, moves) << why;
-        EXPECT_EQ(state.autoPlayRunning, 0) << why;
+        const RecordedMessage& m = host.messages[0];
+        EXPECT_EQ(m.text + "|" + m.caption + "|" + std::to_string(int(m.icon)),
+                  app.language.MesAutoplayError + "|" + productCaption + "|0");
+        EXPECT_EQ(app.game.boardGrid, before.boardGrid) << why;
+        EXPECT_EQ((V{state.movesMade, state.autoPlayRunning}), (V{before.state.movesMade, 0})) << why;
         EXPECT_TRUE(host.tilesAtRemovalSound.empty()) << why;
         host.messages.clear();
     }
 };
 
-using AutoPlay = Demonstration<WatchingHost>;
-using AutoPlayThread = Demonstration<RealTimeHost>;
-
-std::vector<int> countdownFrom(int tiles, int moves) {
-    std::vector<int> left;
-    for (int m = 1; m <= moves; ++m) left.push_back(tiles - 2 * m);
-    return left;
-}
-
-// The last pair's sound plays over the board already put back.
-std::vector<int> wholeDemonstration() {
-    std::vector<int> left = countdownFrom(tileCount, pairCount - 1);
-    left.push_back(tileCount);
+// The tiles left at each removal sound; the last pair's sound of a whole
+// demonstration plays over the board already put back.
+V countdown(int moves) {
+    V left;
+    for (int m = 1; m <= moves; ++m) left.push_back(m == pairCount ? tileCount : tileCount - 2 * m);
     return left;
 }
 
@@ -129,29 +113,32 @@ std::vector<int> wholeDemonstration() {
 
 TEST_F(AutoPlay, AFreshDealIsClearedInSeventyTwoFadedMovesAndThenRestored) {
     int framesBefore = 0;
-    std::vector<int> framesPerMove;
+    V framesPerMove;
     host.atRemoval = [&](int) {
         framesPerMove.push_back(host.framesPresented - framesBefore);
         framesBefore = host.framesPresented;
     };
     autoPlayWorker(app);
-    EXPECT_EQ(host.tilesAtRemovalSound, wholeDemonstration()) << "one pair per move";
+    EXPECT_EQ(host.tilesAtRemovalSound, countdown(pairCount)) << "one pair per move";
     for (int frames : framesPerMove) EXPECT_GT(frames, 1) << "the pair shown, then fading";
     EXPECT_TRUE(host.messages.empty());
     expectDealAtItsStart();
 }
 
 #if TAVREK_3D
+// One repaint before each removal, and one for the restored board.
 TEST_F(AutoPlay, InThe3DViewTheWindowThreadDrawsThePairDuringThePause) {
     app.settings.view3D = 1;
-    std::vector<int> repaintsAtRemoval;
-    host.atRemoval = [&](int) { repaintsAtRemoval.push_back(host.repaintRequests); };
+    V repaintsAtRemoval, expected;
+    host.atRemoval = [&](int removals) {
+        repaintsAtRemoval.push_back(host.repaintRequests);
+        expected.push_back(removals);
+    };
     autoPlayWorker(app);
-    EXPECT_EQ(host.tilesAtRemovalSound, wholeDemonstration());
-    ASSERT_EQ(repaintsAtRemoval.size(), size_t(pairCount));
-    for (int m = 0; m < pairCount; ++m) EXPECT_EQ(repaintsAtRemoval[m], m + 1) << "one repaint before each removal";
-    EXPECT_EQ(host.sleeps, std::vector<int>(pairCount, 40));
-    EXPECT_EQ(host.repaintRequests, pairCount + 1) << "and one for the restored board";
+    EXPECT_EQ(host.tilesAtRemovalSound, countdown(pairCount));
+    EXPECT_EQ(repaintsAtRemoval, expected);
+    EXPECT_EQ(host.repaintRequests, pairCount + 1);
+    EXPECT_EQ(host.sleeps, V(pairCount, 40));
     expectDealAtItsStart();
 }
 #endif
@@ -179,36 +166,37 @@ TEST_F(AutoPlay, OnlyAnUntouchedSolvableDealThatWasNotLoadedAndClearsInOrderIsDe
     expectRefused("a deal that fell back to random faces");
 }
 
-TEST_F(AutoPlay, AClickStopsItAfterTheMoveUnderWayAndWithoutAPauseNothingSleeps) {
+// A click stops it after the move under way; without a pause nothing sleeps.
+// A command between two moves changes the board: the removal order no longer fits.
+TEST_F(AutoPlay, AClickOrAChangedBoardEndsTheDemonstration) {
     app.settings.AutoPlaySleep = -5;
     host.atRemoval = [&](int removals) {
-        if (removals == 5) state.autoPlayRunning = 0;
+        if (removals == 5) stopAutoPlay(app);
     };
     autoPlayWorker(app);
-    EXPECT_EQ(host.tilesAtRemovalSound, countdownFrom(tileCount, 5));
+    EXPECT_EQ(host.tilesAtRemovalSound, countdown(5));
     EXPECT_TRUE(host.sleeps.empty());
     expectDealAtItsStart(5);
-}
-
-TEST_F(AutoPlay, ABoardChangedBesideTheWorkerEndsTheDemonstration) {
+    dealt = app.game;
+    host.tilesAtRemovalSound.clear();
     host.atRemoval = [&](int removals) {
-        if (removals == 3) undoMove(app);  // as a command between two moves would
+        if (removals == 3) undoMove(app);
     };
     autoPlayWorker(app);
-    EXPECT_EQ(host.tilesAtRemovalSound.size(), 3u) << "no move of a removal order that no longer fits";
+    EXPECT_EQ(host.tilesAtRemovalSound.size(), 3u);
     expectDealAtItsStart(3);
 }
 
 // What the window thread meets while a demonstration runs: each message
 // gets the lock within a frame though a move lasts 600 ms, a second AUTOPLAY
 // is ignored, and a click lets only the move under way finish.
-TEST_F(AutoPlayThread, TheWindowIsAnsweredWithinAFrameAndAClickStopsTheWorker) {
-    app.settings.AutoPlaySleep = 300;
+TEST_F(AutoPlay, TheWindowIsAnsweredWithinAFrameAndAClickStopsTheWorker) {
+    host.realTime = true;
     host.soundMilliseconds = 300;
+    app.settings.AutoPlaySleep = 300;
     startAutoPlay(app);
     using Clock = std::chrono::steady_clock;
     Clock::duration longestWait{};
-    int movesAtClick = 0;
     for (int message = 0; message < 60; ++message) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         const Clock::time_point sent = Clock::now();
@@ -217,6 +205,7 @@ TEST_F(AutoPlayThread, TheWindowIsAnsweredWithinAFrameAndAClickStopsTheWorker) {
         ASSERT_TRUE(app.autoPlayerBusy) << "the worker ended before the click";
         if (message == 30) startAutoPlay(app);
     }
+    int movesAtClick = 0;
     {
         const GameHold hold = holdForWindow(app.gameLock);
         stopAutoPlay(app);  // what a left click does first
@@ -230,14 +219,15 @@ TEST_F(AutoPlayThread, TheWindowIsAnsweredWithinAFrameAndAClickStopsTheWorker) {
     const int moves = int(host.tilesAtRemovalSound.size());
     EXPECT_GE(movesAtClick, 2) << "the demonstration went on meanwhile";
     EXPECT_TRUE(moves == movesAtClick || moves == movesAtClick + 1) << moves << " moves, clicked after " << movesAtClick;
-    EXPECT_EQ(host.tilesAtRemovalSound, countdownFrom(tileCount, moves));
+    EXPECT_EQ(host.tilesAtRemovalSound, countdown(moves));
     EXPECT_TRUE(host.messages.empty()) << "no second worker was started";
     expectDealAtItsStart(moves);
 }
 
 // The worker would otherwise go on with the removal order of the old deal on
 // the loaded board, and its closing restart would undo the loaded moves.
-TEST_F(AutoPlayThread, ALoadEndsTheDemonstrationAndWaitsForItsWorkerFirst) {
+TEST_F(AutoPlay, ALoadEndsTheDemonstrationAndWaitsForItsWorkerFirst) {
+    host.realTime = true;
     ScratchDirectory start;
     initDataDirectories(app.dirs, start.path);
     clickTile(app, state.removalOrder[0]);
@@ -255,7 +245,5 @@ TEST_F(AutoPlayThread, ALoadEndsTheDemonstrationAndWaitsForItsWorkerFirst) {
     EXPECT_FALSE(autoPlayerBusy(app));
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     const GameHold hold = holdForWindow(app.gameLock);
-    EXPECT_EQ(state.gameWasLoaded, 1);
-    EXPECT_EQ(state.tilesLeft, tileCount - 2);
-    EXPECT_EQ(state.movesMade, 1);
+    EXPECT_EQ((V{state.gameWasLoaded, state.tilesLeft, state.movesMade}), (V{1, tileCount - 2, 1}));
 }

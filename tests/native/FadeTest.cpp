@@ -1,82 +1,74 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
-#include <utility>
 
 #include "FrameFixtures.h"
+#include "game/Redraw.h"
 #include "view2d/Fade.h"
 #include "view2d/PixelRules.h"
-#include "game/Redraw.h"
 
 namespace {
 
 const std::vector<Placement> bridge = {{0, 0, 2, 3}, {0, 0, 0, 4}, {1, 0, 1, 40}};
 
-int totalSleep(const RecordingHost& host) { return std::accumulate(host.sleeps.begin(), host.sleeps.end(), 0); }
+struct Fade : ::testing::Test {
+    BoardScene scene;
+    void SetUp() override { scene.place(bridge); }
+    int64_t fadeTime(const std::function<void()>& fade) {
+        const int64_t start = scene.host.clockMicroseconds;
+        fade();
+        return scene.host.clockMicroseconds - start;
+    }
+};
 
 }  // namespace
 
-TEST(Fade, FramesFitTheDurationAtNoMoreThanSixtyASecond) {
-    EXPECT_EQ(fadeFrameCount(500, 20000), 25);  // 20 ms frames
-    EXPECT_EQ(fadeFrameCount(1000, 40000), 25);
-    EXPECT_EQ(fadeFrameCount(500, 1000), 30);   // fast frames are held to 60 a second
-    EXPECT_EQ(fadeFrameCount(500, 0), 30);      // even when too fast to measure
-    EXPECT_EQ(fadeFrameCount(500, 499999), 1);
-    EXPECT_EQ(fadeFrameCount(500, 500000), 1);
-    EXPECT_EQ(fadeFrameCount(500, 500001), 0);  // one frame takes longer than the fade
-    EXPECT_EQ(fadeFrameCount(0, 0), 0);
-    EXPECT_EQ(fadeFrameCount(-300, 1000), 0);
-    // The weights step by 100 / (frames + 1), which must not reach 0.
-    EXPECT_EQ(fadeFrameCount(60000, 1000), mostFadeFrames);
-    EXPECT_EQ(fadeFrameCount(INT32_MAX, 1), mostFadeFrames);
+// At most 60 frames a second, even when too fast to measure; none when one
+// frame takes longer than the fade; the weights step by 100 / (frames + 1),
+// which must not reach 0.
+TEST(FadeFrames, FramesFitTheDurationAtNoMoreThanSixtyASecond) {
+    const std::vector<std::vector<int64_t>> cases = {{500, 20000, 25}, {1000, 40000, 25}, {500, 1000, 30},
+                                                     {500, 0, 30},     {500, 499999, 1},  {500, 500000, 1},
+                                                     {500, 500001, 0}, {0, 0, 0},         {-300, 1000, 0},
+                                                     {60000, 1000, mostFadeFrames},  {INT32_MAX, 1, mostFadeFrames}};
+    for (const auto& c : cases) EXPECT_EQ(fadeFrameCount(int32_t(c[0]), c[1]), c[2]) << c[0] << " " << c[1];
 }
 
-TEST(Fade, EveryRedrawMeasuresTheFadeBudget) {
-    BoardScene scene;
-    scene.place(bridge);
-    scene.host.microsecondsPerReading = 20000;
-    redrawBoard(scene.app);
-    EXPECT_EQ(scene.host.framesPresented, 1);
-    EXPECT_EQ(scene.app.view.fadeSteps, 25);  // 500 ms in frames of 20 ms
-    scene.host.microsecondsPerReading = 0;
-    redrawBoard(scene.app);
-    EXPECT_EQ(scene.app.view.fadeSteps, 30);
-    scene.app.settings.RemoveTileTime = 10;
-    scene.host.microsecondsPerReading = 11000;
-    redrawBoard(scene.app);
-    EXPECT_EQ(scene.app.view.fadeSteps, 0);
+TEST_F(Fade, EveryRedrawMeasuresTheFadeBudget) {
+    std::vector<int> steps;
+    for (const std::vector<int>& c : {std::vector<int>{500, 20000}, {500, 0}, {10, 11000}}) {
+        scene.app.settings.RemoveTileTime = c[0];
+        scene.host.microsecondsPerReading = c[1];
+        redrawBoard(scene.app);
+        steps.push_back(scene.app.view.fadeSteps);
+    }
+    EXPECT_EQ(steps, (std::vector<int>{25, 30, 0}));
+    EXPECT_EQ(scene.host.framesPresented, 3);
 }
 
-TEST(Fade, TheRemovalFadeLastsAboutRemoveTileTime) {
+TEST_F(Fade, TheRemovalFadeLastsAboutRemoveTileTime) {
+    scene.app.settings.RemoveTileTime = 400;
     for (int64_t frameCost : {0, 1000, 7000, 30000}) {
-        BoardScene scene;
-        scene.place(bridge);
-        scene.app.settings.RemoveTileTime = 400;
         scene.host.microsecondsPerReading = frameCost / 2;  // two readings around a frame
         redrawBoard(scene.app);
         const int frames = scene.app.view.fadeSteps;
-        ASSERT_GT(frames, 0) << frameCost;
-        const int64_t start = scene.host.clockMicroseconds;
-        playRemovalFade(scene2D(scene.app), 2, noTile);
-        const int64_t took = scene.host.clockMicroseconds - start;
-        EXPECT_EQ(scene.host.framesPresented, 1 + frames) << frameCost;
-        EXPECT_GE(took, 399000) << frameCost;
-        EXPECT_LE(took, 400000 + frameCost + 1000) << frameCost;
-        EXPECT_LE(frames, 24) << "at most about 60 frames a second";
+        EXPECT_TRUE(frames > 0 && frames <= 24) << frameCost << ": at most about 60 frames a second";
+        scene.host.framesPresented = 0;
+        scene.host.sleeps.clear();
+        const int64_t took = fadeTime([&] { playRemovalFade(scene2D(scene.app), 2, noTile); });
+        EXPECT_EQ(scene.host.framesPresented, frames) << frameCost;
+        EXPECT_TRUE(took >= 399000 && took <= 400000 + frameCost + 1000) << frameCost << ": " << took;
         for (int sleep : scene.host.sleeps) EXPECT_GT(sleep, 0);
     }
 }
 
-TEST(Fade, FramesGoFromNearlyOpaqueToNearlyInvisible) {
-    BoardScene scene;
-    scene.place(bridge);
+TEST_F(Fade, FramesGoFromNearlyOpaqueToNearlyInvisible) {
     const TileRecord& upper = scene.app.game.tiles[2];
     const int x = upper.screenX + 4, y = upper.screenY;  // above tile 0: background behind
     redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
     const uint32_t face = scene.at(x, y);
     ASSERT_NE(face, sceneBackground);
     playFade(scene2D(scene.app), 2, noTile, 4, 100, sleepBetweenFrames(scene.host));
-    ASSERT_EQ(scene.host.framesPresented, 1 + 4);
     // The last of four frames: step 20, the board weighs 80 and the face 20.
     EXPECT_EQ(scene.at(x, y), blendColours(sceneBackground, face, 80, 20));
     playFade(scene2D(scene.app), 2, noTile, 1, 100, sleepBetweenFrames(scene.host));
@@ -87,93 +79,59 @@ TEST(Fade, FramesGoFromNearlyOpaqueToNearlyInvisible) {
     EXPECT_EQ(scene.app.view.fadeBase.fadingA, noTile) << "and drops its base";
 }
 
-TEST(Fade, NoFadeWithoutTimeOrFrames) {
-    BoardScene scene;
-    scene.place(bridge);
-    scene.app.view.fadeSteps = 10;
-    scene.app.settings.RemoveTileTime = 0;
-    playRemovalFade(scene2D(scene.app), 2, noTile);
-    scene.app.settings.RemoveTileTime = -50;
-    playRemovalFade(scene2D(scene.app), 2, noTile);
-    scene.app.settings.RemoveTileTime = 500;
-    scene.app.view.fadeSteps = 0;
-    playRemovalFade(scene2D(scene.app), 2, noTile);
-    EXPECT_EQ(scene.host.framesPresented, 0);
-    EXPECT_TRUE(scene.host.sleeps.empty());
-}
-
-TEST(Fade, TheAutomaticPlayerShowsThePairThenFadesOverAutoPlaySleep) {
-    BoardScene scene;
-    scene.place(bridge);
+TEST_F(Fade, TheAutomaticPlayerShowsThePairThenFadesOverAutoPlaySleep) {
     scene.app.settings.AutoPlaySleep = 300;
     scene.host.microsecondsPerReading = 5000;  // a measured frame of 5 ms
-    const int64_t start = scene.host.clockMicroseconds;
-    playAutoPlayFade(scene2D(scene.app), 2, 1, sleepBetweenFrames(scene.host));
+    EXPECT_GE(fadeTime([&] { playAutoPlayFade(scene2D(scene.app), 2, 1, sleepBetweenFrames(scene.host)); }), 300000);
     EXPECT_EQ(scene.host.framesPresented, 1 + 18);  // 300 ms at 60 frames a second
-    EXPECT_GE(scene.host.clockMicroseconds - start, 300000);
-    EXPECT_LE(totalSleep(scene.host), 300);
+    EXPECT_LE(std::accumulate(scene.host.sleeps.begin(), scene.host.sleeps.end(), 0), 300);
     scene.app.settings.AutoPlaySleep = 0;
     playAutoPlayFade(scene2D(scene.app), 2, 1, sleepBetweenFrames(scene.host));
     EXPECT_EQ(scene.host.framesPresented, 1 + 18 + 1);
 }
 
-TEST(Fade, FramesSlowerThanMeasuredAreLeftOutRatherThanOverrun) {
-    BoardScene scene;
-    scene.place(bridge);
+TEST_F(Fade, FramesSlowerThanMeasuredAreLeftOutRatherThanOverrun) {
     scene.host.microsecondsPerReading = 30000;  // each frame takes 30 ms where 10 ms were planned
-    const int64_t start = scene.host.clockMicroseconds;
     std::vector<int> waits;
-    playFade(scene2D(scene.app), 2, noTile, 30, 300, [&](int milliseconds) {
-        waits.push_back(milliseconds);
-        return true;
+    const int64_t took = fadeTime([&] {
+        playFade(scene2D(scene.app), 2, noTile, 30, 300, [&](int ms) {
+            waits.push_back(ms);
+            return true;
+        });
     });
     EXPECT_EQ(waits, std::vector<int>(scene.host.framesPresented, 0)) << "a turn for others after every frame";
     EXPECT_LT(scene.host.framesPresented, 12);
     EXPECT_GE(scene.host.framesPresented, 9);
-    EXPECT_LE(scene.host.clockMicroseconds - start, 300000 + 2 * 30000);
+    EXPECT_LE(took, 300000 + 2 * 30000);
 }
 
-TEST(Fade, FramesFromTheKeptLowerBoardEqualWholeFrames) {
+// A frame composed over the kept lower board of the pair (a, b) equals the
+// frame composed whole; `change` runs between keeping and composing.
+void expectFromKeptBase(BoardScene& scene, int a, int b, int composeA, int composeB,
+                        const std::function<void()>& change = [] {}) {
+    const Scene2D s = scene2D(scene.app);
+    keepFadeBase(s, a, b);
+    change();
+    fillRectangle(scene.app.view.boardBitmap, 0, 0, 200, 90, 0xFFFFFF);
+    composeFrame2D(s, composeA, composeB, 30, 60);
+    const std::vector<uint32_t> fromBase = scene.app.view.boardBitmap.pixels;
+    dropFadeBase(scene.app.view);
+    composeFrame2D(s, composeA, composeB, 30, 60);
+    EXPECT_EQ(fromBase, scene.app.view.boardBitmap.pixels) << a << " " << b << " then " << composeA << " " << composeB;
+}
+
+TEST(FadeBase, FramesFromTheKeptLowerBoardEqualWholeFrames) {
     BoardScene scene(200, 90);
     scene.place(threeLayerHeap());
     scene.app.settings.Shadows = 1;
     scene.app.game.state.selectedTile = 3;
-    const int a = 130, b = 100;
-    composeFrame2D(scene2D(scene.app), a, b, 30, 60);
-    const std::vector<uint32_t> whole = scene.app.view.boardBitmap.pixels;
-    keepFadeBase(scene2D(scene.app), a, b);
-    EXPECT_LT(scene.app.view.fadeBase.tail.size(), size_t(tileCount - b));  // not every later tile
-    fillRectangle(scene.app.view.boardBitmap, 0, 0, 200, 90, 0xFFFFFF);
-    composeFrame2D(scene2D(scene.app), a, b, 30, 60);
-    EXPECT_EQ(scene.app.view.boardBitmap.pixels, whole);
+    keepFadeBase(scene2D(scene.app), 130, 100);
+    EXPECT_LT(scene.app.view.fadeBase.tail.size(), size_t(tileCount - 100));  // not every later tile
     // Low tiles fading: the tiles drawn over them must still come after them.
-    for (const auto& pair : {std::pair<int, int>{0, 17}, {40, 90}, {79, 143}}) {
-        composeFrame2D(scene2D(scene.app), pair.first, pair.second, 45, 45);
-        const std::vector<uint32_t> expected = scene.app.view.boardBitmap.pixels;
-        keepFadeBase(scene2D(scene.app), pair.first, pair.second);
-        composeFrame2D(scene2D(scene.app), pair.first, pair.second, 45, 45);
-        EXPECT_EQ(scene.app.view.boardBitmap.pixels, expected) << pair.first << " " << pair.second;
-    }
-    keepFadeBase(scene2D(scene.app), a, b);
-    // Another pair, or the plain frame, is composed whole.
-    composeFrame2D(scene2D(scene.app), noTile, noTile, 0, 0);
-    const std::vector<uint32_t> plain = scene.app.view.boardBitmap.pixels;
-    dropFadeBase(scene.app.view);
-    composeFrame2D(scene2D(scene.app), noTile, noTile, 0, 0);
-    EXPECT_EQ(scene.app.view.boardBitmap.pixels, plain);
-    EXPECT_NE(plain, whole);
-    keepFadeBase(scene2D(scene.app), a, b);
-    composeFrame2D(scene2D(scene.app), a, 120, 30, 60);
-    const std::vector<uint32_t> otherSecond = scene.app.view.boardBitmap.pixels;
-    dropFadeBase(scene.app.view);
-    composeFrame2D(scene2D(scene.app), a, 120, 30, 60);
-    EXPECT_EQ(scene.app.view.boardBitmap.pixels, otherSecond) << "one tile of the pair changed";
-    // A board area changed during the fade is not served from the old one.
-    keepFadeBase(scene2D(scene.app), a, b);
-    resizeBoard(scene2D(scene.app), 150, 80);
-    composeFrame2D(scene2D(scene.app), a, b, 30, 60);
-    const std::vector<uint32_t> resized = scene.app.view.boardBitmap.pixels;
-    dropFadeBase(scene.app.view);
-    composeFrame2D(scene2D(scene.app), a, b, 30, 60);
-    EXPECT_EQ(scene.app.view.boardBitmap.pixels, resized);
+    for (const std::vector<int>& pair : {std::vector<int>{130, 100}, {0, 17}, {40, 90}, {79, 143}})
+        expectFromKeptBase(scene, pair[0], pair[1], pair[0], pair[1]);
+    // Another pair, the plain frame, or a board area changed during the fade is composed whole.
+    expectFromKeptBase(scene, 130, 100, noTile, noTile);
+    expectFromKeptBase(scene, 130, 100, 130, 120);
+    expectFromKeptBase(scene, 130, 100, 130, 100, [&] { resizeBoard(scene2D(scene.app), 150, 80); });
 }
