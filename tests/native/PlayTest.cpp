@@ -143,6 +143,7 @@ TEST_F(Play, TheLastPairEndsTheGameAndUndoKeepsTheClockStopped) {
     std::string sounds;
     for (int k = 0; k < pairCount; ++k) sounds += "12";
     EXPECT_EQ(look(), "-- 0 moves 72 pairs 0 hint 0 shown " + sounds);
+    EXPECT_EQ(host.nameRequests, 1) << "the win is recorded where the board was emptied";
     EXPECT_EQ(app.game.moveList.pairs[0].first, noTile);
     state.winHandled = 1;
     state.elapsedSeconds = 321;
