@@ -20,7 +20,12 @@ const char* const no3DText =
 
 }  // namespace
 
-Scene3D scene3D(App& app) { return {app.game, app.view.shadowFlags, app.view.boardCentre3D, app.settings}; }
+// The picture of the 2D view's background, which its resize keeps fitted to
+// the board area, and so to the viewport.
+Scene3D scene3D(App& app) {
+    const Surface* backdrop = app.settings.Background.empty() ? nullptr : &app.view.background.fitted;
+    return {app.game, app.view.shadowFlags, app.view.boardCentre3D, app.settings, backdrop};
+}
 
 void open3DView(App& app, int clientWidth, int clientHeight) {
     app.view3d.open = true;
@@ -40,10 +45,12 @@ void close3DView(App& app) {
     app.view3d.open = false;
 }
 
-bool drawsIn3D(const App& app) { return app.view3d.open && app.settings.view3D == 1; }
+bool can3D(const App& app) { return app.view3d.open; }
+
+bool drawsIn3D(const App& app) { return can3D(app) && app.settings.view3D == 1; }
 
 bool switchView(App& app) {
-    if (!app.view3d.open) return false;
+    if (!can3D(app)) return false;
     app.settings.view3D = app.settings.view3D == 1 ? 0 : 1;
     return true;
 }
