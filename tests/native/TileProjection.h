@@ -8,9 +8,7 @@
 #include "view3d/GL.h"
 #include "view3d/Scene.h"
 
-struct ClientPoint {
-    int x, y;
-};
+struct ClientPoint { int x, y; };
 
 // A point of a tile's box in tile units (unsheared; a point of the top leans with it).
 inline ClientPoint projectTilePoint(const Scene3D& scene, int tile, float x, float y, float z) {

@@ -1,6 +1,5 @@
-// The 3D frame drawn off screen: where the heap lies, what a selected,
-// hinted or hidden tile looks like, the shadows, the background, the
-// camera's limits, and the tile a click picks.
+// The 3D frame drawn off screen: where the heap lies, how marks, faces, shadows and the background
+// look, the camera's limits, and the tile a click picks.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,8 +10,7 @@ constexpr Colour yellow = makeColour(255, 255, 0), white = makeColour(255, 255, 
 
 TEST(Render3D, DefaultCameraSeesTheHeapFromAboveCentredWithRowZeroAtTheTop) {
     Scene3DFixture f;
-    // Odd and even extents, and a layer on a half-tile offset: the outer edges
-    // lie as far from the window's middle on either side.
+    // Odd and even extents, a layer on a half-tile offset: the outer edges as far from the middle.
     for (int last : {3, 4, 7}) {
         f.place({{0, 0, 0, 5}, {0, last, last, 5}, {1, 1, 1, 5}});
         const ClientPoint topLeft = f.project(0, 0, 20, 0), bottomRight = f.project(1, 15, 0, 0);
@@ -20,13 +18,17 @@ TEST(Render3D, DefaultCameraSeesTheHeapFromAboveCentredWithRowZeroAtTheTop) {
         EXPECT_NEAR(topLeft.x + bottomRight.x, 199, 1) << last;
         EXPECT_NEAR(topLeft.y + bottomRight.y, 149, 1) << last;
     }
-    // A picture stands upright on the top: face 5's cell is white in its upper half.
-    Surface picture = makeTileSetPicture(8, 10);
-    fillRectangle(picture, 4 * 8, 0, 8, 5, white);
+    // Upright on the top: face 5's cell in thirds, black but its lower left ninth red, its middle green.
+    Surface picture = makeTileSetPicture(30, 30);
+    fillRectangle(picture, 120, 0, 30, 30, 0);
+    fillRectangle(picture, 120, 20, 10, 10, red);
+    fillRectangle(picture, 130, 10, 10, 10, makeColour(0, 255, 0));
     buildTileTextures(f.view, picture);
-    const Surface textured = f.render();
-    EXPECT_TRUE(nearColour(f.seen(textured, 1, 7.5f, 16), white, 30));
-    EXPECT_TRUE(nearColour(f.seen(textured, 1, 7.5f, 4), cellColour(0, 4), 30));
+    f.settings().ZView = 100;
+    f.place({{0, 4, 4, 5}});
+    const Colour lowerLeft = f.seen(f.render(), 0, 2.5f, 3.5f), middle = f.seen(f.render(), 0, 8.5f, 11.5f);
+    EXPECT_TRUE(redOf(lowerLeft) > 100 && greenOf(lowerLeft) < 50 && blueOf(lowerLeft) < 50);
+    EXPECT_TRUE(greenOf(middle) > 100 && redOf(middle) < 50 && blueOf(middle) < 50);
 }
 
 TEST(Render3D, MarkedTilesAreYellowOrDarkenedAndHiddenFacesShowNothingButTheMarks) {
@@ -38,7 +40,7 @@ TEST(Render3D, MarkedTilesAreYellowOrDarkenedAndHiddenFacesShowNothingButTheMark
     s.RGBVal[0] = red;
     f.place({{0, 4, 2, 1}, {0, 4, 8, 1}, {0, 4, 14, 1}});
     f.state().selectedTile = 1;
-    for (uint8_t textures : {0, 1}) {
+    for (uint8_t textures : {1, 0}) {
         s.Textures = textures;
         const Surface frame = f.render();
         const Colour plainTop = f.seen(frame, 0), markedTop = f.seen(frame, 1);
@@ -48,13 +50,15 @@ TEST(Render3D, MarkedTilesAreYellowOrDarkenedAndHiddenFacesShowNothingButTheMark
         EXPECT_EQ(blueOf(markedTop) < blueOf(plainTop) * 3 / 4 && nearColour(markedFront, plainFront, 2), textures == 1);
         EXPECT_TRUE(textures == 1 || nearColour(plainTop, red, 40));  // one square fills face 1's middle
     }
+    s.Inclination = 3;  // the square leans with the top
+    EXPECT_TRUE(nearColour(f.seen(f.render(), 0), red, 40));
+    s.Inclination = 0;
     // A hint marks both tiles of its pair; an index past the list starts it again.
     f.board.app.game.moveList.moveCount = 1;
     f.board.app.game.moveList.pairs[0] = {0, 2};
     f.state().selectedTile = noTile;
     f.state().showMoves = 1;
     f.state().hintIndex = 5;
-    s.Textures = 0;
     Surface frame = f.render();
     EXPECT_EQ(f.state().hintIndex, 0);
     for (int tile : {0, 1, 2}) EXPECT_EQ(isYellowish(f.seen(frame, tile, 2, 2)), tile != 1) << tile;
@@ -122,6 +126,8 @@ TEST(Render3D, TheBackgroundPictureLiesBehindTheHeapAndTheCameraNeverProjectsDeg
         EXPECT_TRUE(std::isfinite(projection[10]) && std::isfinite(projection[14]));
     }
     EXPECT_EQ(s.MaxZoom, -3.0f);
+    OffscreenContext none;
+    EXPECT_FALSE(openOffscreenContext(none, 0, 150));
 }
 
 TEST(Pick3D, TheHigherIndexOfTwoStackedTilesWinsEvenWhenTheLowerIsNearer) {

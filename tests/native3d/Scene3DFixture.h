@@ -10,7 +10,6 @@
 #include "view3d/Camera.h"
 #include "view3d/FaceTextures.h"
 #include "view3d/Pick.h"
-#include "view3d/Scene.h"
 #include "view3d/offscreen/OffscreenContext.h"
 
 struct Scene3DFixture {
@@ -21,12 +20,12 @@ struct Scene3DFixture {
         buildTileTextures(view, board.app.view.tileSet.fileImage);
     }
     ~Scene3DFixture() { releaseTileTextures(view), closeOffscreenContext(gl); }
-    // Places the tiles and sets the camera for the current settings.
     void place(const std::vector<Placement>& tiles) { board.place(tiles), setCamera(view, settings(), -1, -1); }
     Scene3D scene() { return {board.app.game, board.app.view.shadowFlags, board.app.view.boardCentre3D, settings(), backdrop}; }
     Settings& settings() { return board.app.settings; }
     GameState& state() { return board.app.game.state; }
-    Surface render() { return render3D(view, scene()), offscreenFrame(gl); }
+    // The frame as the game reads it back to show it.
+    Surface render() { return render3D(view, scene()), readFrame3D(frame, 200, 150), frame; }
     int pick(ClientPoint point) { return pick3D(view, scene(), point.x, point.y); }
     // Where a point of a tile's box (tile units, unsheared) lands, and its colour there.
     ClientPoint project(int tile, float x, float y, float z = 10) { return projectTilePoint(scene(), tile, x, y, z); }
@@ -38,6 +37,7 @@ struct Scene3DFixture {
     View3D view;
     OffscreenContext gl;
     const Surface* backdrop = nullptr;
+    Surface frame;
 };
 
 inline bool nearColour(Colour a, Colour b, int tolerance = 12) {
