@@ -20,12 +20,7 @@ const char* const no3DText =
 
 }  // namespace
 
-// The picture of the 2D view's background, which its resize keeps fitted to
-// the board area, and so to the viewport.
-Scene3D scene3D(App& app) {
-    const Surface* backdrop = app.settings.Background.empty() ? nullptr : &app.view.background.fitted;
-    return {app.game, app.view.shadowFlags, app.view.boardCentre3D, app.settings, backdrop};
-}
+Scene3D scene3D(App& app) { return {app.game, app.view.shadowFlags, app.view.boardCentre3D, app.settings}; }
 
 void open3DView(App& app, int clientWidth, int clientHeight) {
     app.view3d.open = true;

@@ -154,28 +154,6 @@ void drawShades(const Frame& f) {
     glDisable(GL_BLEND);
 }
 
-// Window pixels, top row first, from the viewport's upper left corner: the
-// depth test is off, so the heap drawn next lies in front of every pixel.
-void drawBackdrop(const Surface& picture) {
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glRasterPos2f(-1, 1);
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glDisable(GL_DEPTH_TEST);
-    glPixelZoom(1, -1);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glDrawPixels(picture.width, picture.height, GL_BGRA, GL_UNSIGNED_BYTE, picture.pixels.data());
-    glPixelZoom(1, 1);
-    glEnable(GL_DEPTH_TEST);
-}
-
 }  // namespace
 
 // Two grid columns make a tile's width and two rows its height; rows grow
@@ -204,7 +182,6 @@ void render3D(View3D& view, const Scene3D& scene) {
         f.origins[tile] = tileOrigin(scene, tile);
     }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (scene.backdrop != nullptr && !isEmpty(*scene.backdrop)) drawBackdrop(*scene.backdrop);
     glPushMatrix();
     applyHeapTransform(scene);
     drawPictures(f, view);

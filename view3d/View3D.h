@@ -29,7 +29,4 @@ struct Scene3D {
     const ShadowFlags& shadowFlags;
     const float* centre;  // two floats: x, y
     const Settings& settings;
-    // The player's background picture fitted to the viewport, drawn behind
-    // the heap; without one the frame is cleared to the background colour.
-    const Surface* backdrop = nullptr;
 };

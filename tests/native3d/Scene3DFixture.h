@@ -21,7 +21,7 @@ struct Scene3DFixture {
     }
     ~Scene3DFixture() { releaseTileTextures(view), closeOffscreenContext(gl); }
     void place(const std::vector<Placement>& tiles) { board.place(tiles), setCamera(view, settings(), -1, -1); }
-    Scene3D scene() { return {board.app.game, board.app.view.shadowFlags, board.app.view.boardCentre3D, settings(), backdrop}; }
+    Scene3D scene() { return {board.app.game, board.app.view.shadowFlags, board.app.view.boardCentre3D, settings()}; }
     Settings& settings() { return board.app.settings; }
     GameState& state() { return board.app.game.state; }
     // The frame as the game reads it back to show it.
@@ -36,7 +36,6 @@ struct Scene3DFixture {
     BoardScene board;
     View3D view;
     OffscreenContext gl;
-    const Surface* backdrop = nullptr;
     Surface frame;
 };
 

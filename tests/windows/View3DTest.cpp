@@ -9,6 +9,7 @@
 #include "engine/Commands.h"
 #include "game/AutoPlay.h"
 #include "game/View3DGame.h"
+#include "shell/GLContext.h"
 #include "shell/Shell.h"
 #include "shell/StartUp.h"
 
@@ -100,6 +101,32 @@ TEST_F(View3DDriver, WithoutAContextThePlayerIsToldOnceAndTheSwitchStaysGreyed) 
     driver.clickTile(state().removalOrder[0]);  // the 2D view plays
     EXPECT_EQ(state().selectedTile, state().removalOrder[0]);
     EXPECT_EQ(ShellDriver::messages.size(), 1u);
+}
+
+// A window keeps the first pixel format it was given: one without double
+// buffering set beforehand makes the context's format refused, with the fixed
+// text, and nothing is left held.
+TEST(GLContext, AWindowWithAnotherPixelFormatRefusesTheContext) {
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 64, 64, nullptr, nullptr, nullptr, nullptr);
+    HDC deviceContext = GetDC(window);
+    PIXELFORMATDESCRIPTOR format = {};
+    const int formats = DescribePixelFormat(deviceContext, 1, sizeof format, &format);
+    int single = 0;
+    for (int k = 1; k <= formats && single == 0; ++k) {
+        DescribePixelFormat(deviceContext, k, sizeof format, &format);
+        if ((format.dwFlags & PFD_SUPPORT_OPENGL) && !(format.dwFlags & PFD_DOUBLEBUFFER)) single = k;
+    }
+    ASSERT_NE(single, 0);
+    ASSERT_TRUE(SetPixelFormat(deviceContext, single, &format));
+    GLWindowContext context;
+    EXPECT_EQ(createGLContext(window, context), GLContextResult::pixelFormatRefused);
+    EXPECT_STREQ(pixelFormatFailureText(GLContextResult::pixelFormatRefused), "SetPixelFormat failed.");
+    EXPECT_STREQ(pixelFormatFailureText(GLContextResult::noPixelFormat), "ChoosePixelFormat failed.");
+    EXPECT_EQ(pixelFormatFailureText(GLContextResult::noContext), nullptr);
+    EXPECT_EQ(context.deviceContext, nullptr);
+    EXPECT_EQ(context.renderingContext, nullptr);
+    ReleaseDC(window, deviceContext);
+    DestroyWindow(window);
 }
 
 #endif
