@@ -61,6 +61,8 @@ TEST(Bitmap, FieldsThatChangeWhatIsRead) {
     // The fourth byte of a 32-bit pixel, and the top bit of a 5-5-5 one, are unused.
     EXPECT_EQ(decoded(patched("depth-32.bmp", 57, 1, 0xFF)), decoded(patched("depth-32.bmp")));
     EXPECT_EQ(decoded(patched("depth-555.bmp", 55, 1, 0xFF)), decoded(patched("depth-555.bmp")));
+    // One pixel wide: each row is the first four bytes of a 32-bit row, bottom row first.
+    EXPECT_EQ(decoded(patched("depth-32.bmp", 18, 4, 1)), (Colours{1, 2, 0, white}));
 }
 
 TEST(Bitmap, DamagedFilesAreRefused) {

@@ -75,14 +75,18 @@ TEST(PixelRules, BlendingRectanglesAgreesWithBlendingPixelByPixelAndClips) {
         a.pixels[i] = uint32_t(i * 0x0B1D27) & 0xFFFFFF;
         b.pixels[i] = uint32_t(i * 0x3A0511 + 0x808080) & 0xFFFFFF;
     }
-    Surface inside = a, clipped = a;
+    Surface inside = a, clipped = a, top = a, fromTop = a;
     blendRectangle(inside, 1, 1, b, 0, 0, inside, 1, 1, 8, 3, 20, 60);
     blendRectangle(clipped, 1, 1, b, 0, 0, clipped, 1, 1, 9, 3, 20, 60);  // one column past the edge
+    top.height = 3;  // the first source ends one row early
+    top.pixels.resize(27);
+    blendRectangle(top, 1, 1, b, 0, 0, fromTop, 1, 1, 8, 3, 20, 60);
     for (int y = 1; y < 4; ++y)
         for (int x = 1; x < 9; ++x) {
             const uint32_t expected = blendColours(colourAt(a, x, y), colourAt(b, x - 1, y - 1), 20, 60);
             ASSERT_EQ(colourAt(inside, x, y), expected) << x << "," << y;
             ASSERT_EQ(colourAt(clipped, x, y), expected) << x << "," << y;
+            ASSERT_EQ(colourAt(fromTop, x, y), blendColours(colourAt(top, x, y), colourAt(b, x - 1, y - 1), 20, 60));
         }
     EXPECT_EQ(colourAt(inside, 0, 0), colourAt(a, 0, 0));
     Surface board = plainSurface(3, 2, 0x000064);

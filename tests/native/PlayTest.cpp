@@ -76,8 +76,9 @@ TEST_F(Play, ClicksSelectDeselectAndMiss) {
         selections += name(state.selectedTile) + name(state.secondTile) + " ";
     }
     click2D(app, -100, -100);
+    tryPair(app, A, noTile);  // a pair that is not two tiles is a miss
     EXPECT_EQ(selections, "A- -- -- A- D- -- D- -- D- -- D- -- ");
-    EXPECT_EQ(look(), "-- 144 moves 0 pairs 0 hint 0 1131131313133");
+    EXPECT_EQ(look(), "-- 144 moves 0 pairs 0 hint 0 11311313131333");
     app.settings.SoundEffects = 0;
     clicks({A, B});
     EXPECT_EQ(look(), "-- 144 moves 0 pairs 0 hint 0 ");
