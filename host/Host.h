@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <string>
 
 #include "files/ScreenMetrics.h"
@@ -24,7 +25,7 @@ struct Host {
     virtual std::string askWinnerName() = 0;
     // The hall-of-fame dialog showing the kept entries.
     virtual void showHallOfFame(const HallOfFame& hallOfFame) = 0;
-    virtual void playSound(const std::string& path) = 0;
+    virtual void playSound(const std::filesystem::path& path) = 0;
     virtual void setTitle(const std::string& title) = 0;
     virtual void postStatus(const std::string& text) = 0;
     // Shows a finished 2D frame: width x height pixels, top row first, each

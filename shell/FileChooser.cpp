@@ -5,17 +5,31 @@
 #include <vector>
 
 #include "engine/Caption.h"
+#include "files/Utf8Path.h"
 
-bool chooseFile(HWND owner, const std::string& directory, std::string& name, const char* pattern,
+namespace {
+
+// The dialog's own texts come from the language file, in the ANSI code page.
+std::wstring wideFromAnsi(const std::string& text) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+}  // namespace
+
+bool chooseFile(HWND owner, const std::filesystem::path& directory, std::string& name, const char* pattern,
                 const std::string& filterText, ChooserMode mode) {
-    std::string filter = filterText;
-    filter.push_back('\0');
-    filter += pattern;
-    filter.push_back('\0');
-    filter.push_back('\0');
-    std::vector<char> chosen(4096, '\0');
-    const std::string extension = std::string(pattern).substr(2);  // "*.TVL" -> "TVL"
-    OPENFILENAMEA request = {};
+    std::wstring filter = wideFromAnsi(filterText);
+    filter.push_back(L'\0');
+    filter += wideFromAnsi(pattern);
+    filter.push_back(L'\0');
+    filter.push_back(L'\0');
+    std::vector<wchar_t> chosen(4096, L'\0');
+    const std::wstring extension = wideFromAnsi(pattern).substr(2);  // "*.TVL" -> "TVL"
+    const std::wstring title = wideFromAnsi(productCaption);
+    OPENFILENAMEW request = {};
     request.lStructSize = sizeof request;
     request.hwndOwner = owner;
     request.lpstrFilter = filter.c_str();
@@ -23,11 +37,11 @@ bool chooseFile(HWND owner, const std::string& directory, std::string& name, con
     request.lpstrFile = chosen.data();
     request.nMaxFile = static_cast<DWORD>(chosen.size() - 1);
     request.lpstrInitialDir = directory.c_str();
-    request.lpstrTitle = productCaption;
+    request.lpstrTitle = title.c_str();
     request.lpstrDefExt = extension.c_str();
     request.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_SHOWHELP | OFN_NOCHANGEDIR;
-    const BOOL confirmed = mode == ChooserMode::open ? GetOpenFileNameA(&request) : GetSaveFileNameA(&request);
+    const BOOL confirmed = mode == ChooserMode::open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
     if (!confirmed) return false;
-    name = chosen.data() + request.nFileOffset;
+    name = utf8FromPath(std::filesystem::path(chosen.data() + request.nFileOffset));
     return true;
 }

@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 
 enum class ChooserMode { open, save };
 
-// True when the player confirmed a file; `name` then holds its bare name.
-bool chooseFile(HWND owner, const std::string& directory, std::string& name, const char* pattern,
+// True when the player confirmed a file; `name` then holds its bare name (UTF-8,
+// as the directory listings give names).
+bool chooseFile(HWND owner, const std::filesystem::path& directory, std::string& name, const char* pattern,
                 const std::string& filterText, ChooserMode mode);

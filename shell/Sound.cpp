@@ -11,10 +11,10 @@ void startMusic() {
     Shell& s = shell();
     mciSendCommandA(s.musicDeviceId, MCI_CLOSE, MCI_WAIT, 0);
     if (s.app.settings.Music.empty()) return;
-    const std::string path = filePath(s.app.dirs.sounds, s.app.settings.Music);
-    MCI_OPEN_PARMSA open = {};
+    const std::filesystem::path path = filePath(s.app.dirs.sounds, s.app.settings.Music);
+    MCI_OPEN_PARMSW open = {};
     open.lpstrElementName = path.c_str();
-    if (mciSendCommandA(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open)) == 0)
+    if (mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open)) == 0)
         s.musicDeviceId = open.wDeviceID;
     MCI_PLAY_PARMS play = {};
     play.dwCallback = reinterpret_cast<DWORD_PTR>(s.mainWindow);

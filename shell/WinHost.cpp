@@ -46,8 +46,8 @@ void WinHost::showHallOfFame(const HallOfFame& hallOfFame) {
     showHallOfFameDialog(s.instance, s.mainWindow, s.app.language, hallOfFame);
 }
 
-void WinHost::playSound(const std::string& path) {
-    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_SYNC);
+void WinHost::playSound(const std::filesystem::path& path) {
+    PlaySoundW(path.c_str(), nullptr, SND_FILENAME | SND_SYNC);
 }
 
 void WinHost::setTitle(const std::string& title) {

@@ -16,7 +16,7 @@ struct WinHost : Host {
     void showMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
     std::string askWinnerName() override;
     void showHallOfFame(const HallOfFame& hallOfFame) override;
-    void playSound(const std::string& path) override;
+    void playSound(const std::filesystem::path& path) override;
     void setTitle(const std::string& title) override;
     void postStatus(const std::string& text) override;
     void presentFrame(const uint32_t* pixels, int width, int height) override;

@@ -22,9 +22,9 @@ struct WatchingHost : RecordingHost {
     const GameState* state = nullptr;
     std::function<void(int)> atRemoval;
 
-    void playSound(const std::string& path) override {
+    void playSound(const std::filesystem::path& path) override {
         RecordingHost::playSound(path);
-        if (path.find("REMOVE") == std::string::npos) return;
+        if (path.filename() != "REMOVE.WAV") return;
         tilesAtRemovalSound.push_back(state->tilesLeft);
         if (atRemoval) atRemoval(int(tilesAtRemovalSound.size()));
     }

@@ -19,7 +19,7 @@ struct RecordingHost : Host {
     std::string winnerName;  // what the player types into the name dialog
     int nameRequests = 0;
     std::vector<HallOfFame> hallsShown;
-    std::vector<std::string> sounds;  // paths of the sounds played, in order
+    std::vector<std::filesystem::path> sounds;  // paths of the sounds played, in order
     std::vector<std::string> titles;
     std::vector<std::string> statusTexts;
     int framesPresented = 0;
@@ -43,7 +43,7 @@ struct RecordingHost : Host {
         return winnerName;
     }
     void showHallOfFame(const HallOfFame& hallOfFame) override { hallsShown.push_back(hallOfFame); }
-    void playSound(const std::string& path) override { sounds.push_back(path); }
+    void playSound(const std::filesystem::path& path) override { sounds.push_back(path); }
     void setTitle(const std::string& title) override { titles.push_back(title); }
     void postStatus(const std::string& text) override { statusTexts.push_back(text); }
     void presentFrame(const uint32_t* pixels, int width, int height) override {

@@ -13,7 +13,7 @@ struct QuietHost : Host {
     void showMessage(const std::string&, const std::string&, MessageIcon) override {}
     std::string askWinnerName() override { return {}; }
     void showHallOfFame(const HallOfFame&) override {}
-    void playSound(const std::string&) override {}
+    void playSound(const std::filesystem::path&) override {}
     void setTitle(const std::string&) override {}
     void postStatus(const std::string&) override {}
     void presentFrame(const uint32_t*, int, int) override {}
