@@ -58,8 +58,8 @@ std::string ScratchDirectory::makeDirectory(const std::string& relativePath) con
 
 std::string shippedDataDirectory() { return (fs::path(TAVREK_SOURCE_DIR) / "data").string(); }
 
-std::string readText(const std::string& path) {
-    std::ifstream in(fs::path(path), std::ios::binary);
+std::string readText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();

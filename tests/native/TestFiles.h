@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -22,4 +23,4 @@ struct ScratchDirectory {
 
 // The repository's shipped start directory ("data").
 std::string shippedDataDirectory();
-std::string readText(const std::string& path);
+std::string readText(const std::filesystem::path& path);
