@@ -3,7 +3,7 @@
 #   make test  builds everything and runs every test, native and under Wine
 JOBS ?= $(shell nproc)
 
-.PHONY: deps native sanitize tsan windows fuzz fuzz-smoke test test-native test-sanitize test-tsan test-windows run bench gallery clean
+.PHONY: deps native sanitize tsan windows fuzz fuzz-smoke test test-native test-sanitize test-tsan test-windows run bench gallery dist dist-test clean
 
 deps:
 	./tools/install-deps.sh
@@ -43,11 +43,18 @@ test-windows: windows
 	./tools/windows-tests.sh build/windows
 
 # A short run of every fuzz harness keeps them building and catches the
-# shallow faults; the long runs are made by hand.
+# shallow faults; the long runs are made by hand. Each starts from its seed
+# corpus (fuzz/corpus, remade by fuzz/make-corpus.py), copied so that what the
+# run adds stays in build/.
 fuzz-smoke: fuzz
-	for f in build/fuzz/fuzz/fuzz-*; do $$f -max_total_time=10 -print_final_stats=0 >/dev/null 2>build/fuzz/$$(basename $$f).log || { tail -40 build/fuzz/$$(basename $$f).log; exit 1; }; done
+	for f in build/fuzz/fuzz/fuzz-*; do \
+	  n=$${f##*/fuzz-}; work=build/fuzz/corpus/$$n; rm -rf $$work; mkdir -p $$work; \
+	  cp fuzz/corpus/$$n/* $$work/; dict=; [ -f fuzz/$$n.dict ] && dict=-dict=fuzz/$$n.dict; \
+	  $$f $$dict -max_total_time=10 -print_final_stats=0 $$work >/dev/null 2>build/fuzz/fuzz-$$n.log || \
+	    { tail -40 build/fuzz/fuzz-$$n.log; exit 1; }; \
+	done
 
-test: test-native test-sanitize test-tsan test-windows fuzz-smoke
+test: test-native test-sanitize test-tsan test-windows fuzz-smoke dist-test
 
 bench: native
 	for b in build/native/bench/*-bench; do $$b; done
@@ -61,6 +68,15 @@ gallery: deps
 	cmake --preset native >/dev/null
 	cmake --build build/native --target tavrek-layout -j$(JOBS)
 	/usr/bin/python3 tools/gallery/gallery.py build/native/tavrek-layout data build/gallery
+
+# The release: build/dist/Tavrek-<version>-win64-setup.exe and -win64.zip.
+dist: deps
+	cmake --preset windows >/dev/null
+	cmake --build build/windows --target dist -j$(JOBS)
+
+# The release installed, started, reinstalled and uninstalled under Wine.
+dist-test: dist
+	./tests/release/release-test.sh
 
 clean:
 	rm -rf build

@@ -4,7 +4,7 @@
 set -e
 packages="cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev \
 g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth xdotool x11-utils imagemagick \
-libosmesa6-dev mesa-utils fonts-dejavu-core python3-pil"
+libosmesa6-dev mesa-utils fonts-dejavu-core python3-pil nsis"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

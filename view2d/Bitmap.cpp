@@ -57,17 +57,23 @@ bool readMasks(const uint8_t* at, BitmapHeader& header) {
 bool knownInfoSize(uint32_t size) { return size == 40 || size == 52 || size == 56 || size == 108 || size == 124; }
 
 bool depthAllowed(uint32_t depth, uint32_t compression) {
-    if (compression == bitFields) return depth == 32;
+    if (compression == bitFields) return depth == 16 || depth == 32;
     if (compression != plainPixels) return false;
-    return depth == 1 || depth == 4 || depth == 8 || depth == 24 || depth == 32;
+    return depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 || depth == 32;
 }
+
+// Plain 16-bit pixels carry five bits of each channel: x-R-G-B from the high end.
+void useFiveFiveFive(BitmapHeader& header) { header.masks = {{{10, 5}, {5, 5}, {0, 5}}}; }
 
 // Reads the masks of a bit-field picture; they follow a 40-byte header and
 // lie inside the larger ones. Returns the end of the headers.
 bool readChannelLayout(const uint8_t* bytes, size_t size, uint32_t infoSize, BitmapHeader& header,
                        size_t& headersEnd) {
     headersEnd = fileHeaderSize + infoSize;
-    if (header.compression != bitFields) return true;
+    if (header.compression != bitFields) {
+        if (header.depth == 16) useFiveFiveFive(header);
+        return true;
+    }
     if (infoSize == 40) headersEnd += 12;
     if (headersEnd > size) return false;
     return readMasks(bytes + fileHeaderSize + 40, header);
@@ -139,6 +145,8 @@ void decodeRow(const uint8_t* source, const BitmapHeader& header, const std::arr
         } else if (depth == 32) {
             const uint32_t value = readU32(source + 4 * size_t(x));
             target[x] = header.compression == bitFields ? maskedPixel(value, header) : value & 0xFFFFFF;
+        } else if (depth == 16) {
+            target[x] = maskedPixel(readU16(source + 2 * size_t(x)), header);
         } else {
             // Indexed pixels are packed from the high bits of each byte down.
             const size_t bit = size_t(x) * depth;

@@ -12,8 +12,9 @@
 constexpr int maxBitmapSide = 16384;
 
 // Decodes an uncompressed BMP held in memory: a 40-byte information header
-// (or the larger V2 to V5 headers) at 1, 4, 8, 24 or 32 bits per pixel,
-// bottom-up or top-down, 32-bit pixels also with bit-field masks. Anything
+// (or the larger V2 to V5 headers) at 1, 4, 8, 16, 24 or 32 bits per pixel,
+// bottom-up or top-down; 16-bit pixels are 5-5-5 unless bit-field masks say
+// otherwise (5-6-5 and the like), 32-bit pixels may have masks too. Anything
 // that does not fit the bytes given is refused; `picture` is then empty.
 bool decodeBitmap(const uint8_t* bytes, size_t size, Surface& picture);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/BoardModel.h"
+#include "engine/Moves.h"
 
 TEST(BoardModel, RecordsHaveTheWidthsSavedGamesStore) {
     EXPECT_EQ(sizeof(TileRecord), 14u);
@@ -52,4 +53,10 @@ TEST(BoardModel, ClearingAndRestoringATileWritesItsFourCells) {
     EXPECT_EQ(game.boardGrid[cellIndex(2, 19, 33)], 7);
     clearTileCells(game, 7);
     for (uint8_t cell : game.boardGrid) EXPECT_EQ(cell, noTile);
+}
+
+TEST(Moves, TileNumbersRunFromZeroTo143) {
+    EXPECT_TRUE(isTile(0));
+    EXPECT_TRUE(isTile(tileCount - 1));
+    for (int outside : {-1, tileCount, int(noTile)}) EXPECT_FALSE(isTile(outside)) << outside;
 }

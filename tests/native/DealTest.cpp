@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <vector>
 
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
@@ -171,10 +172,10 @@ TEST_F(Dealing, ADealStartsTheGameAndNamesTheLayout) {
     app.game.moveList.moveCount = 4;
     app.settings.Layout = "DEFAULT.TVL";
     dealNewGame(app);
-    EXPECT_EQ(state.selectedTile + state.secondTile, 2 * noTile);
-    EXPECT_EQ(state.tilesLeft, tileCount);
-    EXPECT_EQ(state.movesMade + state.hintIndex + state.elapsedSeconds + app.game.moveList.moveCount, 0);
-    EXPECT_EQ(state.showMoves + state.winHandled + state.tilesHidden, 0);
+    using V = std::vector<int>;
+    EXPECT_EQ((V{state.selectedTile, state.secondTile, state.tilesLeft}), (V{noTile, noTile, tileCount}));
+    EXPECT_EQ((V{state.movesMade, state.hintIndex, state.elapsedSeconds, app.game.moveList.moveCount}), (V{0, 0, 0, 0}));
+    EXPECT_EQ((V{state.showMoves, state.winHandled, state.tilesHidden}), (V{0, 0, 0}));
     EXPECT_EQ(state.autoPlayRunning, 1) << "left to the automatic player";
     EXPECT_EQ(state.undoList[4].face, 7) << "history slots are left as they are";
     GameModel fresh = app.game;

@@ -154,6 +154,12 @@ TEST(Fade, FramesFromTheKeptLowerBoardEqualWholeFrames) {
     composeFrame2D(scene2D(scene.app), noTile, noTile, 0, 0);
     EXPECT_EQ(scene.app.view.boardBitmap.pixels, plain);
     EXPECT_NE(plain, whole);
+    keepFadeBase(scene2D(scene.app), a, b);
+    composeFrame2D(scene2D(scene.app), a, 120, 30, 60);
+    const std::vector<uint32_t> otherSecond = scene.app.view.boardBitmap.pixels;
+    dropFadeBase(scene.app.view);
+    composeFrame2D(scene2D(scene.app), a, 120, 30, 60);
+    EXPECT_EQ(scene.app.view.boardBitmap.pixels, otherSecond) << "one tile of the pair changed";
     // A board area changed during the fade is not served from the old one.
     keepFadeBase(scene2D(scene.app), a, b);
     resizeBoard(scene2D(scene.app), 150, 80);

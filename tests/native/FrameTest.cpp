@@ -1,161 +1,128 @@
+// Whole frames of the 2D view against reference pictures in
+// tests/fixtures/scenes. The exact pixel rules have their own tables
+// (PixelRules, TileLook, Shadows); these scenes check that the frame puts
+// them together in the right places and order.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "FrameFixtures.h"
-#include "view2d/PixelRules.h"
-#include "view2d/TileLook.h"
+#include "TestFiles.h"
+#include "view2d/Bitmap.h"
+#include "view2d/BitmapWriter.h"
 
 namespace {
 
 // Two layer-0 tiles side by side and one layer-1 tile across them.
 const std::vector<Placement> bridge = {{0, 0, 2, 3}, {0, 0, 0, 4}, {1, 0, 1, 40}};
 
-uint32_t faceColourOf(int face) {
-    const FaceCell cell = faceCell(face);
-    return cellColour(cell.row, cell.column);
+// A picture whose every pixel differs from its neighbours, so that a wrong
+// weight or rounding in stretching shows.
+Surface texturedPicture(int width, int height) {
+    Surface picture;
+    resizeSurface(picture, width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            putColour(picture, x, y, uint32_t(x * 37 + y * 11) % 256 | uint32_t(x * 5 + y * 29) % 256 << 8 |
+                                         uint32_t(x * y * 7 + 90) % 256 << 16);
+    return picture;
 }
 
-bool insideTile(const App& app, int tile, int x, int y) {
-    const TileRecord& t = app.game.tiles[tile];
-    const TileSet& set = app.view.tileSet;
-    const int e = set.edgeX;
-    return x >= t.screenX - e && x < t.screenX + set.tileWidth && y >= t.screenY &&
-           y < t.screenY + set.tileHeight + e;
+void expectScene(const BoardScene& scene, const std::string& name) {
+    const std::string path = fixturePath("scenes/" + name + ".bmp");
+    Surface frame;
+    resizeSurface(frame, scene.host.lastFrameWidth, scene.host.lastFrameHeight);
+    frame.pixels = scene.host.lastFrame;
+    if (rewritingFixtures()) {
+        ASSERT_TRUE(writeBitmapFile(path, frame)) << path;
+    }
+    Surface expected;
+    ASSERT_TRUE(readBitmapFile(path, expected)) << path;
+    ASSERT_EQ(frame.width, expected.width) << name;
+    ASSERT_EQ(frame.height, expected.height) << name;
+    int wrong = 0, firstWrong = -1;
+    for (size_t i = 0; i < frame.pixels.size(); ++i)
+        if (frame.pixels[i] != expected.pixels[i] && wrong++ == 0) firstWrong = int(i);
+    EXPECT_EQ(wrong, 0) << name << ": first at " << firstWrong % frame.width << "," << firstWrong / frame.width;
 }
 
-std::vector<uint32_t> frameOf(BoardScene& scene) {
-    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
-    return scene.host.lastFrame;
-}
+struct Scene {
+    const char* name;
+    std::function<void(BoardScene&)> prepare;
+    int fadingA = noTile;
+    int16_t weight1 = 0, weight2 = 0;
+};
 
 }  // namespace
 
-TEST(Frame, TheHeapIsCentredAndLayersShiftUpAndRight) {
-    BoardScene scene(60, 40);
-    scene.place(bridge);
-    const auto& tiles = scene.app.game.tiles;
-    // Faces 8 x 10, a layer shifts by 2; the heap spans 16 x 12 pixels.
-    EXPECT_EQ(tiles[1].screenX, 22);
-    EXPECT_EQ(tiles[1].screenY, 16);
-    EXPECT_EQ(tiles[0].screenX, 30);
-    EXPECT_EQ(tiles[0].screenY, 16);
-    EXPECT_EQ(tiles[2].screenX, 28);
-    EXPECT_EQ(tiles[2].screenY, 14);
-    EXPECT_EQ(tiles[2].faceX, 4 * 8);  // face 40: row 4, column 4
-    EXPECT_EQ(tiles[2].faceY, 4 * 10);
-    EXPECT_EQ(tiles[1].faceX, 3 * 8);  // face 4: row 0, column 3
-    EXPECT_EQ(tiles[1].faceY, 0);
-}
-
-TEST(Frame, RemovedTilesKeepTheHeapInPlace) {
-    BoardScene scene(60, 40);
-    scene.place(bridge);
-    clearTileCells(scene.app.game, 0);
-    scene.app.game.tiles[0].face = 0;
-    layoutTiles(scene.app.view, scene.app.game);
-    EXPECT_EQ(scene.app.game.tiles[1].screenX, 22);
-    EXPECT_EQ(scene.app.game.tiles[2].screenY, 14);
-    const std::vector<uint32_t> frame = frameOf(scene);
-    // Where tile 0's face was, only the upper tile's face and the background show.
-    EXPECT_EQ(scene.at(36, 20), sceneBackground);
-}
-
-TEST(Frame, TilesAreDrawnInOrderWithFacesAndSides) {
-    BoardScene scene(60, 40);
-    scene.place(bridge);
-    const std::vector<uint32_t> frame = frameOf(scene);
-    EXPECT_EQ(scene.host.framesPresented, 1);
-    EXPECT_EQ(scene.host.lastFrameWidth, 60);
-    EXPECT_EQ(scene.host.lastFrameHeight, 40);
-    EXPECT_EQ(frame, scene.app.view.boardBitmap.pixels);
-    EXPECT_EQ(scene.at(24, 22), faceColourOf(4));   // tile 1 alone
-    EXPECT_EQ(scene.at(36, 22), faceColourOf(3));   // tile 0 alone
-    EXPECT_EQ(scene.at(30, 18), faceColourOf(40));  // the upper tile covers both
-    EXPECT_EQ(scene.at(21, 20), sceneSides);        // tile 1's left side
-    EXPECT_EQ(scene.at(20, 20), 0u);                // and its outline
-    EXPECT_EQ(scene.at(5, 5), sceneBackground);
-}
-
-TEST(Frame, WithoutShadowsNothingOutsideTheTilesChanges) {
-    BoardScene scene(60, 40);
-    scene.place(threeLayerHeap());
-    resizeBoard(scene2D(scene.app), 200, 90);
-    frameOf(scene);
-    for (int y = 0; y < 90; ++y)
-        for (int x = 0; x < 200; ++x) {
-            bool covered = false;
-            for (int t = 0; t < tileCount && !covered; ++t) covered = insideTile(scene.app, t, x, y);
-            if (!covered) {
-                ASSERT_EQ(scene.at(x, y), sceneBackground) << x << "," << y;
-            }
-        }
-}
-
-TEST(Frame, GroundLayerTilesCastNoShadow) {
-    BoardScene scene(60, 40);
-    scene.place({{0, 0, 2, 3}, {0, 0, 0, 4}});
-    const std::vector<uint32_t> plain = frameOf(scene);
-    scene.app.settings.Shadows = 1;
-    EXPECT_EQ(frameOf(scene), plain);
-}
-
-TEST(Frame, UpperTilesDarkenWhatLiesBelowThem) {
-    BoardScene scene(60, 40);
-    scene.app.settings.ShadowSize = 2;  // bands of 5 pixels reach past the tile's own face
-    resizeBoard(scene2D(scene.app), 60, 40);
-    scene.place(bridge);
-    const std::vector<uint32_t> plain = frameOf(scene);
-    scene.app.settings.Shadows = 1;
-    const std::vector<uint32_t> shaded = frameOf(scene);
-    // Nothing lies below the bridge: only its right band falls, on tile 0's face.
-    const TileShadowFlags& flags = scene.app.view.shadowFlags[2];
-    EXPECT_EQ(flags[lowerLeftHalf], 0);
-    EXPECT_EQ(flags[rightUpperHalf], 1);
-    EXPECT_EQ(flags[rightLowerHalf], 1);
-    Surface darkened;
-    resizeSurface(darkened, 60, 40);
-    darkened.pixels = plain;
-    darkenRectangle(darkened, 0, 0, 60, 40, 64);
-    int changed = 0;
-    for (size_t i = 0; i < plain.size(); ++i)
-        if (shaded[i] != plain[i]) {
-            ++changed;
-            ASSERT_EQ(shaded[i], darkened.pixels[i]) << i % 60 << "," << i / 60;
-            // Within the band: five columns from the projected face's right edge.
-            ASSERT_TRUE(i % 60 >= 34 && i % 60 < 39 && i / 60 >= 16 && i / 60 < 26) << i % 60 << "," << i / 60;
-        }
-    // The projected face's right edge is column 34; column 36 is the band's third column.
-    EXPECT_EQ(shaded[19 * 60 + 36], darkened.pixels[19 * 60 + 36]);
-    EXPECT_EQ(shaded[18 * 60 + 36], plain[18 * 60 + 36]);
-    EXPECT_GT(changed, 10);
-}
-
-TEST(Frame, TheSelectedLookChangesExactlyTheSelectedFace) {
-    for (uint8_t mode : {uint8_t(0), selectDarker}) {
+TEST(Frame, ReferenceScenes) {
+    const Scene scenes[] = {
+        {"bridge", [](BoardScene&) {}},
+        {"bridge-shadows",
+         [](BoardScene& s) {
+             s.app.settings.ShadowSize = 2;  // bands of 5 pixels reach past the tile's own face
+             s.app.settings.Shadows = 1;
+         }},
+        {"bridge-selected-darker",
+         [](BoardScene& s) {
+             s.app.game.state.selectedTile = 2;
+             s.app.game.state.secondTile = 1;
+         }},
+        {"bridge-selected-inverted",
+         [](BoardScene& s) {
+             s.app.settings.SelectMode = 0;
+             s.app.game.state.secondTile = 1;
+         }},
+        {"bridge-hint",
+         [](BoardScene& s) {
+             s.app.game.moveList.pairs[0] = {0, 1};
+             s.app.game.moveList.moveCount = 1;
+             s.app.game.state.showMoves = 1;
+         }},
+        {"bridge-hidden",
+         [](BoardScene& s) {
+             s.app.game.state.selectedTile = 1;
+             s.app.game.state.showMoves = 1;
+             s.app.game.moveList.pairs[0] = {0, 2};
+             s.app.game.moveList.moveCount = 1;
+             s.app.game.state.tilesHidden = 1;
+         }},
+        {"bridge-removed",
+         [](BoardScene& s) {
+             clearTileCells(s.app.game, 0);
+             s.app.game.tiles[0].face = 0;
+             layoutTiles(s.app.view, s.app.game);
+         }},
+        {"bridge-fading", [](BoardScene&) {}, 2, 30, 70},
+        {"bridge-background",
+         [](BoardScene& s) {
+             s.app.settings.Background = "SUNSET.BMP";
+             s.app.view.background.fileImage = texturedPicture(7, 5);
+             resizeBoard(scene2D(s.app), 60, 40);
+         }},
+        {"heap-stretched",
+         [](BoardScene& s) {
+             s.place(threeLayerHeap());
+             s.app.settings.StretchTiles = 1;
+             s.app.settings.Shadows = 1;
+             s.app.settings.Background = "SUNSET.BMP";
+             s.app.view.tileSet.fileImage = texturedPicture(9 * 13, 5 * 17);
+             s.app.view.background.fileImage = texturedPicture(331, 97);
+             s.app.game.state.selectedTile = 100;
+             resizeBoard(scene2D(s.app), 200, 90);
+             computeShadowFlags(s.app.game, s.app.view.shadowFlags);
+         },
+         130, 45, 55},
+    };
+    for (const Scene& c : scenes) {
         BoardScene scene(60, 40);
-        scene.app.settings.SelectMode = mode;
         scene.place(bridge);
-        const std::vector<uint32_t> plain = frameOf(scene);
-        scene.app.game.state.selectedTile = 2;
-        const std::vector<uint32_t> selected = frameOf(scene);
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 60; ++x) {
-                const bool onFace = x >= 28 && x < 36 && y >= 14 && y < 24;
-                const size_t i = size_t(y) * 60 + x;
-                ASSERT_EQ(selected[i] != plain[i], onFace) << x << "," << y;
-            }
-        scene.app.game.state.selectedTile = noTile;
-        scene.app.game.state.secondTile = 2;
-        EXPECT_EQ(frameOf(scene), selected);
-        // A partly covered tile changes only inside its own face.
-        scene.app.game.state.secondTile = 1;
-        const std::vector<uint32_t> lower = frameOf(scene);
-        for (size_t i = 0; i < plain.size(); ++i)
-            if (lower[i] != plain[i]) {
-                ASSERT_TRUE(i % 60 >= 22 && i % 60 < 30 && i / 60 >= 16 && i / 60 < 26);
-            }
-        EXPECT_NE(lower, plain);
+        c.prepare(scene);
+        redraw2D(scene2D(scene.app), c.fadingA, noTile, c.weight1, c.weight2);
+        EXPECT_EQ(scene.host.framesPresented, 1);
+        EXPECT_EQ(scene.host.lastFrame, scene.app.view.boardBitmap.pixels);
+        expectScene(scene, c.name);
     }
 }
 
@@ -163,79 +130,38 @@ TEST(Frame, TheHintStartsAgainAtTheFirstPairWhenItsIndexRunsPast) {
     BoardScene scene(60, 40);
     scene.place(bridge);
     GameModel& game = scene.app.game;
-    const std::vector<uint32_t> plain = frameOf(scene);
     game.moveList.pairs[0] = {0, 1};
     game.moveList.moveCount = 1;
     game.state.hintIndex = 3;
-    EXPECT_EQ(frameOf(scene), plain);  // the hint is not shown
-    EXPECT_EQ(game.state.hintIndex, 3);
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
+    EXPECT_EQ(game.state.hintIndex, 3);  // not shown, not touched
+    expectScene(scene, "bridge");
     game.state.showMoves = 1;
-    frameOf(scene);
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
     EXPECT_EQ(game.state.hintIndex, 0);
-    uint32_t darker = faceColourOf(4);
-    EXPECT_EQ(scene.at(24, 22), colourAt([&] {
-                  Surface s;
-                  resizeSurface(s, 1, 1);
-                  putColour(s, 0, 0, darker);
-                  darkenPixel(s, 0, 0, scene.app.settings.ShadowsValue);
-                  return s;
-              }(), 0, 0));
+    expectScene(scene, "bridge-hint");
     // An empty list still reads (noTile, noTile) at entry 0: nothing is marked.
     game.moveList.moveCount = 0;
     game.moveList.pairs[0] = {noTile, noTile};
-    EXPECT_EQ(frameOf(scene), plain);
-}
-
-TEST(Frame, HiddenTilesAllShowTheHiddenFaceWithoutSelection) {
-    BoardScene scene(60, 40);
-    scene.place(bridge);
-    scene.app.game.state.selectedTile = 1;
-    scene.app.game.state.showMoves = 1;
-    scene.app.game.moveList.pairs[0] = {0, 2};
-    scene.app.game.moveList.moveCount = 1;
-    scene.app.game.state.tilesHidden = 1;
-    frameOf(scene);
-    const uint32_t hidden = cellColour(hiddenFaceCell.row, hiddenFaceCell.column);
-    EXPECT_EQ(scene.at(24, 22), hidden);
-    EXPECT_EQ(scene.at(36, 22), hidden);
-    EXPECT_EQ(scene.at(30, 18), hidden);
-}
-
-TEST(Frame, FadingTilesBlendTheirFaceAndSidesIntoTheBoard) {
-    BoardScene scene(60, 40);
-    scene.place(bridge);
-    redraw2D(scene2D(scene.app), 2, noTile, 30, 70);
-    // Tile 2's face over tile 0's face, and over the background above the heap.
-    EXPECT_EQ(scene.at(32, 18), blendColours(faceColourOf(3), faceColourOf(40), 30, 70));
-    EXPECT_EQ(scene.at(32, 15), blendColours(sceneBackground, faceColourOf(40), 30, 70));
-    // Its left side, then the outline over it, blended onto tile 1's face.
-    const uint32_t side = blendColours(faceColourOf(4), sceneSides, 30, 70);
-    EXPECT_EQ(scene.at(27, 20), side);
-    EXPECT_EQ(scene.at(26, 20), blendColours(side, 0, 30, 70));
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
+    expectScene(scene, "bridge");
 }
 
 TEST(Frame, BackgroundPictureOrColour) {
     BoardScene scene(60, 40);
     scene.place(bridge);
     scene.app.settings.Background = "SUNSET.BMP";
-    frameOf(scene);
-    EXPECT_EQ(scene.at(0, 0), sceneBackground);  // no picture could be read: the colour
-    resizeSurface(scene.app.view.background.fileImage, 3, 2);
-    fillRectangle(scene.app.view.background.fileImage, 0, 0, 3, 2, 0x445566);
-    resizeBoard(scene2D(scene.app), 60, 40);
-    frameOf(scene);
-    EXPECT_EQ(scene.app.view.background.fitted.width, 60);
-    EXPECT_EQ(scene.at(0, 0), 0x445566u);
-    EXPECT_EQ(scene.at(59, 39), 0x445566u);
-    scene.app.settings.Background = "";
-    frameOf(scene);
-    EXPECT_EQ(scene.at(0, 0), sceneBackground);
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
+    expectScene(scene, "bridge");  // no picture could be read: the colour
     // Resized while there was no background, then the picture is chosen again:
     // it still covers the whole board.
+    scene.app.view.background.fileImage = texturedPicture(7, 5);
+    scene.app.settings.Background = "";
     resizeBoard(scene2D(scene.app), 70, 45);
+    resizeBoard(scene2D(scene.app), 60, 40);
     scene.app.settings.Background = "SUNSET.BMP";
-    frameOf(scene);
-    EXPECT_EQ(scene.at(69, 44), 0x445566u);
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
+    expectScene(scene, "bridge-background");
 }
 
 TEST(Frame, EveryBoardAreaDownToNothingIsSafe) {
@@ -254,6 +180,9 @@ TEST(Frame, EveryBoardAreaDownToNothingIsSafe) {
             redraw2D(scene2D(scene.app), 5, noTile, 20, 80);
             scene.app.settings.StretchTiles = 1;
         }
+    resizeBoard(scene2D(scene.app), 60, 100);  // only the width changes
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
+    EXPECT_EQ(scene.host.lastFrame.size(), size_t(60) * 100);
 }
 
 TEST(Frame, WithoutATileSetOnlyTheBackgroundIsDrawn) {
@@ -261,7 +190,8 @@ TEST(Frame, WithoutATileSetOnlyTheBackgroundIsDrawn) {
     releaseSurface(scene.app.view.tileSet.fileImage);
     resizeBoard(scene2D(scene.app), 30, 20);
     scene.place(bridge);
-    for (uint32_t pixel : frameOf(scene)) ASSERT_EQ(colourFromPixel(pixel), sceneBackground);
+    redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
+    for (uint32_t pixel : scene.host.lastFrame) ASSERT_EQ(colourFromPixel(pixel), sceneBackground);
 }
 
 #if TAVREK_3D

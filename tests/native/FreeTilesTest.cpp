@@ -78,6 +78,8 @@ TEST(FreeTiles, MatchesNeedTwoFreeTilesOfOneFaceOrGroup) {
     EXPECT_FALSE(tilesMatch(game, 0, 2));
     EXPECT_FALSE(tilesMatch(game, 1, 3));
     EXPECT_FALSE(tilesMatch(game, 4, noTile));
+    EXPECT_FALSE(tilesMatch(game, -1, 1));
+    EXPECT_FALSE(tilesMatch(game, 1, -1));
     game.state.hintIndex = 5;
     buildMoveList(game, false, 50);
     using Pairs = std::vector<std::pair<int, int>>;

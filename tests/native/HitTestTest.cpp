@@ -60,3 +60,10 @@ TEST(HitTest, ATileSetWithoutFacesHitsNothing) {
     for (int x = 0; x < 60; ++x)
         for (int y = 0; y < 40; ++y) ASSERT_EQ(scene.hit(x, y), noTile);
 }
+
+TEST(HitTest, TheLastTileOfTheHeapIsHitToo) {
+    BoardScene scene(200, 90);
+    scene.place(threeLayerHeap());
+    const TileRecord& top = scene.app.game.tiles[tileCount - 1];
+    EXPECT_EQ(tileAt2D(scene.app.view, scene.app.game, top.screenX + 1, top.screenY + 1), tileCount - 1);
+}

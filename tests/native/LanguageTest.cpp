@@ -19,77 +19,53 @@ LanguageTable parsed(const std::string& text, LanguageTable table = {}) {
 
 }  // namespace
 
-TEST(LanguageReading, MenuTextsGetTheirFunctionKeyHints) {
-    const LanguageTable t = parsed(
-        "EXIT \"Quit\"\nHELP_FILE \"Help\"\nSHADOWS \"Shadows\"\nGAME \"Game\"\nT_EXIT \"Quit the game\"\n"
-        "MesUndo \"Undone\"\n");
-    EXPECT_EQ(t.EXIT, "Quit\tF12");
-    EXPECT_EQ(t.HELP_FILE, "Help\tF1");
-    EXPECT_EQ(t.SHADOWS, "Shadows\tF9");
-    EXPECT_EQ(t.GAME, "Game");
-    EXPECT_EQ(t.T_EXIT, "Quit the game");
-    EXPECT_EQ(t.MesUndo, "Undone");
-    EXPECT_EQ(t.HINT, "");  // a key the file lacks gets no hint
-}
-
-TEST(LanguageReading, TextsAreTakenVerbatimBetweenTheFirstTwoQuotes) {
-    const LanguageTable t = parsed(
-        "MesUndo = \" Undo; all = gone \" trailing words\r\n"
-        "Tiles\"tiles\"\n"
-        "Chrono whatever here \"Time\" \"second\"\n"
-        "Sol \"\"\n");
-    EXPECT_EQ(t.MesUndo, " Undo; all = gone ");
-    EXPECT_EQ(t.Tiles, "");  // the key is the whole first word "Tiles\"tiles\"", which is no key
-    EXPECT_EQ(t.Chrono, "Time");
-    EXPECT_EQ(t.Sol, "");
-}
-
-TEST(LanguageReading, CommentsShortLinesAndUnknownKeysAreSkipped) {
-    LanguageTable before;
-    before.UNDO = "old\tF7";
-    const LanguageTable t = parsed(
-        ";UNDO \"commented\"\n"
-        "; UNDO \"commented\"\n"
-        "undo \"lower case\"\n"
-        "Undo \"mixed case\"\n"
-        "UNDO\n"
-        "UNDO no quote at all\n"
-        "\n"
-        "OK\n"
-        "UNKNOWN \"x\"\n",
-        before);
-    EXPECT_EQ(t.UNDO, "old\tF7");
-    EXPECT_EQ(t.OK, "");
-}
-
-TEST(LanguageReading, AnOpenQuoteRunsToTheLineEndAndNoFurther) {
-    const LanguageTable t = parsed("MesUndo \"no closing quote\r\nMesScores \"next\"\nHINT \"h");
-    EXPECT_EQ(t.MesUndo, "no closing quote");
-    EXPECT_EQ(t.MesScores, "next");
-    EXPECT_EQ(t.HINT, "h\tF6");
-}
-
-TEST(LanguageReading, DuplicatedKeysTakeTheLastText) {
-    EXPECT_EQ(parsed("OK \"first\"\nOK \"second\"\n").OK, "second");
-}
-
-TEST(LanguageReading, LongTextsAreCutToTheirSlots) {
+// Each rule as a text read over a table that holds "old" everywhere, and one slot afterwards.
+TEST(LanguageReading, Rules) {
+    using T = LanguageTable;
+    struct Rule {
+        std::string text;
+        std::string T::*slot;
+        std::string expected;
+    };
     const std::string longText(300, 'x');
-    const LanguageTable t = parsed("EXIT \"" + longText + "\"\nT_UNDO \"" + longText + "\"\nGAME \"" +
-                                   std::string(127, 'g') + "\"\nMesUndo \"" + longText + "\"\n");
-    EXPECT_EQ(t.EXIT, std::string(123, 'x') + "\tF12");  // the hint always shows
-    EXPECT_EQ(t.T_UNDO, std::string(127, 'x'));
-    EXPECT_EQ(t.GAME, std::string(127, 'g'));
-    EXPECT_EQ(t.MesUndo, longText);
-}
-
-TEST(LanguageReading, LongLinesAreReadIn1023CharacterPieces) {
-    EXPECT_EQ(parsed(std::string(1023, ';') + "OK \"yes\"\n").OK, "yes");
-    EXPECT_EQ(parsed(std::string(1022, ';') + "OK \"yes\"\n").OK, "");
-    // A text longer than a piece ends where the piece ends.
-    const LanguageTable t = parsed("MesUndo \"" + std::string(5000, 'u') + "\"\nOK \"fine\"\n");
-    EXPECT_EQ(t.MesUndo, std::string(1023 - 9, 'u'));
-    EXPECT_EQ(t.OK, "fine");
+    const Rule rules[] = {
+        // Menu texts get their function key hints, other texts none.
+        {"EXIT \"Quit\"\n", &T::EXIT, "Quit\tF12"},
+        {"HELP_FILE \"Help\"\n", &T::HELP_FILE, "Help\tF1"},
+        {"SHADOWS \"Shadows\"\n", &T::SHADOWS, "Shadows\tF9"},
+        {"GAME \"Game\"\n", &T::GAME, "Game"},
+        {"GAME \"Game\"\n", &T::HINT, "old"},
+        {"T_EXIT \"Quit the game\"\n", &T::T_EXIT, "Quit the game"},
+        // Texts are taken verbatim between the first two quotes; the key is the whole first word.
+        {"MesUndo = \" Undo; all = gone \" trailing words\r\n", &T::MesUndo, " Undo; all = gone "},
+        {"Tiles\"tiles\"\n", &T::Tiles, "old"},
+        {"Chrono whatever here \"Time\" \"second\"\n", &T::Chrono, "Time"},
+        {"Sol \"\"\n", &T::Sol, ""},
+        // Comments, short lines, other cases and unknown keys are skipped.
+        {";UNDO \"commented\"\n; UNDO \"commented\"\nundo \"lower\"\nUndo \"mixed\"\nUNDO\nUNDO no quote\n\nOK\n"
+         "UNKNOWN \"x\"\n",
+         &T::UNDO, "old"},
+        // An open quote runs to the line end and no further.
+        {"MesUndo \"no closing quote\r\nMesScores \"next\"\n", &T::MesUndo, "no closing quote"},
+        {"MesUndo \"no closing quote\r\nMesScores \"next\"\n", &T::MesScores, "next"},
+        {"HINT \"h", &T::HINT, "h\tF6"},
+        {"HINT \"\n", &T::HINT, "\tF6"},
+        // Duplicated keys take the last text.
+        {"OK \"first\"\nOK \"second\"\n", &T::OK, "second"},
+        // Long texts are cut to their slots; the hint always shows.
+        {"EXIT \"" + longText + "\"\n", &T::EXIT, std::string(123, 'x') + "\tF12"},
+        {"T_UNDO \"" + longText + "\"\n", &T::T_UNDO, std::string(127, 'x')},
+        {"GAME \"" + std::string(127, 'g') + "\"\n", &T::GAME, std::string(127, 'g')},
+        {"MesUndo \"" + longText + "\"\n", &T::MesUndo, longText},
+        // Lines are read in pieces of 1023 characters: a text longer than a piece ends with it.
+        {std::string(1023, ';') + "OK \"yes\"\n", &T::OK, "yes"},
+        {std::string(1022, ';') + "OK \"yes\"\n", &T::OK, "old"},
+        {"MesUndo \"" + std::string(5000, 'u') + "\"\nOK \"fine\"\n", &T::MesUndo, std::string(1023 - 9, 'u')},
+        {"MesUndo \"" + std::string(5000, 'u') + "\"\nOK \"fine\"\n", &T::OK, "fine"},
+    };
+    T old;
+    for (const LanguageKey& key : languageKeys()) old.*(key.slot) = "old";
+    for (const Rule& rule : rules) EXPECT_EQ(parsed(rule.text, old).*(rule.slot), rule.expected) << rule.text;
 }
 
 TEST(LanguageReading, ThreeDimensionalKeysOnlyInTheFullProgram) {

@@ -61,6 +61,8 @@ TEST(PixelRules, BlendingRectanglesReadsBeforeWritingAndClips) {
     EXPECT_EQ(colourAt(board, 0, 0), 0x64u);
     EXPECT_EQ(colourAt(board, 1, 1), 0x96u);
     EXPECT_EQ(colourAt(board, 2, 0), 0x96u);  // face pixel outside its surface reads black
+    blendRectangle(board, 0, 1, face, 9, 9, board, 0, 1, 1, 1, 0, 3);  // all of it from outside
+    EXPECT_EQ(colourAt(board, 0, 1), 0u);
     blendRectangleWithColour(board, 0, 0, board, 0, 0, 1, 1, 3, 1, 0xFF0000);
     EXPECT_EQ(colourAt(board, 0, 0), uint32_t(0x4B | 0x3F << 16));
 }

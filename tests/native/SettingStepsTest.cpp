@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,15 +13,23 @@
 
 namespace {
 
-// Presses a button `times` times.
-void press(Settings& settings, SteppedValue value, bool up, int times = 1) {
-    for (int i = 0; i < times; ++i) stepValue(settings, value, up);
-}
+const std::vector<SteppedValue> allValues = {SteppedValue::autoPlaySleep, SteppedValue::removeTileTime,
+                                             SteppedValue::borderSize, SteppedValue::shadowSize,
+#if TAVREK_3D
+                                             SteppedValue::stepRotation,
+#endif
+};
 
-LanguageTable englishWords() {
-    LanguageTable language;
-    language.MILLISECONDS = "milliseconds";
-    return language;
+void setValue(Settings& settings, SteppedValue value, double to) {
+    switch (value) {
+        case SteppedValue::autoPlaySleep: settings.AutoPlaySleep = int32_t(to); break;
+        case SteppedValue::removeTileTime: settings.RemoveTileTime = int32_t(to); break;
+        case SteppedValue::borderSize: settings.BorderSize = int16_t(to); break;
+        case SteppedValue::shadowSize: settings.ShadowSize = int16_t(to); break;
+#if TAVREK_3D
+        case SteppedValue::stepRotation: settings.StepRotation = float(to); break;
+#endif
+    }
 }
 
 // The settings-file key whose field is `colour`, or "" when none is.
@@ -39,121 +47,75 @@ std::string keyOfColour(Settings& settings, const Colour* colour) {
 
 }  // namespace
 
-TEST(SettingSteps, DelaysMoveByAHundredAndNeverBelowZero) {
-    Settings settings;
-    settings.AutoPlaySleep = 50;
-    press(settings, SteppedValue::autoPlaySleep, false);
-    EXPECT_EQ(settings.AutoPlaySleep, 50);
-    press(settings, SteppedValue::autoPlaySleep, true);
-    EXPECT_EQ(settings.AutoPlaySleep, 150);
-
-    settings.RemoveTileTime = 500;
-    press(settings, SteppedValue::removeTileTime, false, 5);
-    EXPECT_EQ(settings.RemoveTileTime, 0);
-    press(settings, SteppedValue::removeTileTime, false);
-    EXPECT_EQ(settings.RemoveTileTime, 0);
-    press(settings, SteppedValue::removeTileTime, true, 30);
-    EXPECT_EQ(settings.RemoveTileTime, 3000);
-    EXPECT_EQ(settings.AutoPlaySleep, 150) << "each row changes its own delay";
-}
-
-TEST(SettingSteps, ADelayReadOutOfRangeStaysUntilAButtonMovesIt) {
-    Settings settings;
-    settings.AutoPlaySleep = -250;
-    press(settings, SteppedValue::autoPlaySleep, false);
-    EXPECT_EQ(settings.AutoPlaySleep, -250);
-    press(settings, SteppedValue::autoPlaySleep, true, 3);
-    EXPECT_EQ(settings.AutoPlaySleep, 50);
-
-    const int32_t largest = std::numeric_limits<int32_t>::max();
-    settings.RemoveTileTime = largest - 20;
-    press(settings, SteppedValue::removeTileTime, true);
-    EXPECT_EQ(settings.RemoveTileTime, largest - 20) << "no overflow into a negative delay";
-    press(settings, SteppedValue::removeTileTime, false);
-    EXPECT_EQ(settings.RemoveTileTime, largest - 120);
-}
-
-TEST(SettingSteps, SizesStayWithinTwoToTen) {
-    for (SteppedValue size : {SteppedValue::borderSize, SteppedValue::shadowSize}) {
+// One press of "+" or "-" on a value, and the value as the dialog shows it
+// afterwards; every other value stays as it was.
+TEST(SettingSteps, OnePressAndTheValueShown) {
+    struct Press {
+        SteppedValue value;
+        double from;
+        bool up;
+        const char* shown;
+    };
+    const double largest = INT32_MAX;
+    const Press presses[] = {
+        // Delays move by a hundred, never below zero, never past overflow.
+        {SteppedValue::autoPlaySleep, 50, false, "50 milliseconds"},
+        {SteppedValue::autoPlaySleep, 50, true, "150 milliseconds"},
+        {SteppedValue::autoPlaySleep, 100, false, "0 milliseconds"},
+        {SteppedValue::removeTileTime, 0, false, "0 milliseconds"},
+        {SteppedValue::removeTileTime, 2900, true, "3000 milliseconds"},
+        // A delay read out of range stays until a button moves it back.
+        {SteppedValue::autoPlaySleep, -250, false, "-250 milliseconds"},
+        {SteppedValue::autoPlaySleep, -250, true, "-150 milliseconds"},
+        {SteppedValue::removeTileTime, largest - 99, true, "2147483548 milliseconds"},
+        {SteppedValue::removeTileTime, largest - 100, true, "2147483647 milliseconds"},
+        {SteppedValue::removeTileTime, largest - 20, false, "2147483527 milliseconds"},
+        // Sizes stay within two to ten; "+" on a size read as 0 or less goes straight to
+        // two, so no button makes a zero divisor.
+        {SteppedValue::borderSize, 10, true, "1 / 10"},
+        {SteppedValue::borderSize, 9, true, "1 / 10"},
+        {SteppedValue::borderSize, 10, false, "1 / 9"},
+        {SteppedValue::shadowSize, 2, false, "1 / 2"},
+        {SteppedValue::shadowSize, 3, false, "1 / 2"},
+        {SteppedValue::shadowSize, 0, false, "1 / 0"},
+        {SteppedValue::shadowSize, 0, true, "1 / 2"},
+        {SteppedValue::borderSize, -1, false, "1 / -1"},
+        {SteppedValue::borderSize, -1, true, "1 / 2"},
+        {SteppedValue::borderSize, 1, true, "1 / 2"},
+        {SteppedValue::borderSize, 40, true, "1 / 40"},
+        {SteppedValue::borderSize, 40, false, "1 / 39"},
+#if TAVREK_3D
+        // The 3D step stays within 1 to 255 and shows truncated, even when huge.
+        {SteppedValue::stepRotation, 254, true, "255"},
+        {SteppedValue::stepRotation, 255, true, "255"},
+        {SteppedValue::stepRotation, 254.5, true, "255"},
+        {SteppedValue::stepRotation, 2, false, "1"},
+        {SteppedValue::stepRotation, 1, false, "1"},
+        {SteppedValue::stepRotation, -3, true, "1"},
+        {SteppedValue::stepRotation, std::nan(""), true, "1"},
+        {SteppedValue::stepRotation, 5.9, true, "6"},
+        {SteppedValue::stepRotation, -2.7, false, "-2"},
+        {SteppedValue::stepRotation, 1e20, false, "100000002004087734272"},
+#endif
+    };
+    LanguageTable language;
+    language.MILLISECONDS = "milliseconds";
+    for (const Press& p : presses) {
         Settings settings;
-        settings.BorderSize = 10;
-        settings.ShadowSize = 10;
-        press(settings, size, true);
-        EXPECT_EQ(size == SteppedValue::borderSize ? settings.BorderSize : settings.ShadowSize, 10);
-        press(settings, size, false, 20);
-        EXPECT_EQ(size == SteppedValue::borderSize ? settings.BorderSize : settings.ShadowSize, 2);
-        press(settings, size, true, 3);
-        EXPECT_EQ(settings.BorderSize, size == SteppedValue::borderSize ? 5 : 10);
-        EXPECT_EQ(settings.ShadowSize, size == SteppedValue::shadowSize ? 5 : 10);
+        std::vector<std::string> before;
+        for (SteppedValue v : allValues) {
+            setValue(settings, v, 4 + int(v));
+            before.push_back(valueText(settings, v, language));
+        }
+        setValue(settings, p.value, p.from);
+        stepValue(settings, p.value, p.up);
+        EXPECT_EQ(valueText(settings, p.value, language), p.shown) << p.from << (p.up ? " +" : " -");
+        for (size_t i = 0; i < allValues.size(); ++i) {
+            if (allValues[i] == p.value) continue;
+            EXPECT_EQ(valueText(settings, allValues[i], language), before[i]);
+        }
     }
 }
-
-TEST(SettingSteps, NoButtonTurnsASizeReadFromTheFileIntoAZeroDivisor) {
-    Settings settings;
-    settings.BorderSize = -1;
-    settings.ShadowSize = 0;
-    press(settings, SteppedValue::borderSize, false);
-    press(settings, SteppedValue::shadowSize, false);
-    EXPECT_EQ(settings.BorderSize, -1);
-    EXPECT_EQ(settings.ShadowSize, 0);
-    press(settings, SteppedValue::borderSize, true);
-    press(settings, SteppedValue::shadowSize, true);
-    EXPECT_EQ(settings.BorderSize, 2);
-    EXPECT_EQ(settings.ShadowSize, 2);
-
-    settings.BorderSize = 40;
-    press(settings, SteppedValue::borderSize, true);
-    EXPECT_EQ(settings.BorderSize, 40);
-    press(settings, SteppedValue::borderSize, false);
-    EXPECT_EQ(settings.BorderSize, 39);
-}
-
-TEST(SettingSteps, ValuesAreShownInTheirOwnForms) {
-    const LanguageTable language = englishWords();
-    Settings settings;
-    settings.AutoPlaySleep = 700;
-    settings.RemoveTileTime = -40;
-    settings.BorderSize = 10;
-    settings.ShadowSize = 3;
-    EXPECT_EQ(valueText(settings, SteppedValue::autoPlaySleep, language), "700 milliseconds");
-    EXPECT_EQ(valueText(settings, SteppedValue::removeTileTime, language), "-40 milliseconds");
-    EXPECT_EQ(valueText(settings, SteppedValue::borderSize, language), "1 / 10");
-    press(settings, SteppedValue::borderSize, false);
-    EXPECT_EQ(valueText(settings, SteppedValue::borderSize, language), "1 / 9");
-    EXPECT_EQ(valueText(settings, SteppedValue::shadowSize, language), "1 / 3");
-}
-
-#if TAVREK_3D
-TEST(SettingSteps, TheThreeDStepStaysWithinOneTo255) {
-    Settings settings;
-    settings.StepRotation = 254.5f;
-    press(settings, SteppedValue::stepRotation, true);
-    EXPECT_FLOAT_EQ(settings.StepRotation, 255.5f);
-    press(settings, SteppedValue::stepRotation, true);
-    EXPECT_FLOAT_EQ(settings.StepRotation, 255.5f);
-    settings.StepRotation = 2;
-    press(settings, SteppedValue::stepRotation, false, 5);
-    EXPECT_FLOAT_EQ(settings.StepRotation, 1);
-
-    settings.StepRotation = -3;
-    press(settings, SteppedValue::stepRotation, true);
-    EXPECT_FLOAT_EQ(settings.StepRotation, 1);
-    settings.StepRotation = std::nanf("");
-    press(settings, SteppedValue::stepRotation, true);
-    EXPECT_FLOAT_EQ(settings.StepRotation, 1);
-}
-
-TEST(SettingSteps, TheThreeDStepIsShownTruncatedEvenWhenHuge) {
-    const LanguageTable language = englishWords();
-    Settings settings;
-    settings.StepRotation = 5.9f;
-    EXPECT_EQ(valueText(settings, SteppedValue::stepRotation, language), "5");
-    settings.StepRotation = -2.7f;
-    EXPECT_EQ(valueText(settings, SteppedValue::stepRotation, language), "-2");
-    settings.StepRotation = 1e20f;
-    EXPECT_EQ(valueText(settings, SteppedValue::stepRotation, language), "100000002004087734272");
-}
-#endif
 
 TEST(SettingSteps, EachColourButtonNamesItsOwnSetting) {
     const std::vector<std::pair<ColourSetting, std::string>> expected = {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "RecordingHost.h"
 #include "TestFiles.h"
@@ -38,25 +40,59 @@ struct StartDirectory {
 
 }  // namespace
 
-TEST(SettingsLoading, WithoutAFileEveryFieldHasItsDefault) {
+// The eight file names after loading, "-" for none.
+std::string names(const Settings& s) {
+    std::string line;
+    for (const std::string* name : {&s.Language, &s.Layout, &s.TileSet, &s.Background, &s.Sound1, &s.Sound2,
+                                     &s.Sound3, &s.Music})
+        line += (line.empty() ? "" : " ") + (name->empty() ? "-" : *name);
+    return line;
+}
+
+TEST(SettingsLoading, FileNamesAreRepairedFromWhatTheDirectoriesHold) {
+    struct Case {
+        const char* text;  // nullptr: no settings file
+        std::vector<const char*> added, removed;
+        const char* names;
+    };
+    const Case cases[] = {
+        // The second and third default sounds are missing: the first sound stands in.
+        {nullptr, {}, {}, "ENGLISH.TXT DEFAULT.TVL STANDARD.BMP SUNSET.BMP SELECT.WAV SELECT.WAV SELECT.WAV THEME01.MID"},
+        {"Shadows = 1\n", {}, {}, "ENGLISH.TXT DEFAULT.TVL STANDARD.BMP - - - - -"},
+        // Missing files give the default, or the first file when the default is missing too.
+        {"TileSet = \"gone.bmp\"\nBackground = \"gone.bmp\"\nLayout = \"RANDOM.TVL\"\n"
+         "Sound1 = \"gone.wav\"\nMusic = none\nLanguage = \"GONE.TXT\"\n",
+         {"TILESETS/Wood.bmp", "BACKGRND/aurora.bmp"}, {},
+         "ENGLISH.TXT RANDOM.TVL STANDARD.BMP SUNSET.BMP SELECT.WAV - - -"},
+        {"TileSet = \"gone.bmp\"\nBackground = \"gone.bmp\"\n", {"TILESETS/Wood.bmp", "BACKGRND/aurora.bmp"},
+         {"TILESETS/STANDARD.BMP", "BACKGRND/SUNSET.BMP"}, "ENGLISH.TXT DEFAULT.TVL WOOD.BMP AURORA.BMP - - - -"},
+        {"TileSet = \"wood.BMP\"\n", {"TILESETS/Wood.bmp"}, {}, "ENGLISH.TXT DEFAULT.TVL WOOD.BMP - - - - -"},
+        // Names reaching out of their directory count as missing.
+        {"Layout = \"SUB/OTHER.TVL\"\nTileSet = \"../LAYOUTS/DEFAULT.TVL\"\nLanguage = \"..\"\n"
+         "Background = \"C:SUNSET.BMP\"\n",
+         {"LAYOUTS/SUB/OTHER.TVL"}, {}, "ENGLISH.TXT DEFAULT.TVL STANDARD.BMP SUNSET.BMP - - - -"},
+        // A random layout needs no layout file.
+        {"Layout = \"random.tvl\"\n", {}, {"LAYOUTS/DEFAULT.TVL"}, "ENGLISH.TXT RANDOM.TVL STANDARD.BMP - - - - -"},
+    };
+    for (const Case& c : cases) {
+        StartDirectory start;
+        if (c.text != nullptr) start.writeSettings(c.text);
+        for (const char* file : c.added) start.scratch.write(file, "x");
+        for (const char* file : c.removed) std::filesystem::remove(start.scratch.path + "/" + file);
+        ASSERT_TRUE(loadSettings(start.app)) << c.names;
+        EXPECT_EQ(names(start.app.settings), c.names);
+        EXPECT_TRUE(start.host.messages.empty()) << c.names;
+    }
+}
+
+TEST(SettingsLoading, DefaultsFollowTheScreenAndTheLanguageIsRead) {
     StartDirectory start;
     start.app.settings.Shadows = 1;
     ASSERT_TRUE(loadSettings(start.app));
-    const Settings& s = start.app.settings;
-    EXPECT_EQ(s.Shadows, 0);
-    EXPECT_EQ(s.WindowXSize, 1288 - 8);
-    EXPECT_EQ(s.WindowYSize, 1062 - 8);
-    EXPECT_EQ(s.Language, "ENGLISH.TXT");
-    EXPECT_EQ(s.Layout, "DEFAULT.TVL");
-    EXPECT_EQ(s.TileSet, "STANDARD.BMP");
-    EXPECT_EQ(s.Background, "SUNSET.BMP");
-    EXPECT_EQ(s.Sound1, "SELECT.WAV");
-    // The second and third default sounds are missing: they fall back to the first sound there.
-    EXPECT_EQ(s.Sound2, "SELECT.WAV");
-    EXPECT_EQ(s.Sound3, "SELECT.WAV");
-    EXPECT_EQ(s.Music, "THEME01.MID");
+    EXPECT_EQ(start.app.settings.Shadows, 0);
+    EXPECT_EQ(start.app.settings.WindowXSize, 1288 - 8);
+    EXPECT_EQ(start.app.settings.WindowYSize, 1062 - 8);
     EXPECT_EQ(start.app.language.MesNoLayout, "No layout found");
-    EXPECT_TRUE(start.host.messages.empty());
 }
 
 TEST(SettingsLoading, MenuPageSizeComesFromTheDefaultWindowHeight) {
@@ -73,63 +109,6 @@ TEST(SettingsLoading, MenuPageSizeComesFromTheDefaultWindowHeight) {
     start.host.screen.menuBarHeight = 300;
     ASSERT_TRUE(loadSettings(start.app));
     EXPECT_EQ(start.app.settings.menuPageSize, 1);  // never an empty page
-}
-
-TEST(SettingsLoading, AFileWithoutNameLinesLeavesTheOptionalNamesEmpty) {
-    StartDirectory start;
-    start.writeSettings("Shadows = 1\n");
-    ASSERT_TRUE(loadSettings(start.app));
-    const Settings& s = start.app.settings;
-    EXPECT_EQ(s.Shadows, 1);
-    EXPECT_EQ(s.Layout, "DEFAULT.TVL");
-    EXPECT_EQ(s.TileSet, "STANDARD.BMP");
-    EXPECT_EQ(s.Language, "ENGLISH.TXT");
-    for (const std::string* name : {&s.Background, &s.Sound1, &s.Sound2, &s.Sound3, &s.Music})
-        EXPECT_EQ(*name, "");
-}
-
-TEST(SettingsLoading, MissingFilesAreReplacedByTheDefaultOrTheFirstFile) {
-    StartDirectory start;
-    start.scratch.write("TILESETS/Wood.bmp", "bitmap");
-    start.scratch.write("BACKGRND/aurora.bmp", "bitmap");
-    start.writeSettings(
-        "TileSet = \"gone.bmp\"\nBackground = \"gone.bmp\"\nLayout = \"RANDOM.TVL\"\n"
-        "Sound1 = \"gone.wav\"\nMusic = none\nLanguage = \"GONE.TXT\"\n");
-    ASSERT_TRUE(loadSettings(start.app));
-    const Settings& s = start.app.settings;
-    EXPECT_EQ(s.TileSet, "STANDARD.BMP");
-    EXPECT_EQ(s.Background, "SUNSET.BMP");
-    EXPECT_EQ(s.Layout, "RANDOM.TVL");  // names no file, is never tested
-    EXPECT_EQ(s.Sound1, "SELECT.WAV");
-    EXPECT_EQ(s.Music, "");
-    EXPECT_EQ(s.Language, "ENGLISH.TXT");
-
-    std::filesystem::remove(start.scratch.path + "/TILESETS/STANDARD.BMP");
-    std::filesystem::remove(start.scratch.path + "/BACKGRND/SUNSET.BMP");
-    ASSERT_TRUE(loadSettings(start.app));
-    EXPECT_EQ(start.app.settings.TileSet, "WOOD.BMP");
-    EXPECT_EQ(start.app.settings.Background, "AURORA.BMP");
-}
-
-TEST(SettingsLoading, NamesFoundInAnotherCaseAreKept) {
-    StartDirectory start;
-    start.scratch.write("TILESETS/Wood.bmp", "bitmap");
-    start.writeSettings("TileSet = \"wood.BMP\"\n");
-    ASSERT_TRUE(loadSettings(start.app));
-    EXPECT_EQ(start.app.settings.TileSet, "WOOD.BMP");
-}
-
-TEST(SettingsLoading, NamesReachingOutOfTheirDirectoryCountAsMissing) {
-    StartDirectory start;
-    start.scratch.write("LAYOUTS/SUB/OTHER.TVL", "layout");
-    start.writeSettings(
-        "Layout = \"SUB/OTHER.TVL\"\nTileSet = \"../LAYOUTS/DEFAULT.TVL\"\nLanguage = \"..\"\n"
-        "Background = \"C:SUNSET.BMP\"\n");
-    ASSERT_TRUE(loadSettings(start.app));
-    EXPECT_EQ(start.app.settings.Layout, "DEFAULT.TVL");
-    EXPECT_EQ(start.app.settings.TileSet, "STANDARD.BMP");
-    EXPECT_EQ(start.app.settings.Language, "ENGLISH.TXT");
-    EXPECT_EQ(start.app.settings.Background, "SUNSET.BMP");
 }
 
 TEST(SettingsLoading, StartUpEndsWithoutLanguageLayoutOrTileSet) {
@@ -151,14 +130,6 @@ TEST(SettingsLoading, StartUpEndsWithoutLanguageLayoutOrTileSet) {
         EXPECT_EQ(start.host.messages[0].caption, "Tavrek v3.2");
         EXPECT_EQ(start.host.messages[0].icon, MessageIcon::stop);
     }
-}
-
-TEST(SettingsLoading, ARandomLayoutNeedsNoLayoutFile) {
-    StartDirectory start;
-    std::filesystem::remove(start.scratch.path + "/LAYOUTS/DEFAULT.TVL");
-    start.writeSettings("Layout = \"random.tvl\"\n");
-    EXPECT_TRUE(loadSettings(start.app));
-    EXPECT_TRUE(start.host.messages.empty());
 }
 
 TEST(SettingsSaving, WritesTheWindowRectangleAndReadsBackTheSame) {

@@ -134,6 +134,14 @@ TEST(Shadows, RightBandsStopWhereALowerNeighbourBegins) {
     EXPECT_EQ(flagsOf(tiles, 4), "");
 }
 
+TEST(Shadows, NoBandReachesPastTheRightEdgeOfTheBoard) {
+    // The cells past column 33 would be the next row's first ones.
+    const std::vector<Placement> tiles = {{0, 0, 32, 1}, {0, 2, 32, 1}, {0, 2, 0, 1}, {0, 0, 0, 1}, {1, 0, 32, 5}};
+    EXPECT_EQ(flagsOf(tiles, 4), "f1 f2 f3");
+    // One column to the left, the right bands fall on the last column.
+    EXPECT_EQ(flagsOf({{0, 0, 32, 1}, {0, 0, 30, 1}, {1, 0, 31, 5}}, 2), "f5 f6 f7");
+}
+
 TEST(Shadows, RemovedTilesNeitherCastNorBlock) {
     std::vector<Placement> tiles = withUpper(base(3, 2), {{1, 0, 2, 5}, {1, 0, 0, 6}});
     GameModel game;

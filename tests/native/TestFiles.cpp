@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -58,9 +59,21 @@ std::string ScratchDirectory::makeDirectory(const std::string& relativePath) con
 
 std::string shippedDataDirectory() { return (fs::path(TAVREK_SOURCE_DIR) / "data").string(); }
 
+std::string fixturePath(const std::string& relativePath) {
+    return (fs::path(TAVREK_SOURCE_DIR) / "tests" / "fixtures" / relativePath).string();
+}
+
 std::string readText(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+bool rewritingFixtures() { return std::getenv("TAVREK_WRITE_FIXTURES") != nullptr; }
+
+void expectFixtureText(const std::string& relativePath, const std::string& text) {
+    const std::string path = fixturePath(relativePath);
+    if (rewritingFixtures()) std::ofstream(fs::path(path), std::ios::binary) << text;
+    EXPECT_EQ(text, readText(path)) << path;
 }

@@ -23,4 +23,12 @@ struct ScratchDirectory {
 
 // The repository's shipped start directory ("data").
 std::string shippedDataDirectory();
+// A file under tests/fixtures.
+std::string fixturePath(const std::string& relativePath);
+// Whether the expected outputs under tests/fixtures are to be written anew
+// (TAVREK_WRITE_FIXTURES set) after a deliberate change: look at them before
+// committing them.
+bool rewritingFixtures();
+// Expects `text` to be the fixture file's content, or rewrites the file.
+void expectFixtureText(const std::string& relativePath, const std::string& text);
 std::string readText(const std::filesystem::path& path);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "FrameFixtures.h"
 #include "TestFiles.h"
 #include "files/Settings.h"
@@ -75,6 +77,11 @@ TEST(TileSet, StretchedFacesKeepTheirProportionInSinglePrecision) {
     set = sized(360, 250, 2000, 700, s);
     EXPECT_EQ(set.tileHeight, 66);
     EXPECT_EQ(set.tileWidth, 52);
+    // Tall area: the width decides, less five sides a tile across: a = (700 - 25) / 17 = 39,
+    // 39 x 48.75, made even.
+    set = sized(360, 250, 700, 1000, s);
+    EXPECT_EQ(set.tileWidth, 38);
+    EXPECT_EQ(set.tileHeight, 48);
 }
 
 TEST(TileSet, TallFacesStayTallAndEvenAtEveryWindowSize) {
@@ -135,15 +142,18 @@ TEST(TileSet, PreparedFacesComeFromTheirOwnCells) {
 TEST(Stretch, ShrinkingAveragesTheCoveredArea) {
     Surface source;
     resizeSurface(source, 4, 1);
-    const uint32_t reds[4] = {0, 100, 200, 255};
-    for (int x = 0; x < 4; ++x) putColour(source, x, 0, reds[x]);
+    // The same levels in every channel, so that each channel's sums and rounding show.
+    const uint32_t grey = 0x010101;
+    const uint32_t levels[4] = {0, 100, 200, 255};
+    for (int x = 0; x < 4; ++x) putColour(source, x, 0, levels[x] * grey);
     Surface target;
     stretchSurface(source, 2, 1, target);
-    EXPECT_EQ(colourAt(target, 0, 0), 50u);
-    EXPECT_EQ(colourAt(target, 1, 0), 228u);  // 227.5 rounded
-    stretchSurface(source, 3, 1, target);     // thirds: 0 + 1/3 of 100, ...
-    EXPECT_EQ(colourAt(target, 0, 0), 25u);   // (0 * 3 + 100 * 1) / 4
-    EXPECT_EQ(colourAt(target, 1, 0), 150u);  // (100 * 2 + 200 * 2) / 4
+    EXPECT_EQ(colourAt(target, 0, 0), 50 * grey);
+    EXPECT_EQ(colourAt(target, 1, 0), 228 * grey);  // 227.5 rounded
+    stretchSurface(source, 3, 1, target);           // thirds: 0 + 1/3 of 100, ...
+    EXPECT_EQ(colourAt(target, 0, 0), 25 * grey);   // (0 * 3 + 100 * 1) / 4
+    EXPECT_EQ(colourAt(target, 1, 0), 150 * grey);  // (100 * 2 + 200 * 2) / 4
+    EXPECT_EQ(colourAt(target, 2, 0), 241 * grey);  // (200 * 1 + 255 * 3) / 4
 }
 
 TEST(Stretch, EnlargingInterpolatesBetweenPixelCentres) {
@@ -159,6 +169,11 @@ TEST(Stretch, EnlargingInterpolatesBetweenPixelCentres) {
         EXPECT_EQ(colourAt(target, 2, y), 150u);
         EXPECT_EQ(colourAt(target, 3, y), 200u);
     }
+    // Five from two: the second centre lies a tenth of the way to the second pixel.
+    stretchSurface(source, 5, 1, target);
+    std::vector<uint32_t> row;
+    for (int x = 0; x < 5; ++x) row.push_back(colourAt(target, x, 0));
+    EXPECT_EQ(row, (std::vector<uint32_t>{0, 20, 100, 180, 200}));
 }
 
 TEST(Stretch, SameSizeCopiesAndPlainAreasStayPlain) {

@@ -50,20 +50,18 @@ TEST_F(PlayDriver, TheTitleNamesTheLayoutAndTheStatusBarTheTilesAndClock) {
     EXPECT_EQ(driver.statusText(), "144 tiles");
 }
 
-TEST_F(PlayDriver, PausingHidesTheClockAndLosingTheFocusStopsIt) {
+// The rules of pausing and focus are the game's own (tested natively); here, that
+// the keys and window messages reach them.
+TEST_F(PlayDriver, PauseFocusAndTheClockTimerReachTheGame) {
     driver.key(VK_F5);
     EXPECT_EQ(state().tilesHidden, 1);
     EXPECT_EQ(driver.statusText(), "144 tiles" + blanks + "Time : paused");
-    const int32_t before = state().elapsedSeconds;
-    SendMessageA(driver.window, WM_TIMER, 900, 0);
-    EXPECT_EQ(state().elapsedSeconds, before);
     driver.key(VK_F5);
+    const int32_t before = state().elapsedSeconds;
     SendMessageA(driver.window, WM_TIMER, 900, 0);
     EXPECT_EQ(state().elapsedSeconds, before + 1);
     SendMessageA(driver.window, WM_KILLFOCUS, 0, 0);
     EXPECT_EQ(state().tilesHidden, 1);
-    SendMessageA(driver.window, WM_TIMER, 900, 0);
-    EXPECT_EQ(state().elapsedSeconds, before + 1);
     SendMessageA(driver.window, WM_SETFOCUS, 0, 0);
     EXPECT_EQ(state().tilesHidden, 0);
 }
