@@ -26,9 +26,9 @@ struct WatchingHost : RecordingHost {
     const GameState* state = nullptr;
     std::function<void(int)> atRemoval;
 
-    void playSound(const std::string& path) override {
+    void playSound(const std::filesystem::path& path) override {
         RecordingHost::playSound(path);
-        if (path.find("REMOVE") == std::string::npos) return;
+        if (path.filename() != "REMOVE.WAV") return;
         tilesAtRemovalSound.push_back(state->tilesLeft);
         if (atRemoval) atRemoval(int(tilesAtRemovalSound.size()));
     }
@@ -40,7 +40,7 @@ struct WatchingHost : RecordingHost {
 struct RealTimeHost : WatchingHost {
     int soundMilliseconds = 0;  // sounds play to their end, as on Windows
     std::mutex soundsLock;
-    void playSound(const std::string& path) override {
+    void playSound(const std::filesystem::path& path) override {
         {
             const std::lock_guard<std::mutex> hold(soundsLock);
             WatchingHost::playSound(path);

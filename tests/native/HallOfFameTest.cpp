@@ -187,7 +187,7 @@ TEST_F(HallOfFameFiles, SavingWritesTheKeptEntriesOnly) {
 }
 
 TEST_F(HallOfFameFiles, AFailedWriteNamesTheFileAndKeepsTheTable) {
-    app.dirs.scores = start.path + pathSeparator + "MISSING" + pathSeparator;
+    app.dirs.scores = std::filesystem::path(start.path) / "MISSING";
     saveHallOfFame(app);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "CLASSIC.TVS : cannot write");

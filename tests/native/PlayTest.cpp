@@ -49,8 +49,8 @@ struct Play : ::testing::Test {
     // The slots of the sounds played since the last call.
     std::string sounds() {
         std::string slots;
-        for (const std::string& path : host.sounds) {
-            const std::string name = path.substr(app.dirs.sounds.size());
+        for (const std::filesystem::path& path : host.sounds) {
+            const std::string name = path.filename().string();
             slots += name == app.settings.Sound1 ? "1" : name == app.settings.Sound2 ? "2" : "3";
         }
         host.sounds.clear();
@@ -170,7 +170,7 @@ TEST_F(Play, TheLastPairEndsTheGameAndUndoKeepsTheClockStopped) {
     EXPECT_EQ(app.game.moveList.moveCount, 0);
     EXPECT_EQ(app.game.moveList.pairs[0].first, noTile);
     EXPECT_EQ(state.showMoves, 1);
-    EXPECT_EQ(std::count(host.sounds.begin(), host.sounds.end(), app.dirs.sounds + "REMOVE.WAV"), pairCount);
+    EXPECT_EQ(std::count(host.sounds.begin(), host.sounds.end(), filePath(app.dirs.sounds, "REMOVE.WAV")), pairCount);
     state.winHandled = 1;
     state.elapsedSeconds = 321;
     undoCommand(app);

@@ -135,7 +135,7 @@ TEST_F(RecordWin, RefreshingTheBoardOrTheStatusNeverRecordsAWin) {
 }
 
 TEST_F(RecordWin, AWholeGameWonByClicksWritesTheLayoutsFile) {
-    const std::string layout = readText(shippedDataDirectory() + pathSeparator + "LAYOUTS" + pathSeparator + "DEFAULT.TVL");
+    const std::string layout = readText(shippedDataDirectory() + "/LAYOUTS/DEFAULT.TVL");
     start.write("LAYOUTS/DEFAULT.TVL", layout);
     app.settings.Layout = "DEFAULT.TVL";
     app.settings.RemoveTileTime = 0;

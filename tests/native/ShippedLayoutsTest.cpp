@@ -17,7 +17,7 @@
 
 namespace {
 
-std::string layoutsDirectory() { return shippedDataDirectory() + pathSeparator + "LAYOUTS"; }
+std::string layoutsDirectory() { return shippedDataDirectory() + "/LAYOUTS"; }
 
 std::vector<uint8_t> layoutBytes(const std::string& name) {
     std::vector<uint8_t> bytes;

@@ -9,11 +9,11 @@
 
 namespace {
 
-std::vector<std::string> shippedPictures(const std::string& directory) {
+std::vector<std::filesystem::path> shippedPictures(const std::string& directory) {
     DataDirectories dirs;
     initDataDirectories(dirs, shippedDataDirectory());
-    const std::string path = directory == "TILESETS" ? dirs.tileSets : dirs.background;
-    std::vector<std::string> paths;
+    const std::filesystem::path& path = directory == "TILESETS" ? dirs.tileSets : dirs.background;
+    std::vector<std::filesystem::path> paths;
     for (const std::string& name : listFiles(path, "*.BMP")) paths.push_back(filePath(path, name));
     return paths;
 }
@@ -21,9 +21,9 @@ std::vector<std::string> shippedPictures(const std::string& directory) {
 }  // namespace
 
 TEST(ShippedPictures, TileSetsAreNineByFiveGridsOfLargeCells) {
-    const std::vector<std::string> tileSets = shippedPictures("TILESETS");
+    const std::vector<std::filesystem::path> tileSets = shippedPictures("TILESETS");
     ASSERT_GE(tileSets.size(), 5u);
-    for (const std::string& path : tileSets) {
+    for (const std::filesystem::path& path : tileSets) {
         Surface picture;
         ASSERT_TRUE(readBitmapFile(path, picture)) << path;
         EXPECT_EQ(picture.width % 9, 0) << path;
@@ -33,9 +33,9 @@ TEST(ShippedPictures, TileSetsAreNineByFiveGridsOfLargeCells) {
 }
 
 TEST(ShippedPictures, BackgroundsCoverAFullHdBoard) {
-    const std::vector<std::string> backgrounds = shippedPictures("BACKGRND");
+    const std::vector<std::filesystem::path> backgrounds = shippedPictures("BACKGRND");
     ASSERT_GE(backgrounds.size(), 6u);
-    for (const std::string& path : backgrounds) {
+    for (const std::filesystem::path& path : backgrounds) {
         Surface picture;
         ASSERT_TRUE(readBitmapFile(path, picture)) << path;
         EXPECT_GE(picture.width, 1920) << path;

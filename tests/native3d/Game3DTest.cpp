@@ -23,7 +23,7 @@ struct Game3D : ScoresFixture {
     void SetUp() override {
         ScoresFixture::SetUp();
         start.write("LAYOUTS/DEFAULT.TVL",
-                    readText(shippedDataDirectory() + pathSeparator + "LAYOUTS" + pathSeparator + "DEFAULT.TVL"));
+                    readText(shippedDataDirectory() + "/LAYOUTS/DEFAULT.TVL"));
         app.settings.Layout = "DEFAULT.TVL";
         app.settings.RemoveTileTime = 0;
         app.view.boardWidth = width;
@@ -67,7 +67,7 @@ TEST_F(Game3D, AClickBesideTheHeapPlaysTheMissAndClearsBothSelections) {
     host.sounds.clear();
     clickBoard3D(app, 2, toolbar + 2);
     ASSERT_EQ(host.sounds.size(), 1u);
-    EXPECT_NE(host.sounds[0].find(app.settings.Sound3), std::string::npos);
+    EXPECT_EQ(host.sounds[0].filename(), app.settings.Sound3);
     EXPECT_EQ(state.selectedTile, noTile);
     EXPECT_EQ(state.secondTile, noTile);
 }

@@ -6,6 +6,7 @@
 
 #include "WinDialogs.h"
 #include "engine/Caption.h"
+#include "files/Utf8Path.h"
 
 namespace {
 
@@ -28,9 +29,10 @@ void answerQuestion(HWND prompt, const std::string& answer) {
 
 void answerChooser(HWND dialog, const std::string& answer) {
     FileDialogSeen shown;
-    char folder[MAX_PATH] = {};
-    SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
-    shown.folder = folder;
+    // The program's dialogs are the wide ones, which answer in wide characters.
+    wchar_t folder[MAX_PATH] = {};
+    SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+    shown.folder = utf8FromPath(folder);
     shown.filter = itemText(dialog, cmb1);
     seen.push_back(shown);
     if (answer.empty()) {

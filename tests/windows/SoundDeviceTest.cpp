@@ -3,6 +3,8 @@
 // recorded on its way to the platform.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "ShellDriver.h"
 #include "engine/Commands.h"
 #include "shell/Shell.h"
@@ -14,16 +16,17 @@ std::vector<std::string> played;
 std::vector<std::string> mciCalls;  // "open <element>", "play", "close"
 const MultimediaCalls platform = multimedia;
 
-BOOL WINAPI recordSound(LPCSTR sound, HMODULE module, DWORD flags) {
-    const std::string path = sound;
-    played.push_back(path.substr(path.find_last_of('\\') + 1));
+BOOL WINAPI recordSound(LPCWSTR sound, HMODULE module, DWORD flags) {
+    // Without SND_NODEFAULT a missing file would play the system's sound instead.
+    const char* fallback = (flags & SND_NODEFAULT) != 0 ? "" : " or the system sound";
+    played.push_back(std::filesystem::path(sound).filename().string() + fallback);
     return platform.playSound(sound, module, flags);
 }
 
 MCIERROR WINAPI recordMci(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
     if (message == MCI_OPEN) {
-        const std::string path = reinterpret_cast<MCI_OPEN_PARMSA*>(parameters)->lpstrElementName;
-        mciCalls.push_back("open " + path.substr(path.find_last_of('\\') + 1));
+        const std::filesystem::path path = reinterpret_cast<MCI_OPEN_PARMSW*>(parameters)->lpstrElementName;
+        mciCalls.push_back("open " + path.filename().string());
     }
     if (message == MCI_PLAY) mciCalls.push_back("play");
     if (message == MCI_CLOSE) mciCalls.push_back("close");

@@ -74,6 +74,6 @@ void stopAnsweringWinDialogs() { KillTimer(nullptr, answerTimer); }
 const WinDialogsSeen& winDialogsSeen() { return seen; }
 
 std::vector<uint8_t> readScoresFile(const ShellDriver& driver) {
-    std::ifstream file(driver.start_.path + "\\SCORES\\DEFAULT.TVS", std::ios::binary);
+    std::ifstream file(driver.startDirectory / "SCORES" / "DEFAULT.TVS", std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
 }
