@@ -32,49 +32,46 @@ MCIERROR WINAPI recordMci(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWO
 
 UINT WINAPI noWaveDevice() { return 0; }
 
-struct SoundDevice : ::testing::Test {
-    void SetUp() override {
-        played.clear();
-        mciCalls.clear();
-        multimedia = {platform.waveOutDevices, recordSound, recordMci};
-        driver.copyShippedData();
-        driver.writeSettings("Language = \"ENGLISH.TXT\"\r\nRemoveTileTime = 0\r\nSound1 = \"SELECT.WAV\"\r\n"
-                             "Sound2 = \"REMOVE.WAV\"\r\nSound3 = \"BESIDE.WAV\"\r\nMusic = \"THEME01.MID\"\r\n");
-    }
-    void TearDown() override {
-        driver.stop();
-        multimedia = platform;
-    }
-    bool hasSoundMenu() const { return subMenuTitled(GetMenu(driver.window), "&Sound") != nullptr; }
-    void playSelectRemoveMiss() {
-        const GameState& state = shell().app.game.state;
-        driver.clickTile(state.removalOrder[0]);
-        driver.clickTile(state.removalOrder[1]);
-        driver.click(1, shell().toolbarHeight + 1);
-    }
-    ShellDriver driver;
-};
+const char* const soundSettings = "Language = \"ENGLISH.TXT\"\r\nRemoveTileTime = 0\r\nSound1 = \"SELECT.WAV\"\r\n"
+                                  "Sound2 = \"REMOVE.WAV\"\r\nSound3 = \"BESIDE.WAV\"\r\nMusic = \"THEME01.MID\"\r\n";
+
+// Starts afresh from the settings above, selects, removes a pair and misses.
+bool playSelectRemoveMiss(ShellDriver& driver) {
+    played.clear();
+    mciCalls.clear();
+    driver.writeSettings(soundSettings);
+    driver.quit = false;
+    if (!driver.startForPlay()) return false;
+    const GameState& state = shell().app.game.state;
+    driver.clickTile(state.removalOrder[0]);
+    driver.clickTile(state.removalOrder[1]);
+    driver.click(1, shell().toolbarHeight + 1);
+    return true;
+}
+
+bool hasSoundMenu(const ShellDriver& driver) { return subMenuTitled(GetMenu(driver.window), "&Sound") != nullptr; }
 
 }  // namespace
 
-TEST_F(SoundDevice, TheMenuIsOfferedEachEffectPlaysAtItsEventAndMusicStopsWithNone) {
+TEST(SoundDevice, EffectsAndMusicPlayWithADeviceAndAreWrittenOffWithout) {
     ASSERT_NE(waveOutGetNumDevs(), 0u) << "HOME must hold the .asoundrc with the null device";
-    ASSERT_TRUE(driver.startForPlay());
-    EXPECT_TRUE(hasSoundMenu());
+    multimedia = {platform.waveOutDevices, recordSound, recordMci};
+    ShellDriver driver;
+    driver.copyShippedData();
+    ASSERT_TRUE(playSelectRemoveMiss(driver));
+    EXPECT_TRUE(hasSoundMenu(driver));
     EXPECT_EQ(mciCalls, (std::vector<std::string>{"close", "open THEME01.MID", "play"}));
-    playSelectRemoveMiss();
     EXPECT_EQ(played, (std::vector<std::string>{"SELECT.WAV", "REMOVE.WAV", "BESIDE.WAV"}));
     mciCalls.clear();
     driver.command(fileListRange(FileListKind::music).base);
     EXPECT_EQ(mciCalls, std::vector<std::string>{"close"});
-}
-
-TEST_F(SoundDevice, WithoutADeviceNothingPlaysAndTheSettingsAreWrittenOff) {
-    multimedia.waveOutDevices = noWaveDevice;
-    ASSERT_TRUE(driver.startForPlay());
-    EXPECT_FALSE(hasSoundMenu());
-    playSelectRemoveMiss();
     driver.stop();
+
+    multimedia.waveOutDevices = noWaveDevice;
+    ASSERT_TRUE(playSelectRemoveMiss(driver));
+    EXPECT_FALSE(hasSoundMenu(driver));
+    driver.stop();
+    multimedia = platform;
     EXPECT_TRUE(played.empty());
     EXPECT_EQ(mciCalls, std::vector<std::string>{"close"});
     const std::string file = driver.settingsFile();
