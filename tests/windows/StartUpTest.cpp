@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <mmsystem.h>
 
 #include "ShellDriver.h"
 #include "WinDialogs.h"
@@ -16,32 +17,46 @@ struct LanguageQuestion {
     std::string selected;
 };
 
-std::string comboText(HWND box, LRESULT index) {
-    const LRESULT length = SendMessageA(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
 // Reads the list, picks the label ("" keeps the selection) and presses OK.
 DialogAnswer languageAnswer(const std::string& pick, LanguageQuestion& seen) {
     return {productCaption, [pick, &seen](HWND dialog) {
                 HWND box = GetDlgItem(dialog, IDC_LANGUAGE_LIST);
-                const LRESULT count = SendMessageA(box, CB_GETCOUNT, 0, 0);
-                for (LRESULT k = 0; k < count; ++k) seen.items.push_back(comboText(box, k));
-                const LRESULT selected = SendMessageA(box, CB_GETCURSEL, 0, 0);
-                if (selected != CB_ERR) seen.selected = comboText(box, selected);
+                for (LRESULT k = 0; k < SendMessageA(box, CB_GETCOUNT, 0, 0); ++k) {
+                    char label[64] = {};
+                    SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(k), reinterpret_cast<LPARAM>(label));
+                    seen.items.push_back(label);
+                }
+                seen.selected = itemText(dialog, IDC_LANGUAGE_LIST);
                 if (!pick.empty())
-                    SendMessageA(box, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(pick.c_str()));
+                    SendMessageA(box, CB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(pick.c_str()));
                 SendMessageA(dialog, WM_COMMAND, IDC_LANGUAGE_OK, 0);
             }};
 }
 
+// The lines the settings file must hold for the window's rectangle, the
+// shadows flag and, without a wave device (as here), the sound switched off.
+void expectWritten(const std::string& file, int x, int y, int width, int height) {
+    const auto expectLine = [&file](std::string key, const std::string& value) {
+        key.resize(16, ' ');
+        const std::string line = "\r\n" + key + "= " + value + "\r\n";
+        EXPECT_NE(file.find(line), std::string::npos) << line << "in\n" << file;
+    };
+    expectLine("WindowXPos", std::to_string(x));
+    expectLine("WindowYPos", std::to_string(y));
+    expectLine("WindowXSize", std::to_string(width));
+    expectLine("WindowYSize", std::to_string(height));
+    expectLine("Shadows", "1");
+    if (waveOutGetNumDevs() != 0) return;
+    expectLine("SoundEffects", "0");
+    expectLine("Music", "none");
+}
+
 }  // namespace
 
-// The language is asked only while no settings file exists: the exit writes one.
-TEST(StartUp, TheFirstStartAsksForTheLanguageAndBuildsTheWindowTheNextDoesNotAsk) {
+// The language is asked only while no settings file exists. Exit and
+// closing the window write the settings with the window's rectangle, and the
+// next start places the window by them.
+TEST(StartUp, TheFirstStartAsksTheLanguageAndEachShutdownWritesTheSettings) {
     ShellDriver driver;
     driver.copyShippedData();
     LanguageQuestion seen;
@@ -59,12 +74,27 @@ TEST(StartUp, TheFirstStartAsksForTheLanguageAndBuildsTheWindowTheNextDoesNotAsk
     EXPECT_EQ(GetDlgCtrlID(s.statusBar), 2);
     EXPECT_EQ(SendMessageA(s.toolbar, TB_BUTTONCOUNT, 0, 0), 13);
     EXPECT_NE(KillTimer(driver.window, 900), 0) << "the clock timer runs";
+    driver.key(VK_F9);
+    MoveWindow(driver.window, 30, 40, 900, 700, TRUE);
+    driver.key(VK_F12);
+    EXPECT_TRUE(driver.quit);
+    expectWritten(driver.settingsFile(), 30, 40, 900, 700);
 
     driver.stop();
     driver.quit = false;
     ASSERT_TRUE(driver.start());
     EXPECT_EQ(answersLeft(), 1u) << "asked again";
     EXPECT_EQ(shell().app.settings.Language, "FRANCAIS.TXT");
+    RECT placed;
+    GetWindowRect(driver.window, &placed);
+    EXPECT_EQ(std::vector<LONG>({placed.left, placed.top, placed.right, placed.bottom}),
+              std::vector<LONG>({30, 40, 930, 740}));
+    MoveWindow(driver.window, 50, 60, 800, 600, TRUE);
+    SendMessageA(driver.window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(driver.pump());
+    EXPECT_FALSE(IsWindow(driver.window));
+    driver.window = nullptr;
+    expectWritten(driver.settingsFile(), 50, 60, 800, 600);
     stopAnsweringWinDialogs();
 }
 
@@ -83,4 +113,26 @@ TEST(StartUp, WithoutLanguageFilesTheProgramStopsBeforeAnyWindow) {
     EXPECT_EQ(ShellDriver::messages[0].caption, productCaption);
     EXPECT_EQ(ShellDriver::messages[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
     stopAnsweringWinDialogs();
+}
+
+// A layout that cannot be played ends the run without storing the settings,
+// so the next start plays the layout played before.
+TEST(StartUp, ARefusedLayoutEndsTheRunButNotTheNextStart) {
+    const std::string settings = "Language = \"ENGLISH.TXT\"\r\nLayout = \"DEFAULT.TVL\"\r\n";
+    ShellDriver driver;
+    driver.copyShippedData();
+    driver.start_.write("LAYOUTS/BROKEN.TVL", "broken");
+    driver.writeSettings(settings);
+    ASSERT_TRUE(driver.start());
+    driver.command(layoutCommand(GetMenu(driver.window), "BROKEN"));
+    EXPECT_TRUE(driver.quit);
+    ASSERT_EQ(ShellDriver::messages.size(), 1u);
+    EXPECT_EQ(ShellDriver::messages[0].text.rfind("This layout does not hold exactly 144 tiles", 0), 0u);
+    EXPECT_EQ(ShellDriver::messages[0].type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+    driver.stop();
+    EXPECT_EQ(driver.settingsFile(), settings);
+    driver.quit = false;
+    ASSERT_TRUE(driver.start());
+    EXPECT_EQ(driver.title(), "Tavrek v3.2 - Default.tvl");
+    EXPECT_EQ(ShellDriver::messages.size(), 1u);
 }
