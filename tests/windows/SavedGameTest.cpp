@@ -2,10 +2,15 @@
 // the folder and file type they show, the files on disk, title and check marks.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
 #include <filesystem>
 
 #include "ShellDriver.h"
 #include "WinDialogs.h"
+#include "engine/Caption.h"
 #include "engine/Commands.h"
 #include "shell/Shell.h"
 
@@ -24,12 +29,24 @@ struct FileDriver : ::testing::Test {
         driver.clickTile(state().removalOrder[0]);
         driver.clickTile(state().removalOrder[1]);
     }
-    // Each name answers one file dialog in turn ("" cancels); IDYES or IDNO the overwrite question.
+    // Types the name into an open or save dialog and confirms it; "" cancels.
+    DialogAnswer fileAnswer(const std::string& name) {
+        return {productCaption, [this, name](HWND dialog) {
+                    char folder[MAX_PATH] = {};
+                    SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
+                    seen.push_back({folder, itemText(dialog, cmb1)});
+                    SetDlgItemTextA(dialog, GetDlgItem(dialog, cmb13) != nullptr ? cmb13 : edt1, name.c_str());
+                    SendMessageA(dialog, WM_COMMAND, name.empty() ? IDCANCEL : IDOK, 0);
+                }};
+    }
+    // Each name answers one file dialog in turn; a button, IDYES or IDNO, the
+    // question asked after the first before a file is replaced.
     void run(unsigned id, const std::vector<std::string>& names, int overwrite = 0) {
         seen.clear();
         std::vector<DialogAnswer> answers;
-        for (const std::string& name : names) answers.push_back(fileAnswer(name, seen));
-        if (overwrite != 0) answers.insert(answers.begin() + 1, overwriteAnswer(overwrite));
+        for (const std::string& name : names) answers.push_back(fileAnswer(name));
+        const auto answerQuestion = [overwrite](HWND question) { SendMessageA(question, WM_COMMAND, overwrite, 0); };
+        if (overwrite != 0) answers.insert(answers.begin() + 1, {productCaption, answerQuestion});
         answerDialogs(answers);
         driver.command(id);
         stopAnsweringWinDialogs();
@@ -37,29 +54,31 @@ struct FileDriver : ::testing::Test {
         EXPECT_EQ(dialogsLeftOpen(), 0);
     }
     std::string path(const std::string& relative) const { return driver.start_.path + "\\" + relative; }
+    // The folder and file type the first dialog showed.
     void expectShown(const std::string& folder, const std::string& filter) {
         ASSERT_FALSE(seen.empty());
         std::error_code error;
-        EXPECT_TRUE(fs::equivalent(seen[0].folder, path(folder), error)) << seen[0].folder;
-        EXPECT_EQ(seen[0].filter, filter);
+        EXPECT_TRUE(fs::equivalent(seen[0].first, path(folder), error)) << seen[0].first;
+        EXPECT_EQ(seen[0].second, filter);
     }
     bool layoutChecked(const std::string& label) {
         HMENU bar = GetMenu(driver.window);
         return isChecked(bar, label == "RANDOM" ? command::randomLayout : layoutCommand(bar, label));
     }
     ShellDriver driver;
-    std::vector<FileDialogSeen> seen;
+    std::vector<std::pair<std::string, std::string>> seen;
 };
 
 }  // namespace
 
-TEST_F(FileDriver, AGameSavedUnderANewNameLoadsAgainAndCancelledDialogsChangeNothing) {
+// Saving over a file asks first: No leaves it, Yes replaces it.
+TEST_F(FileDriver, SavedGamesLoadAgainAndCancelledDialogsOrARefusedReplacementChangeNothing) {
     removePair();
     run(command::saveGame, {"Level7"});
     expectShown("SAVEGAME", shell().app.language.FilterSaveGame);
     EXPECT_EQ(fs::file_size(path("SAVEGAME\\Level7.TVM")), 9445u);
     driver.key(VK_F2);
-    run(command::saveGame, {""});
+    run(command::saveGame, {"Level7.TVM", ""}, IDNO);
     run(command::loadGame, {""});
     EXPECT_EQ(state().tilesLeft, 144);
     EXPECT_EQ(driver.title(), "Tavrek v3.2 - Default.tvl");
@@ -67,20 +86,13 @@ TEST_F(FileDriver, AGameSavedUnderANewNameLoadsAgainAndCancelledDialogsChangeNot
     expectShown("SAVEGAME", shell().app.language.FilterSaveGame);
     EXPECT_EQ(state().tilesLeft, 142);
     EXPECT_EQ(driver.title(), "Tavrek v3.2 - Level7.tvm");
+    driver.key(VK_F2);
+    run(command::saveGame, {"Level7.TVM"}, IDYES);
+    removePair();
+    run(command::loadGame, {"Level7.TVM"});
+    EXPECT_EQ(state().tilesLeft, 144);
     EXPECT_EQ(std::distance(fs::directory_iterator(path("SAVEGAME")), fs::directory_iterator()), 2);
     EXPECT_TRUE(ShellDriver::messages.empty());
-}
-
-TEST_F(FileDriver, SavingOverAFileAsksFirst) {
-    run(command::saveGame, {"A"});
-    const auto earlier = fs::last_write_time(path("SAVEGAME\\A.TVM"));
-    removePair();
-    run(command::saveGame, {"A.TVM", ""}, IDNO);
-    EXPECT_EQ(fs::last_write_time(path("SAVEGAME\\A.TVM")), earlier);
-    run(command::saveGame, {"A.TVM"}, IDYES);
-    driver.key(VK_F2);
-    run(command::loadGame, {"A.TVM"});
-    EXPECT_EQ(state().tilesLeft, 142) << "the second save replaced the first";
 }
 
 // A layout is chosen from the menu or loaded by name (in upper case); a saved

@@ -7,6 +7,7 @@
 #include "ShellDriver.h"
 #include "WinDialogs.h"
 #include "engine/Caption.h"
+#include "files/SettingsText.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
 
@@ -33,22 +34,16 @@ DialogAnswer languageAnswer(const std::string& pick, LanguageQuestion& seen) {
             }};
 }
 
-// The lines the settings file must hold for the window's rectangle, the
-// shadows flag and, without a wave device (as here), the sound switched off.
-void expectWritten(const std::string& file, int x, int y, int width, int height) {
-    const auto expectLine = [&file](std::string key, const std::string& value) {
-        key.resize(16, ' ');
-        const std::string line = "\r\n" + key + "= " + value + "\r\n";
-        EXPECT_NE(file.find(line), std::string::npos) << line << "in\n" << file;
-    };
-    expectLine("WindowXPos", std::to_string(x));
-    expectLine("WindowYPos", std::to_string(y));
-    expectLine("WindowXSize", std::to_string(width));
-    expectLine("WindowYSize", std::to_string(height));
-    expectLine("Shadows", "1");
+// The settings file as the game reads it: the window's rectangle, the shadows
+// flag and, without a wave device (as here), the sound switched off.
+void expectWritten(const ShellDriver& driver, const std::vector<int>& rectangle) {
+    const std::string text = driver.settingsFile();
+    Settings s;
+    parseSettingsText(std::vector<uint8_t>(text.begin(), text.end()), s);
+    EXPECT_EQ(std::vector<int>({s.WindowXPos, s.WindowYPos, s.WindowXSize, s.WindowYSize}), rectangle) << text;
+    EXPECT_EQ(s.Shadows, 1);
     if (waveOutGetNumDevs() != 0) return;
-    expectLine("SoundEffects", "0");
-    expectLine("Music", "none");
+    EXPECT_EQ(std::to_string(s.SoundEffects) + s.Music, "0") << text;
 }
 
 }  // namespace
@@ -78,7 +73,7 @@ TEST(StartUp, TheFirstStartAsksTheLanguageAndEachShutdownWritesTheSettings) {
     MoveWindow(driver.window, 30, 40, 900, 700, TRUE);
     driver.key(VK_F12);
     EXPECT_TRUE(driver.quit);
-    expectWritten(driver.settingsFile(), 30, 40, 900, 700);
+    expectWritten(driver, {30, 40, 900, 700});
 
     driver.stop();
     driver.quit = false;
@@ -94,7 +89,7 @@ TEST(StartUp, TheFirstStartAsksTheLanguageAndEachShutdownWritesTheSettings) {
     EXPECT_TRUE(driver.pump());
     EXPECT_FALSE(IsWindow(driver.window));
     driver.window = nullptr;
-    expectWritten(driver.settingsFile(), 50, 60, 800, 600);
+    expectWritten(driver, {50, 60, 800, 600});
     stopAnsweringWinDialogs();
 }
 

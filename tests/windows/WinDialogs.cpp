@@ -1,10 +1,5 @@
 #include "WinDialogs.h"
 
-#include <gtest/gtest.h>
-
-#include <commdlg.h>
-#include <dlgs.h>
-
 #include "engine/Caption.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
@@ -68,23 +63,6 @@ void answerDialogs(std::vector<DialogAnswer> answers) {
 size_t answersLeft() { return pending.size(); }
 
 int dialogsLeftOpen() { return leftOpen; }
-
-DialogAnswer fileAnswer(const std::string& name, std::vector<FileDialogSeen>& seenFiles) {
-    return {productCaption, [name, &seenFiles](HWND dialog) {
-                char folder[MAX_PATH] = {};
-                SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
-                seenFiles.push_back({folder, itemText(dialog, cmb1)});
-                SetDlgItemTextA(dialog, GetDlgItem(dialog, cmb13) != nullptr ? cmb13 : edt1, name.c_str());
-                SendMessageA(dialog, WM_COMMAND, name.empty() ? IDCANCEL : IDOK, 0);
-            }};
-}
-
-DialogAnswer overwriteAnswer(int button) {
-    return {productCaption, [button](HWND question) {
-                EXPECT_NE(GetDlgItem(question, IDYES), nullptr) << "not the overwrite question";
-                SendMessageA(question, WM_COMMAND, static_cast<WPARAM>(button), 0);
-            }};
-}
 
 void answerWinDialogs(const std::string& name) {
     const LanguageTable& language = shell().app.language;

@@ -28,15 +28,6 @@ void answerDialogs(std::vector<DialogAnswer> answers);
 size_t answersLeft();
 int dialogsLeftOpen();
 
-struct FileDialogSeen {
-    std::string folder;
-    std::string filter;
-};
-// Types the name into an open or save dialog and confirms it; "" cancels.
-DialogAnswer fileAnswer(const std::string& name, std::vector<FileDialogSeen>& seen);
-// Presses a button of the question asked before a file is replaced.
-DialogAnswer overwriteAnswer(int button);
-
 struct WinDialogsSeen {
     int nameDialogs = 0;
     int hallOfFameDialogs = 0;
