@@ -56,13 +56,14 @@ Colour swatchColour(HWND dialog, int id) {
     return colour;
 }
 
-void start(ShellDriver& driver, const std::string& settingsText, [[maybe_unused]] bool in2D) {
+// Starts in the 2D view.
+void start(ShellDriver& driver, const std::string& settingsText) {
     colourChooserHook = answerChooser;
     driver.copyShippedData();
     driver.writeSettings("; s\r\n\r\n" + settingsText);
     ASSERT_TRUE(driver.start());
 #if TAVREK_3D
-    if (in2D) driver.command(command::switchView);
+    driver.command(command::switchView);
 #endif
 }
 
@@ -73,7 +74,7 @@ void start(ShellDriver& driver, const std::string& settingsText, [[maybe_unused]
 TEST(Dialogs, TheConfigurationStepsEachRowAndPreparesTheTilesAtEnter) {
     ShellDriver driver;
     start(driver, "AutoPlaySleep = 250\r\nRemoveTileTime = 300\r\nBorderSize = 5\r\nShadowSize = 9\r\n"
-                  "StretchTiles = 1\r\nSelectMode = DARKER\r\n", true);
+                  "StretchTiles = 1\r\nSelectMode = DARKER\r\nStepRotation = 254.5\r\n");
     const std::string ms = " " + words().MILLISECONDS;
     EXPECT_TRUE(runDialog(driver, WM_COMMAND, command::config, words().CONFIGCAPTION, {
         [&](HWND dialog) {
@@ -102,45 +103,8 @@ TEST(Dialogs, TheConfigurationStepsEachRowAndPreparesTheTilesAtEnter) {
     EXPECT_EQ(tiles.tileWidth, natural.width) << "the tiles were prepared again, unstretched";
     EXPECT_EQ(tiles.edgeX, tiles.tileWidth / 6);
     EXPECT_EQ(tiles.shadowHeight, tiles.tileHeight / 8);
-}
-
-// The middle button opens the colours; pure black can be chosen, a cancelled
-// chooser changes nothing, and the board is redrawn after OK.
-TEST(Dialogs, ColoursChangeOnlyWhenTheChooserSaysOk) {
-    ShellDriver driver;
-    start(driver, "Background = none\r\nSidesColor = 1 2 3\r\n", true);
-    const Colour black = makeColour(0, 0, 0), sides = makeColour(1, 2, 3), background = settings().BackgroundColor;
-    chosenColours = {black};
-    EXPECT_TRUE(runDialog(driver, WM_MBUTTONDOWN, MK_MBUTTON, words().COLORSCAPTION, {[&](HWND dialog) {
-        EXPECT_EQ(itemText(dialog, IDC_COLORS_BACK), words().COLORSBACK);
-        press(dialog, IDC_COLORS_BACK);
-        press(dialog, IDC_COLORS_SIDE);
-        EXPECT_EQ(swatchColour(dialog, IDC_COLORS_BACKSWATCH), black);
-        EXPECT_EQ(swatchColour(dialog, IDC_COLORS_SIDESWATCH), sides);
-        press(dialog, IDC_COLORS_OK);
-    }}));
-    EXPECT_EQ(offeredColours, (std::vector<Colour>{background, sides}));
-    EXPECT_EQ(settings().BackgroundColor, black);
-    EXPECT_EQ(settings().SidesColor, sides);
-    EXPECT_EQ(colourAt(shell().app.view.boardBitmap, 0, 0), black) << "the board was redrawn";
-}
-
-TEST(Dialogs, AboutShowsTheProductInTheCurrentLanguage) {
-    ShellDriver driver;
-    start(driver, "Language = \"FRANCAIS.TXT\"\r\n", false);
-    EXPECT_TRUE(runDialog(driver, WM_COMMAND, command::helpAbout, words().ABOUTCAPTION, {[](HWND dialog) {
-        EXPECT_EQ(itemText(dialog, IDC_ABOUT_PRODUCT), "Tavrek v3.2");
-        EXPECT_EQ(itemText(dialog, IDC_ABOUT_COPYRIGHT), words().ABOUTCOPYRIGHT);
-        EXPECT_EQ(itemText(dialog, IDC_ABOUT_OK), words().OK);
-        press(dialog, IDC_ABOUT_OK);
-    }}));
-    EXPECT_FALSE(driver.quit);
-}
-
 #if TAVREK_3D
-TEST(Dialogs, TheThreeDViewHasItsOwnConfigurationAndColours) {
-    ShellDriver driver;
-    start(driver, "; 3D values\r\nStepRotation     = 254.5\r\n", false);
+    driver.command(command::switchView);  // the 3D view has its own rows
     EXPECT_TRUE(runDialog(driver, WM_COMMAND, command::config, words().CONFIGCAPTION, {[](HWND dialog) {
         EXPECT_EQ(itemText(dialog, IDC_CONFIG3D_STEPGROUP), words().STEP3D);
         EXPECT_EQ(itemText(dialog, IDC_CONFIG3D_STEPVALUE), "254");
@@ -150,9 +114,30 @@ TEST(Dialogs, TheThreeDViewHasItsOwnConfigurationAndColours) {
         press(dialog, IDC_CONFIG_OK);
     }}));
     EXPECT_FLOAT_EQ(settings().StepRotation, 255.5f);
-    EXPECT_EQ(settings().AutoPlaySleep, 600);
+    EXPECT_EQ(settings().AutoPlaySleep, 450);
+#endif
+}
 
-    // Each colour button changes the colour its text names.
+// The middle button opens the colours; pure black can be chosen, a cancelled
+// chooser changes nothing, and the board is redrawn after OK.
+TEST(Dialogs, ColoursChangeOnlyWhenTheChooserSaysOk) {
+    ShellDriver driver;
+    start(driver, "Background = none\r\nSidesColor = 1 2 3\r\n");
+    const Colour black = makeColour(0, 0, 0), sides = makeColour(1, 2, 3), background = settings().BackgroundColor;
+    chosenColours = {black};
+    EXPECT_TRUE(runDialog(driver, WM_MBUTTONDOWN, MK_MBUTTON, words().COLORSCAPTION, {[&](HWND dialog) {
+        EXPECT_EQ(itemText(dialog, IDC_COLORS_BACK), words().COLORSBACK);
+        press(dialog, IDC_COLORS_BACK);
+        press(dialog, IDC_COLORS_SIDE);
+        EXPECT_EQ(swatchColour(dialog, IDC_COLORS_BACKSWATCH), black);
+        press(dialog, IDC_COLORS_OK);
+    }}));
+    EXPECT_EQ(offeredColours, (std::vector<Colour>{background, sides}));
+    EXPECT_EQ(settings().BackgroundColor, black);
+    EXPECT_EQ(settings().SidesColor, sides);
+    EXPECT_EQ(colourAt(shell().app.view.boardBitmap, 0, 0), black) << "the board was redrawn";
+#if TAVREK_3D
+    driver.command(command::switchView);  // in 3D each button changes the colour its text names
     const std::vector<int> buttons = {
         IDC_COLORS3D_LEVEL0, IDC_COLORS3D_LEVEL1, IDC_COLORS3D_LEVEL2, IDC_COLORS3D_LEVEL3,
         IDC_COLORS3D_LEVEL4, IDC_COLORS3D_SIDE,   IDC_COLORS3D_TILE1,  IDC_COLORS3D_TILE2,
@@ -169,5 +154,16 @@ TEST(Dialogs, TheThreeDViewHasItsOwnConfigurationAndColours) {
     EXPECT_EQ(answers, (std::vector<Colour>{s.RGBLevel[0], s.RGBLevel[1], s.RGBLevel[2], s.RGBLevel[3], s.RGBLevel[4],
                                             s.SidesColor, s.RGBVal[0], s.RGBVal[1], s.RGBVal[2], s.RGBVal[3],
                                             s.BackgroundColor, s.SelectColor}));
-}
 #endif
+}
+
+TEST(Dialogs, AboutShowsTheProductInTheCurrentLanguage) {
+    ShellDriver driver;
+    start(driver, "Language = \"FRANCAIS.TXT\"\r\n");
+    EXPECT_TRUE(runDialog(driver, WM_COMMAND, command::helpAbout, words().ABOUTCAPTION, {[](HWND dialog) {
+        EXPECT_EQ(itemText(dialog, IDC_ABOUT_PRODUCT), "Tavrek v3.2");
+        EXPECT_EQ(itemText(dialog, IDC_ABOUT_COPYRIGHT), words().ABOUTCOPYRIGHT);
+        EXPECT_EQ(itemText(dialog, IDC_ABOUT_OK), words().OK);
+        press(dialog, IDC_ABOUT_OK);
+    }}));
+}

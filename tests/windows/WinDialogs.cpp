@@ -1,6 +1,5 @@
 #include "WinDialogs.h"
 
-#include "engine/Caption.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
 
