@@ -56,8 +56,7 @@ Colour swatchColour(HWND dialog, int id) {
     return colour;
 }
 
-// Starts in the 2D view.
-void start(ShellDriver& driver, const std::string& settingsText) {
+void startIn2D(ShellDriver& driver, const std::string& settingsText) {
     colourChooserHook = answerChooser;
     driver.copyShippedData();
     driver.writeSettings("; s\r\n\r\n" + settingsText);
@@ -73,7 +72,7 @@ void start(ShellDriver& driver, const std::string& settingsText) {
 // tile changes at once, the stretching waits for Enter, which is OK.
 TEST(Dialogs, TheConfigurationStepsEachRowAndPreparesTheTilesAtEnter) {
     ShellDriver driver;
-    start(driver, "AutoPlaySleep = 250\r\nRemoveTileTime = 300\r\nBorderSize = 5\r\nShadowSize = 9\r\n"
+    startIn2D(driver, "AutoPlaySleep = 250\r\nRemoveTileTime = 300\r\nBorderSize = 5\r\nShadowSize = 9\r\n"
                   "StretchTiles = 1\r\nSelectMode = DARKER\r\nStepRotation = 254.5\r\n");
     const std::string ms = " " + words().MILLISECONDS;
     EXPECT_TRUE(runDialog(driver, WM_COMMAND, command::config, words().CONFIGCAPTION, {
@@ -122,7 +121,7 @@ TEST(Dialogs, TheConfigurationStepsEachRowAndPreparesTheTilesAtEnter) {
 // chooser changes nothing, and the board is redrawn after OK.
 TEST(Dialogs, ColoursChangeOnlyWhenTheChooserSaysOk) {
     ShellDriver driver;
-    start(driver, "Background = none\r\nSidesColor = 1 2 3\r\n");
+    startIn2D(driver, "Background = none\r\nSidesColor = 1 2 3\r\n");
     const Colour black = makeColour(0, 0, 0), sides = makeColour(1, 2, 3), background = settings().BackgroundColor;
     chosenColours = {black};
     EXPECT_TRUE(runDialog(driver, WM_MBUTTONDOWN, MK_MBUTTON, words().COLORSCAPTION, {[&](HWND dialog) {
@@ -159,7 +158,7 @@ TEST(Dialogs, ColoursChangeOnlyWhenTheChooserSaysOk) {
 
 TEST(Dialogs, AboutShowsTheProductInTheCurrentLanguage) {
     ShellDriver driver;
-    start(driver, "Language = \"FRANCAIS.TXT\"\r\n");
+    startIn2D(driver, "Language = \"FRANCAIS.TXT\"\r\n");
     EXPECT_TRUE(runDialog(driver, WM_COMMAND, command::helpAbout, words().ABOUTCAPTION, {[](HWND dialog) {
         EXPECT_EQ(itemText(dialog, IDC_ABOUT_PRODUCT), "Tavrek v3.2");
         EXPECT_EQ(itemText(dialog, IDC_ABOUT_COPYRIGHT), words().ABOUTCOPYRIGHT);

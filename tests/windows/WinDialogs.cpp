@@ -6,7 +6,7 @@
 namespace {
 
 std::vector<DialogAnswer> pending;
-std::string lastCaption;
+int unansweredTicks = 0;
 int leftOpen = 0;
 UINT_PTR answerTimer = 0;
 WinDialogsSeen seen;
@@ -19,15 +19,15 @@ void CALLBACK answerNext(HWND, UINT, UINT_PTR, DWORD) {
         if (dialog == nullptr) continue;
         const DialogAnswer answer = pending[k];
         pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(k));
-        lastCaption = answer.caption;
+        unansweredTicks = 0;
         answer.act(dialog);
         return;
     }
-    if (!pending.empty() || lastCaption.empty()) return;
-    if (HWND dialog = ownDialog(lastCaption)) {
-        ++leftOpen;
-        EndDialog(dialog, 0);
-    }
+    HWND stray = ownDialog("");
+    if (stray == nullptr || ++unansweredTicks < 50) return;
+    ++leftOpen;
+    unansweredTicks = 0;
+    EndDialog(stray, 0);
 }
 
 }  // namespace
@@ -36,7 +36,8 @@ void CALLBACK answerNext(HWND, UINT, UINT_PTR, DWORD) {
 // waiting for a dialog of its own is disabled. Neither is answered.
 HWND ownDialog(const std::string& caption) {
     HWND dialog = nullptr;
-    while ((dialog = FindWindowExA(nullptr, dialog, MAKEINTATOM(32770), caption.c_str())) != nullptr)
+    const char* title = caption.empty() ? nullptr : caption.c_str();
+    while ((dialog = FindWindowExA(nullptr, dialog, MAKEINTATOM(32770), title)) != nullptr)
         if (GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId() && IsWindowVisible(dialog) &&
             IsWindowEnabled(dialog))
             return dialog;
@@ -54,7 +55,7 @@ void press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK,
 void answerDialogs(std::vector<DialogAnswer> answers) {
     stopAnsweringWinDialogs();
     pending = std::move(answers);
-    lastCaption.clear();
+    unansweredTicks = 0;
     leftOpen = 0;
     answerTimer = SetTimer(nullptr, 0, 20, answerNext);
 }

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-// This thread's visible, enabled dialog with this caption, or null. Test
-// programs may run side by side on one desktop, and the program's dialogs
-// share captions ("Tavrek v3.2" is the language question's and the file
-// dialogs'): a search of the whole desktop would answer another program's.
+// This thread's visible, enabled dialog with this caption ("" for any), or
+// null. Test programs may run side by side on one desktop, and the program's
+// dialogs share captions ("Tavrek v3.2" is the language question's and the
+// file dialogs'): a search of the whole desktop would answer another program's.
 HWND ownDialog(const std::string& caption);
 std::string itemText(HWND dialog, int id);
 void press(HWND dialog, int id);
@@ -22,8 +22,8 @@ struct DialogAnswer {
 };
 
 // From now on each tick hands one open dialog to the first unused answer for
-// its caption. Once every answer is used, a dialog of the last caption still
-// open is ended by force and counted.
+// its caption. A dialog no answer takes for a second is ended by force and
+// counted, so a test fails instead of hanging.
 void answerDialogs(std::vector<DialogAnswer> answers);
 size_t answersLeft();
 int dialogsLeftOpen();
