@@ -3,11 +3,10 @@
 // win and keeps its settings.
 #include <gtest/gtest.h>
 
-#include "FileDialogs.h"
 #include "ShellDriver.h"
 #include "WinDialogs.h"
+#include "engine/Caption.h"
 #include "engine/Commands.h"
-#include "files/HallOfFameFile.h"
 #include "shell/Shell.h"
 
 namespace {
@@ -42,20 +41,18 @@ TEST_P(StartFolder, TheProgramFindsItsFilesSavesAGameRecordsAWinAndKeepsItsSetti
     const std::array<uint8_t, tileCount> order = state.removalOrder;
     driver.clickTile(order[0]);
     driver.clickTile(order[1]);
-    answerFileDialogs({"Partie"});
+    answerDialogs({{productCaption, [](HWND dialog) { typeFileName(dialog, "Partie"); }}});
     driver.command(command::saveGame);
     answerWinDialogs("Marguerite");
     for (size_t k = 2; k < order.size(); ++k) driver.clickTile(order[k]);
     EXPECT_EQ(state.tilesLeft, 0);
     stopAnsweringWinDialogs();
-    answerFileDialogs({"Partie.TVM"});
-    driver.command(command::loadGame);
-    EXPECT_EQ(state.tilesLeft, tileCount - 2) << "the game saved in this folder comes back";
     EXPECT_EQ(winDialogsSeen().hallOfFameDialogs, 1);
-    const std::vector<uint8_t> bytes = readScoresFile(driver);
-    HallOfFame stored;
-    ASSERT_TRUE(decodeHallOfFame(bytes.data(), bytes.size(), stored));
-    EXPECT_EQ(stored.entries[0].playerName, "Marguerite");
+    EXPECT_NE(readText(driver.startDirectory / "SCORES" / "DEFAULT.TVS").find("Marguerite"), std::string::npos);
+    answerDialogs({{productCaption, [](HWND dialog) { typeFileName(dialog, "Partie.TVM"); }}});
+    driver.command(command::loadGame);
+    stopAnsweringWinDialogs();
+    EXPECT_EQ(state.tilesLeft, tileCount - 2) << "the game saved in this folder comes back";
     driver.command(command::showChrono);
     driver.stop();
     EXPECT_NE(driver.settingsFile().find("\r\nShowChrono      = 0\r\n"), std::string::npos);
