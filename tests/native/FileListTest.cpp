@@ -4,54 +4,33 @@
 #include "files/DataDirectories.h"
 #include "files/FileList.h"
 
-namespace {
-
-std::vector<std::string> labels(const FileList& list) {
-    std::vector<std::string> out;
-    for (const FileEntry& entry : list) out.push_back(entry.label);
+static std::string entries(const FileList& list) {
+    std::string out;
+    for (const FileEntry& entry : list) out += entry.name + "=" + entry.label + " ";
     return out;
 }
 
-}  // namespace
-
-TEST(FileList, LabelsSortByteByByteAndNamesAreUpperCase) {
+// Labels sort byte by byte, names are upper case; a rescan starts from an
+// empty list, and a missing directory gives none.
+TEST(FileList, ScanningListsTheMatchingFilesSortedByLabel) {
     ScratchDirectory scratch;
     for (const char* name : {"standard.bmp", "Forest.BMP", "zen.bmp", "Acorn.bmp", "note.txt"})
         scratch.write(std::string("TILESETS/") + name, "x");
-    FileList list;
+    FileList list = {{"OLD.BMP", "Old"}};
     scanFileList(list, scratch.path + "/TILESETS", "*.BMP");
-    EXPECT_EQ(labels(list), (std::vector<std::string>{"Acorn", "Forest", "standard", "zen"}));
-    ASSERT_EQ(list.size(), 4u);
-    EXPECT_EQ(list[1].name, "FOREST.BMP");
-    EXPECT_EQ(list[2].name, "STANDARD.BMP");
-}
-
-TEST(FileList, RescanningStartsFromAnEmptyListAndAMissingDirectoryGivesNone) {
-    ScratchDirectory scratch;
-    scratch.write("LAYOUTS/One.tvl", "x");
-    FileList list = {{"OLD.TVL", "Old"}};
-    scanFileList(list, scratch.path + "/LAYOUTS", "*.TVL");
-    EXPECT_EQ(labels(list), std::vector<std::string>{"One"});
-    scanFileList(list, scratch.path + "/MISSING", "*.TVL");
+    EXPECT_EQ(entries(list), "ACORN.BMP=Acorn FOREST.BMP=Forest STANDARD.BMP=standard ZEN.BMP=zen ");
+    scanFileList(list, scratch.path + "/MISSING", "*.BMP");
     EXPECT_TRUE(list.empty());
 }
 
-TEST(FileList, AnEntryGoesInFrontOfEntriesWithAnEqualLabel) {
+// An entry goes in front of entries with an equal label; listed files count
+// from the first number.
+TEST(FileList, InsertingAndFindingByCommandNumber) {
     FileList list;
-    insertByLabel(list, {"B.WAV", "b"});
-    insertByLabel(list, {"A.WAV", "a"});
-    insertByLabel(list, {"A.MID", "a"});
-    insertByLabel(list, {"C.WAV", "c"});
-    ASSERT_EQ(list.size(), 4u);
-    EXPECT_EQ(list[0].name, "A.MID");
-    EXPECT_EQ(list[1].name, "A.WAV");
-    EXPECT_EQ(list[3].name, "C.WAV");
-}
-
-TEST(FileList, ListedFileCountsFromTheFirstNumber) {
-    const FileList list = {{"A.WAV", "A"}, {"B.WAV", "B"}};
-    EXPECT_EQ(listedFile(list, 23001, 23001)->name, "A.WAV");
-    EXPECT_EQ(listedFile(list, 23001, 23002)->name, "B.WAV");
+    for (const FileEntry& entry : {FileEntry{"B.WAV", "b"}, {"A.WAV", "a"}, {"A.MID", "a"}, {"C.WAV", "c"}}) insertByLabel(list, entry);
+    EXPECT_EQ(entries(list), "A.MID=a A.WAV=a B.WAV=b C.WAV=c ");
+    EXPECT_EQ(listedFile(list, 23001, 23001)->name, "A.MID");
+    EXPECT_EQ(listedFile(list, 23001, 23004)->name, "C.WAV");
     EXPECT_EQ(listedFile(list, 23001, 23000), nullptr);
-    EXPECT_EQ(listedFile(list, 23001, 23003), nullptr);
+    EXPECT_EQ(listedFile(list, 23001, 23005), nullptr);
 }

@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
 #include "TestFiles.h"
-#include "game/App.h"
 #include "engine/Caption.h"
+#include "game/App.h"
 #include "game/CurrentLayout.h"
 
-namespace {
-
 // The marked cells as "(layer,row,column)" in mask order.
-std::string marks(const LayoutMask& mask) {
+static std::string marks(const LayoutMask& mask) {
     std::string text;
     for (int cell = 0; cell < cellCount; ++cell)
         if (mask[cell] == 1)
@@ -21,7 +20,7 @@ std::string marks(const LayoutMask& mask) {
     return text;
 }
 
-std::string read(const std::string& content, bool gridAllowed = false) {
+static std::string read(const std::string& content, bool gridAllowed = false) {
     LayoutMask mask{};
     readLayoutBytes({content.begin(), content.end()}, gridAllowed, mask);
     return marks(mask);
@@ -29,21 +28,15 @@ std::string read(const std::string& content, bool gridAllowed = false) {
 
 // Each numbered tile owns its four cells; layers ascend; the six neighbour
 // rules of the painter's order hold between every two tiles of one layer.
-void expectSettled(const GameModel& game, int tiles) {
-    struct Rule {
-        int dr, dc;
-        bool firstBefore;
-    };
-    const Rule rules[] = {{2, 1, true}, {2, -1, true}, {1, 2, false}, {1, -2, true}, {2, 0, true}, {0, 2, false}};
-    std::vector<int> owned(tileCount, 0);
-    for (uint8_t cell : game.boardGrid)
-        if (cell < tileCount) ++owned[cell];
+static void expectSettled(const GameModel& game, int tiles) {
+    const struct { int dr, dc; bool firstBefore; } rules[] = {{2, 1, true}, {2, -1, true}, {1, 2, false},
+                                                               {1, -2, true}, {2, 0, true}, {0, 2, false}};
     for (int p = 0; p < tiles; ++p) {
         const TileRecord& tile = game.tiles[p];
-        EXPECT_EQ(owned[p], 4);
+        EXPECT_EQ(std::count(game.boardGrid.begin(), game.boardGrid.end(), p), 4);
         EXPECT_EQ(tileAtCorner(game, {tile.layer, tile.row, tile.column}), p);
         EXPECT_LE(game.tiles[p > 0 ? p - 1 : 0].layer, tile.layer);
-        for (const Rule& rule : rules) {
+        for (const auto& rule : rules) {
             const int r = tile.row + rule.dr, c = tile.column + rule.dc;
             if (isTileCorner(r, c) && game.layoutMask[cellIndex(tile.layer, r, c)] == 1) {
                 EXPECT_EQ(p < tileAtCorner(game, {tile.layer, r, c}), rule.firstBefore) << rule.dr << "," << rule.dc;
@@ -51,30 +44,6 @@ void expectSettled(const GameModel& game, int tiles) {
         }
     }
 }
-
-struct LayoutFiles : ::testing::Test {
-    RecordingHost host;
-    App app{host};
-    ScratchDirectory scratch;
-
-    void SetUp() override {
-        initDataDirectories(app.dirs, scratch.path);
-        app.language.MesNo144Tiles = "Need 144 tiles";
-    }
-    // Loads the file and tells whether it was refused.
-    bool refused(const std::string& name, const std::string& content) {
-        scratch.write("LAYOUTS/" + name, content);
-        app.settings.Layout = upperCase(name);
-        return refusedLoad();
-    }
-    bool refusedLoad() {
-        const int before = host.closeDownCalls;
-        loadLayout(app);
-        return host.closeDownCalls > before;
-    }
-};
-
-}  // namespace
 
 TEST(TileNumbering, ReadingOrderThenThePaintersOrder) {
     GameModel game;
@@ -102,9 +71,9 @@ TEST(TileNumbering, ReadingOrderThenThePaintersOrder) {
         EXPECT_EQ(game.tiles[tiles - 1].layer, corners.back().layer);
     }
     buildBoard(game, heaps[0]);
-    EXPECT_EQ(tileAtCorner(game, {0, 4, 12}), 0) << "right before left, upper before lower";
-    EXPECT_EQ(tileAtCorner(game, {0, 4, 10}), 1);
-    EXPECT_EQ(tileAtCorner(game, {0, 6, 10}), 2);
+    EXPECT_EQ((std::vector<int>{tileAtCorner(game, {0, 4, 12}), tileAtCorner(game, {0, 4, 10}), tileAtCorner(game, {0, 6, 10})}),
+              (std::vector<int>{0, 1, 2}))
+        << "right before left, upper before lower";
 }
 
 TEST(TileNumbering, OnlyTheFirst144CornersBecomeTiles) {
@@ -127,9 +96,9 @@ TEST(TileNumbering, OnlyTheFirst144CornersBecomeTiles) {
     corners.resize(100);
     EXPECT_EQ(numberOverOldRecords(corners), 100);
     for (int t = 100; t < tileCount; ++t) {
-        EXPECT_EQ(game.tiles[t].face + game.tiles[t].layer + game.tiles[t].row + game.tiles[t].column, 0);
+        const TileRecord& tile = game.tiles[t];
+        EXPECT_EQ(std::make_tuple(tile.face, tile.layer, tile.row, tile.column), std::make_tuple(0, 0, 0, 0)) << t;
     }
-
     // Tiles half a tile apart within a layer overlap; the ordering still ends.
     corners.clear();
     for (int r = 1; r < 9; ++r)
@@ -161,33 +130,55 @@ TEST(LayoutFormats, ExactlyThreeHundredAndEightBytesIsAlwaysBinary) {
     EXPECT_NE(read(text), "(0,0,0)") << "a text layout of 308 bytes is misread";
 }
 
-TEST(LayoutFormats, GridTextOnlyWithTheLaySetting) {
+TEST(LayoutFormats, GridTextOnlyWithTheLaySettingAndLinesOtherwise) {
     const std::string grid = "Kfirst line\nsecond 1 1 1\n" + std::string(34, '0') + std::string(34, '1');
     LayoutMask mask{};
     EXPECT_EQ(readLayoutBytes({grid.begin(), grid.end()}, true, mask), LayoutFormat::grid);
     EXPECT_EQ(countMarks(mask), 34);
     EXPECT_EQ(mask[cellIndex(0, 1, 0)] + mask[cellIndex(0, 1, 33)], 2);
-    EXPECT_EQ(read(grid, false), "") << "with .lay off a grid is read as lines";
-    // A line break inside the grid takes a cell and shifts every following one.
     const std::string row = "1" + std::string(33, '0') + "\n";
-    EXPECT_EQ(read("K\n\n" + row + row, true), "(0,0,0)(0,1,1)");
-    EXPECT_EQ(read("K\r\n\r\n" + std::string(33, '0') + "\r\n1", true), "(0,1,1)");
-    EXPECT_EQ(read("K\n\n" + std::string(680, '0') + "01", true), "(1,0,1)");
-    EXPECT_EQ(read("K", true), "");
+    const struct { std::string text; bool grid; const char* marks; } cases[] = {
+        {grid, false, ""},  // with .lay off a grid is read as lines
+        // A line break inside the grid takes a cell and shifts every following one.
+        {"K\n\n" + row + row, true, "(0,0,0)(0,1,1)"},
+        {"K\r\n\r\n" + std::string(33, '0') + "\r\n1", true, "(0,1,1)"},
+        {"K\n\n" + std::string(680, '0') + "01", true, "(1,0,1)"},
+        {"K", true, ""},
+        // Lines give row, column and layer.
+        {"3 5 2\n; 3 5 3 is a comment\n 4 6 1 and a remark\n  +7\t8   0", false, "(0,7,8)(1,4,6)(2,3,5)"},
+        {"7 8 0\n7 8 0\n", false, "(0,7,8)"},  // a position given twice marks once
+        {"20 0 0\n0 34 0\n0 0 5\n-1 0 0\n0 -1 0\n0 0 -1\n1 2\n7\nx 1 2 3\n19 33 4\n", false, "(4,19,33)"},
+        {"99999999999999999999 1 1\n1 1 99999999999999999999\n4294967301 1 1\n", false, ""},
+        {"2 4 1\r\n2 6 1\r\n", false, "(1,2,4)(1,2,6)"},
+        // Pieces of at most 254 characters, line break included: a longer line is cut between its numbers.
+        {std::string(254, ' ') + "6 8 3\n", false, "(3,6,8)"},
+        {std::string(253, ' ') + "6 8 3\n", false, ""},
+        {std::string(248, ' ') + "6 8 3\n", false, "(3,6,8)"},
+        {std::string("5 6\0 1\n9 9 1\n", 13), false, "(1,9,9)"}};
+    for (const auto& c : cases) EXPECT_EQ(read(c.text, c.grid), c.marks) << c.text;
 }
 
-TEST(LayoutFormats, LinesGiveRowColumnLayer) {
-    EXPECT_EQ(read("3 5 2\n; 3 5 3 is a comment\n 4 6 1 and a remark\n  +7\t8   0"), "(0,7,8)(1,4,6)(2,3,5)");
-    EXPECT_EQ(read("7 8 0\n7 8 0\n"), "(0,7,8)") << "a position given twice marks once";
-    EXPECT_EQ(read("20 0 0\n0 34 0\n0 0 5\n-1 0 0\n0 -1 0\n0 0 -1\n1 2\n7\nx 1 2 3\n19 33 4\n"), "(4,19,33)");
-    EXPECT_EQ(read("99999999999999999999 1 1\n1 1 99999999999999999999\n4294967301 1 1\n"), "");
-    EXPECT_EQ(read("2 4 1\r\n2 6 1\r\n"), "(1,2,4)(1,2,6)");
-    // Pieces of at most 254 characters, line break included.
-    EXPECT_EQ(read(std::string(254, ' ') + "6 8 3\n"), "(3,6,8)");
-    EXPECT_EQ(read(std::string(253, ' ') + "6 8 3\n"), "") << "cut between its numbers";
-    EXPECT_EQ(read(std::string(248, ' ') + "6 8 3\n"), "(3,6,8)");
-    EXPECT_EQ(read(std::string("5 6\0 1\n9 9 1\n", 13)), "(1,9,9)");
-}
+struct LayoutFiles : ::testing::Test {
+    RecordingHost host;
+    App app{host};
+    ScratchDirectory scratch;
+
+    void SetUp() override {
+        initDataDirectories(app.dirs, scratch.path);
+        app.language.MesNo144Tiles = "Need 144 tiles";
+    }
+    // Loads the file and tells whether it was refused.
+    bool refused(const std::string& name, const std::string& content) {
+        scratch.write("LAYOUTS/" + name, content);
+        app.settings.Layout = upperCase(name);
+        return refusedLoad();
+    }
+    bool refusedLoad() {
+        const int before = host.closeDownCalls;
+        loadLayout(app);
+        return host.closeDownCalls > before;
+    }
+};
 
 TEST_F(LayoutFiles, OnlyExactly144TileCornersGiveAGame) {
     std::vector<Corner> corners = staggeredLayout();
@@ -206,9 +197,9 @@ TEST_F(LayoutFiles, OnlyExactly144TileCornersGiveAGame) {
         EXPECT_EQ(app.game.tiles[tileCount - 1].face, 0);
     }
     ASSERT_EQ(host.messages.size(), 4u);
-    EXPECT_EQ(host.messages[0].text, "Need 144 tiles");
-    EXPECT_EQ(host.messages[0].caption, productCaption);
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::exclamation);
+    const RecordedMessage& m = host.messages[0];
+    EXPECT_EQ(std::tie(m.text, m.caption, m.icon),
+              std::make_tuple(std::string("Need 144 tiles"), std::string(productCaption), MessageIcon::exclamation));
     EXPECT_EQ(app.settings.EasyMode, 0) << "the deal made before the end must be a random one";
 }
 
@@ -231,13 +222,13 @@ TEST_F(LayoutFiles, RandomHeapsStackWholeTilesAndFollowTheClock) {
     int lastRow = 0, lastColumn = 0;
     for (int cell = 0; cell < cellCount; ++cell) {
         if (first[cell] != 1) continue;
-        lastColumn = std::max(lastColumn, cell % columnCount);
-        lastRow = std::max(lastRow, cell % layerCells / columnCount);
-        EXPECT_EQ(cell % columnCount % 2, 0);
-        EXPECT_EQ(cell % layerCells / columnCount % 2, 0);
+        const int row = cell % layerCells / columnCount, column = cell % columnCount;
+        lastColumn = std::max(lastColumn, column);
+        lastRow = std::max(lastRow, row);
+        EXPECT_EQ(std::make_pair(row % 2, column % 2), std::make_pair(0, 0));
         EXPECT_TRUE(cell < layerCells || first[cell - layerCells] == 1) << "towers have no gaps";
     }
-    EXPECT_EQ(lastColumn + lastRow, 32 + 18) << "144 tiles reach the far edges";
+    EXPECT_EQ(std::make_pair(lastRow, lastColumn), std::make_pair(18, 32)) << "144 tiles reach the far edges";
     expectSettled(app.game, tileCount);
     loadLayout(app);
     EXPECT_EQ(app.game.layoutMask, first) << "the same second gives the same heap";

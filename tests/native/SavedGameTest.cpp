@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "BoardBuilder.h"
@@ -16,11 +17,9 @@
 #include "game/SavedGames.h"
 #include "view2d/BoardView.h"
 
-namespace {
-
 using Bytes = std::vector<uint8_t>;
 
-uint32_t littleEndian(const Bytes& bytes, size_t offset, int width) {
+static uint32_t littleEndian(const Bytes& bytes, size_t offset, int width) {
     uint32_t value = 0;
     for (int k = width - 1; k >= 0; --k) value = value << 8 | bytes[offset + static_cast<size_t>(k)];
     return value;
@@ -60,8 +59,6 @@ struct SavedGames : ::testing::Test {
     }
 };
 
-}  // namespace
-
 TEST_F(SavedGames, EachBlockStandsAtItsOffsetLittleEndianAndAllUndoSlotsAreKept) {
     game.tiles[5].screenX = -2;
     Bytes file = bytes();
@@ -71,14 +68,12 @@ TEST_F(SavedGames, EachBlockStandsAtItsOffsetLittleEndianAndAllUndoSlotsAreKept)
     EXPECT_EQ(Bytes(file.begin() + 14 * first + 8, file.begin() + 14 * first + 13),
               (Bytes{0, tile.freeFlag, tile.layer, tile.row, tile.column}));
     const size_t corner = size_t(cellIndex(tile.layer, tile.row, tile.column));
-    EXPECT_EQ(file[2016 + corner], noTile);
-    EXPECT_EQ(file[5416 + corner], 1);
-    EXPECT_EQ(file[8817], first);
+    EXPECT_EQ((Bytes{file[2016 + corner], file[5416 + corner], file[8817]}), (Bytes{noTile, 1, uint8_t(first)}))
+        << "grid, mask and history";
     EXPECT_EQ(std::string(file.begin() + 9035, file.begin() + 9038), "Ada");
-    EXPECT_EQ(littleEndian(file, 9435, 2), 142u);
-    EXPECT_EQ(littleEndian(file, 9437, 2), 1u);
-    EXPECT_EQ(littleEndian(file, 9439, 2), selected);
-    EXPECT_EQ(littleEndian(file, 9441, 4), 0x01020304u);
+    EXPECT_EQ((std::vector<uint32_t>{littleEndian(file, 9435, 2), littleEndian(file, 9437, 2), littleEndian(file, 9439, 2),
+                                     littleEndian(file, 9441, 4)}),
+              (std::vector<uint32_t>{142, 1, uint32_t(selected), 0x01020304}));
     undoMove(app);
     game.state.undoList[72] = {7, 8, 9};
     file = bytes();
@@ -92,16 +87,13 @@ TEST_F(SavedGames, SaveThenLoadRestoresTheGameWhilePairCounterAndHintStartAfresh
     run(saveGame, "Level7.tvm");
     const GameModel saved = game;
     removePair(game, game.state.removalOrder[2], game.state.removalOrder[3]);
-    game.state.showMoves = 1;
-    game.state.hintIndex = 3;
+    game.state.showMoves = 1, game.state.hintIndex = 3;
     run(loadGame, "LEVEL7.TVM");
     for (const FileChoice& shown : host.fileDialogs)
         EXPECT_TRUE(shown.directory == app.dirs.saveGame && shown.pattern == "*.TVM" && shown.filterText == "Saved games");
     EXPECT_TRUE(host.fileDialogs[0].mode == FileDialogMode::save && host.fileDialogs[1].mode == FileDialogMode::open);
     EXPECT_EQ(bytes(), encodeSavedGame(savedGameOf(saved, app.hallOfFame)));
-    EXPECT_EQ(game.state.gameWasLoaded, 1);
-    EXPECT_EQ(game.state.showMoves, 0);
-    EXPECT_EQ(game.state.hintIndex, 0);
+    EXPECT_EQ((std::vector<int>{game.state.gameWasLoaded, game.state.showMoves, game.state.hintIndex}), (std::vector<int>{1, 0, 0}));
     EXPECT_EQ(host.titles.back(), "Tavrek v3.2 - Level7.tvm");
     EXPECT_TRUE(host.messages.empty());
 }
@@ -116,27 +108,23 @@ TEST_F(SavedGames, AFileItDidNotWriteIsRefusedWholeAndChangesNothing) {
     const size_t removedCorner = size_t(cellIndex(removed.layer, removed.row, removed.column));
     const size_t unmarked = size_t(cellIndex(4, 19, 33));
     const std::vector<std::function<void(Bytes&)>> damages = {
-        [](Bytes& b) { b.pop_back(); },
-        [](Bytes& b) { b.push_back(0); },
-        [&](Bytes& b) { b[14 * selected + 8] = 43; },   // face
-        [&](Bytes& b) { b[14 * selected + 10] = 5; },   // layer
-        [&](Bytes& b) { b[14 * selected + 11] = 19; },  // row
-        [&](Bytes& b) { b[14 * selected + 12] = 33; },  // column
-        [&](Bytes& b) { b[2016 + removedCorner] = 144; },
-        [&](Bytes& b) { b[2016 + removedCorner] = uint8_t(first); },  // a removed tile on the grid
-        [&](Bytes& b) { b[2016 + unmarked] = uint8_t(selected); },    // a cell its tile does not cover
-        [&](Bytes& b) { b[5416 + unmarked] = 1; },                    // a 145th mark
-        [&](Bytes& b) { b[5416 + removedCorner] = 2; },
+        [](Bytes& b) { b.pop_back(); }, [](Bytes& b) { b.push_back(0); },
+        // A tile's face, layer, row and column out of range; a removed tile at another's corner.
+        [&](Bytes& b) { b[14 * selected + 8] = 43; }, [&](Bytes& b) { b[14 * selected + 10] = 5; },
+        [&](Bytes& b) { b[14 * selected + 11] = 19; }, [&](Bytes& b) { b[14 * selected + 12] = 33; },
+        [&](Bytes& b) { std::copy_n(b.begin() + 14 * selected + 10, 3, b.begin() + 14 * first + 10); },
+        // The grid names no tile, a removed one, or one on a cell it does not cover.
+        [&](Bytes& b) { b[2016 + removedCorner] = 144; }, [&](Bytes& b) { b[2016 + removedCorner] = uint8_t(first); },
+        [&](Bytes& b) { b[2016 + unmarked] = uint8_t(selected); },
+        // A 145th mark, a mark that is no flag, a tile's mark missing.
+        [&](Bytes& b) { b[5416 + unmarked] = 1; }, [&](Bytes& b) { b[5416 + removedCorner] = 2; },
         [&](Bytes& b) { b[5416 + removedCorner] = 0; },
-        [&](Bytes& b) { b[8817] = uint8_t(selected); },  // undo names a tile on the board
-        [](Bytes& b) { b[8818] = 200; },
-        [](Bytes& b) { b[8818] = b[8817]; },
-        [](Bytes& b) { b[8816] = 43; },
-        [](Bytes& b) { b[9435] = 140; },  // tilesLeft
-        [](Bytes& b) { b[9437] = 2; },    // movesMade
-        [](Bytes& b) { b[9439] = 144; },  // selectedTile
-        [&](Bytes& b) { b[9439] = uint8_t(first); },
-        [](Bytes& b) { b[9444] = 0x80; },  // a clock below zero
+        // The history names a tile on the board, no tile, one tile twice, or a face no deal gives.
+        [&](Bytes& b) { b[8817] = uint8_t(selected); }, [](Bytes& b) { b[8818] = 200; },
+        [](Bytes& b) { b[8818] = b[8817]; }, [](Bytes& b) { b[8816] = 43; },
+        // tilesLeft, movesMade and selectedTile out of step; a clock below zero.
+        [](Bytes& b) { b[9435] = 140; }, [](Bytes& b) { b[9437] = 2; }, [](Bytes& b) { b[9439] = 144; },
+        [&](Bytes& b) { b[9439] = uint8_t(first); }, [](Bytes& b) { b[9444] = 0x80; },
     };
     const Bytes before = bytes();
     for (size_t k = 0; k < damages.size(); ++k) {
