@@ -5,80 +5,62 @@
 #include "engine/CameraKeys.h"
 #include "files/Settings.h"
 
-using Values = std::vector<float>;
+// The camera as the keys see it: angles x, y, z, pan x, y, zoom and tilt.
+using Camera = std::vector<float>;
 
-static void press(Settings& settings, int key, int times = 1) {
-    for (int k = 0; k < times; ++k) {
-        applyCameraKey(settings, key);
-        wrapCameraAngles(settings);
+static Camera cameraOf(const Settings& s) {
+    return {s.XPosition, s.YPosition, s.ZPosition, s.XView, s.YView, s.ZView, s.Inclination};
+}
+
+// One key on a camera with steps of 2.5 (tilt 1), zoom within 0 to 10 and
+// tilt within -20 to 20; angles are truncated and wrapped after each press,
+// keeping their sign. Zoom and tilt test their bound before the step, so one
+// step may pass it and the next is refused; only they and the pan ask for a
+// redraw, the angles being redrawn by their caller.
+TEST(CameraKeys, EachKeyMovesItsOwnValue) {
+    const struct { int key; Camera before, after; bool accepted; } presses[] = {
+        {cameraKey::up, {0, 0, 0, 0, 0, 5, 0}, {-2, 0, 0, 0, 0, 5, 0}, false},
+        {cameraKey::down, {-4, 0, 0, 0, 0, 5, 0}, {-1, 0, 0, 0, 0, 5, 0}, false},
+        {cameraKey::left, {0, -357.5f, 0, 0, 0, 5, 0}, {0, 0, 0, 0, 0, 5, 0}, false},
+        {cameraKey::right, {0, 2.5f, 0, 0, 0, 5, 0}, {0, 5, 0, 0, 0, 5, 0}, false},
+        {cameraKey::home, {0, 0, -365, 0, 0, 5, 0}, {0, 0, -7, 0, 0, 5, 0}, false},
+        {cameraKey::end, {12.7f, 370, -5, 0, 0, 5, 0}, {12, 10, -2, 0, 0, 5, 0}, false},
+        {cameraKey::pageUp, {0, 0, 0, 0, 0, 2, 0}, {0, 0, 0, 0, 0, -0.5f, 0}, true},
+        {cameraKey::pageUp, {0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0}, false},
+        {cameraKey::pageDown, {0, 0, 0, 0, 0, 9, 0}, {0, 0, 0, 0, 0, 11.5f, 0}, true},
+        {cameraKey::pageDown, {0, 0, 0, 0, 0, 10, 0}, {0, 0, 0, 0, 0, 10, 0}, false},
+        {cameraKey::insert, {0, 0, 0, 0, 0, 5, 19.5f}, {0, 0, 0, 0, 0, 5, 20.5f}, true},
+        {cameraKey::insert, {0, 0, 0, 0, 0, 5, 20}, {0, 0, 0, 0, 0, 5, 20}, false},
+        {cameraKey::del, {0, 0, 0, 0, 0, 5, -19}, {0, 0, 0, 0, 0, 5, -20}, true},
+        {cameraKey::del, {0, 0, 0, 0, 0, 5, -20}, {0, 0, 0, 0, 0, 5, -20}, false},
+        // Digits of both rows pan; 5 and 0 do nothing, nor do other keys.
+        {'4', {0, 0, 0, 1, 1, 5, 0}, {0, 0, 0, -1.5f, 1, 5, 0}, true}, {'6', {}, {0, 0, 0, 2.5f, 0, 5, 0}, true},
+        {'2', {}, {0, 0, 0, 0, -2.5f, 5, 0}, true}, {'8', {}, {0, 0, 0, 0, 2.5f, 5, 0}, true},
+        {'1', {}, {0, 0, 0, -2.5f, -2.5f, 5, 0}, true}, {0x63, {}, {0, 0, 0, 2.5f, -2.5f, 5, 0}, true},
+        {0x67, {}, {0, 0, 0, -2.5f, 2.5f, 5, 0}, true}, {'9', {}, {0, 0, 0, 2.5f, 2.5f, 5, 0}, true},
+        {'5', {}, {0, 0, 0, 0, 0, 5, 0}, false}, {'0', {}, {0, 0, 0, 0, 0, 5, 0}, false},
+        {0x65, {}, {0, 0, 0, 0, 0, 5, 0}, false}, {0x60, {}, {0, 0, 0, 0, 0, 5, 0}, false},
+        {'A', {}, {0, 0, 0, 0, 0, 5, 0}, false}, {0x70, {}, {0, 0, 0, 0, 0, 5, 0}, false}};
+    for (const auto& p : presses) {
+        Settings s;
+        s.StepRotation = 2.5f, s.StepInclination = 1, s.MinZoom = 0, s.MaxZoom = 10, s.MinInclination = -20, s.MaxInclination = 20;
+        const Camera before = p.before.empty() ? Camera{0, 0, 0, 0, 0, 5, 0} : p.before;
+        s.XPosition = before[0], s.YPosition = before[1], s.ZPosition = before[2], s.XView = before[3], s.YView = before[4];
+        s.ZView = before[5], s.Inclination = before[6];
+        EXPECT_EQ(applyCameraKey(s, p.key), p.accepted) << p.key;
+        wrapCameraAngles(s);
+        EXPECT_EQ(cameraOf(s), p.after) << p.key;
     }
 }
 
-// Angles are truncated and wrapped after each press, keeping their sign:
-// seventy-two presses of five degrees come back to zero.
-TEST(CameraKeys, AnglesTurnByTheStepTruncatedAndWrapped) {
+TEST(CameraKeys, TheWheelZoomsByOneStepEitherWay) {
     Settings s;
-    s.StepRotation = 5;
-    press(s, cameraKey::left, 72);
-    EXPECT_EQ(s.YPosition, 0.0f);
-    press(s, cameraKey::left);
-    EXPECT_EQ(s.YPosition, -5.0f);
-    press(s, cameraKey::right, 2);
-    EXPECT_EQ(s.YPosition, 5.0f);
-    s.StepRotation = 2.5f;
-    press(s, cameraKey::up);
-    press(s, cameraKey::up);
-    press(s, cameraKey::down);
-    EXPECT_EQ(s.XPosition, -1.0f) << "-2.5 is -2, -4.5 is -4, then -1.5 is -1";
-    s.ZPosition = -365, s.YPosition = 370, s.XPosition = 12.7f;
-    wrapCameraAngles(s);
-    EXPECT_EQ((Values{s.XPosition, s.YPosition, s.ZPosition}), (Values{12, 10, -5}));
-    press(s, cameraKey::end);
-    press(s, cameraKey::home, 2);
-    EXPECT_EQ(s.ZPosition, -6.0f) << "-2.5 is -2, -4.5 is -4, -6.5 is -6";
-}
-
-// Zoom and tilt test their bound before the step, so one step may pass it
-// and the next is refused.
-TEST(CameraKeys, ZoomAndTiltMayPassTheirBoundOnce) {
-    Settings s;
-    s.StepRotation = 5, s.MinZoom = 0, s.ZView = 3, s.MaxZoom = 10;
-    EXPECT_TRUE(applyCameraKey(s, cameraKey::pageUp));
-    EXPECT_FALSE(applyCameraKey(s, cameraKey::pageUp));
-    EXPECT_EQ(s.ZView, -2.0f);
-    s.ZView = 8;
-    EXPECT_TRUE(applyCameraKey(s, cameraKey::pageDown));
-    EXPECT_FALSE(applyCameraKey(s, cameraKey::pageDown));
-    EXPECT_EQ(s.ZView, 13.0f);
-    s.MaxZoom = 1000, s.ZView = 100;
+    s.StepRotation = 5, s.ZView = 100;
     EXPECT_TRUE(applyCameraWheel(s, -120));
     EXPECT_EQ(s.ZView, 95.0f);
     EXPECT_TRUE(applyCameraWheel(s, 480));
     EXPECT_FALSE(applyCameraWheel(s, 0));
     EXPECT_EQ(s.ZView, 100.0f);
-    s.Inclination = 19.5f, s.MaxInclination = 20, s.StepInclination = 1;
-    EXPECT_TRUE(applyCameraKey(s, cameraKey::insert));
-    EXPECT_FALSE(applyCameraKey(s, cameraKey::insert));
-    EXPECT_EQ(s.Inclination, 20.5f);
-    s.Inclination = -19, s.MinInclination = -20;
-    EXPECT_TRUE(applyCameraKey(s, cameraKey::del));
-    EXPECT_FALSE(applyCameraKey(s, cameraKey::del));
-    EXPECT_EQ(s.Inclination, -20.0f);
-}
-
-TEST(CameraKeys, DigitsOfBothRowsPanAndFiveAndZeroDoNothing) {
-    Settings s;
-    s.StepRotation = 5;
-    const struct { int key; float x, y; } cases[] = {{'4', -5, 0}, {'6', 5, 0},    {'2', 0, -5},   {'8', 0, 5},
-                                                     {'1', -5, -5}, {0x63, 5, -5}, {0x67, -5, 5}, {'9', 5, 5}};
-    for (const auto& c : cases) {
-        s.XView = 0, s.YView = 0;
-        EXPECT_TRUE(applyCameraKey(s, c.key)) << c.key;
-        EXPECT_EQ((Values{s.XView, s.YView}), (Values{c.x, c.y})) << c.key;
-    }
-    s.XView = 0, s.YView = 0;
-    for (int key : {int('5'), int('0'), 0x65, 0x60, int('A'), 0x70}) EXPECT_FALSE(applyCameraKey(s, key)) << key;
-    EXPECT_EQ((Values{s.XView, s.YView}), (Values{0, 0}));
 }
 
 #endif

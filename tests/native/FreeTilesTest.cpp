@@ -1,9 +1,12 @@
+// The faces and their match rule, the cells of a tile, and which tiles are free.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "BoardBuilder.h"
 #include "engine/FreeTiles.h"
+#include "engine/Moves.h"
 
 using Cells = std::set<std::pair<int, int>>;
 using Pairs = std::vector<std::pair<int, int>>;
@@ -32,6 +35,36 @@ static Pairs listed(const GameModel& game) {
     Pairs pairs;
     for (int k = 0; k < game.moveList.moveCount; ++k) pairs.push_back({game.moveList.pairs[k].first, game.moveList.pairs[k].second});
     return pairs;
+}
+
+// Dealt faces pair up half and half; faces match themselves or within their group.
+TEST(FacesAndCells, DealFacesAndTheMatchRuleAndTileNumbersUpTo143) {
+    int countOfFace[43] = {};
+    for (int k = 0; k < pairCount; ++k) EXPECT_TRUE(facesMatch(dealFaces[k], dealFaces[k + 72])) << "entry " << k;
+    for (uint8_t face : dealFaces) ++countOfFace[face];
+    for (int face = 0; face <= 42; ++face) {
+        const bool groupFace = (face >= 28 && face <= 31) || (face >= 36 && face <= 39);
+        EXPECT_EQ(countOfFace[face], face == 0 ? 0 : groupFace ? 1 : 4) << "face " << face;
+    }
+    EXPECT_EQ((std::vector<int>{dealFaces[54], dealFaces[126], dealFaces[143]}), (std::vector<int>{28, 30, 42}));
+    const struct { int a, b; bool match; } cases[] = {{5, 5, true},    {5, 6, false},   {28, 31, true},  {36, 39, true},
+                                                      {28, 32, false}, {31, 36, false}, {27, 28, false}, {39, 40, false}};
+    for (const auto& c : cases) EXPECT_EQ(facesMatch(c.a, c.b), c.match) << c.a << " with " << c.b;
+    for (int tile : {-1, 0, tileCount - 1, tileCount, int(noTile)})
+        EXPECT_EQ(isTile(tile), tile == 0 || tile == tileCount - 1) << tile;
+}
+
+TEST(FacesAndCells, ClearingAndRestoringATileWritesItsFourCells) {
+    EXPECT_EQ(cellIndex(1, 2, 3), 680 + 68 + 3);
+    GameModel game;
+    clearGameModel(game);
+    EXPECT_EQ(std::vector<int>({game.moveList.pairs[0].first, game.moveList.pairs[0].second}), std::vector<int>(2, noTile));
+    game.tiles[7].layer = 2, game.tiles[7].row = 18, game.tiles[7].column = 32;
+    restoreTileCells(game, 7);
+    EXPECT_EQ(std::count(game.boardGrid.begin(), game.boardGrid.end(), 7), 4);
+    EXPECT_EQ(game.boardGrid[cellCount - 1 - 2 * layerCells], 7) << "the far corner of layer 2";
+    clearTileCells(game, 7);
+    EXPECT_EQ(std::count(game.boardGrid.begin(), game.boardGrid.end(), noTile), cellCount);
 }
 
 TEST(FreeTiles, SidesOpenAtTheBordersOrWhereBothCellsAreEmpty) {

@@ -41,13 +41,6 @@ static std::vector<uint8_t> entryBytes(const std::string& name, const std::strin
     return bytes;
 }
 
-TEST(HallOfFameTable, TheDefaultTableRunsFromFiveToFourteenMinutes) {
-    const HallOfFame table = defaultTable();
-    EXPECT_EQ(keptTimes(table), (Times{300, 360, 420, 480, 540, 600, 660, 720, 780, 840}));
-    EXPECT_EQ(table.entries[0].timeText + " " + table.entries[9].timeText, "00:05:00 00:14:00");
-    EXPECT_EQ(names(table), Names(keptEntries, "Tavrek"));
-}
-
 // Whole entries move, into ascending times, and only within the given range;
 // a new time equal to a kept one ranks just ahead of it.
 TEST(HallOfFameTable, SortingMovesWholeEntriesWithinItsRange) {

@@ -1,6 +1,9 @@
-// The language file: reading texts into their slots, hints, cutting, and
-// switching from one language to another.
+// The language file: reading texts into their slots, hints, cutting,
+// switching from one language to another, and the files shipped.
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
 
 #include "RecordingHost.h"
 #include "TestFiles.h"
@@ -104,4 +107,23 @@ TEST(LanguageLoading, SwitchingLanguagesAndTheirHelpPages) {
     }
     EXPECT_FALSE(load("ZULU.TXT"));
     EXPECT_EQ(app.language.helpFileName, "ZULU.HTM") << "looked for without the language file too";
+}
+
+// The language files shipped in data/LANGUAGE hold every key; no text is empty or longer than its slot.
+TEST(ShippedLanguages, EveryFileHoldsEveryKeyWithinItsSlot) {
+    const std::string directory = shippedDataDirectory() + "/LANGUAGE";
+    ASSERT_TRUE(std::filesystem::exists(directory + "/ENGLISH.TXT"));
+    for (const auto& file : std::filesystem::directory_iterator(directory)) {
+        if (file.path().extension() != ".TXT") continue;
+        SCOPED_TRACE(file.path().string());
+        std::vector<uint8_t> bytes;
+        ASSERT_TRUE(readWholeFile(file.path().string(), bytes));
+        std::set<std::string> found;
+        for (const LanguageLine& line : readLanguageLines(bytes)) {
+            found.insert(line.key->key);
+            EXPECT_LE(line.text.size() + std::string(line.key->hint).size(), line.key->slotLength) << line.key->key;
+            EXPECT_FALSE(line.text.empty()) << line.key->key;
+        }
+        for (const LanguageKey& key : languageKeys()) EXPECT_EQ(found.count(key.key), 1u) << "lacks " << key.key;
+    }
 }

@@ -47,14 +47,6 @@ static void expectSettled(const GameModel& game, int tiles) {
 
 TEST(TileNumbering, ReadingOrderThenThePaintersOrder) {
     GameModel game;
-    clearGameModel(game);
-    markCorners(game.layoutMask, {{0, 0, 0}, {0, 2, 1}});
-    ASSERT_EQ(numberTiles(game), 2);
-    EXPECT_EQ(tileAtCorner(game, {0, 2, 1}), 0) << "columns are read from the right";
-    EXPECT_TRUE(orderPass(game, 2, 1, Order::ascending));
-    EXPECT_EQ(tileAtCorner(game, {0, 0, 0}), 0);
-    EXPECT_FALSE(orderPass(game, 2, 1, Order::ascending));
-
     const std::vector<std::vector<Corner>> heaps = {
         {{0, 4, 10}, {0, 4, 12}, {0, 6, 10}, {0, 8, 11}, {1, 5, 12}},
         {{0, 4, 10}, {0, 5, 12}, {0, 6, 8}},
@@ -72,8 +64,7 @@ TEST(TileNumbering, ReadingOrderThenThePaintersOrder) {
     }
     buildBoard(game, heaps[0]);
     EXPECT_EQ((std::vector<int>{tileAtCorner(game, {0, 4, 12}), tileAtCorner(game, {0, 4, 10}), tileAtCorner(game, {0, 6, 10})}),
-              (std::vector<int>{0, 1, 2}))
-        << "right before left, upper before lower";
+              (std::vector<int>{0, 1, 2})) << "right before left, upper before lower";
 }
 
 TEST(TileNumbering, OnlyTheFirst144CornersBecomeTiles) {
@@ -108,19 +99,14 @@ TEST(TileNumbering, OnlyTheFirst144CornersBecomeTiles) {
 
 TEST(LayoutFormats, ExactlyThreeHundredAndEightBytesIsAlwaysBinary) {
     std::vector<uint8_t> file(308, 0xFF);  // unused records: layer 7, row 31, column 63
-    const auto put = [&](int record, int layer, int row, int column, unsigned extra = 0) {
-        const unsigned word = static_cast<unsigned>(column | row << 6 | layer << 11) | extra;
-        file[2 * record] = static_cast<uint8_t>(word);
-        file[2 * record + 1] = static_cast<uint8_t>(word >> 8);
-    };
-    put(0, 0, 1, 11);  // its first byte is "K"
-    put(1, 4, 18, 32);
-    put(2, 3, 5, 7, 0xC000);  // the top two bits carry nothing
-    put(3, 4, 18, 32);
-    put(4, 0, 19, 33);  // on the board, though no tile corner
-    put(5, 0, 2, 34);   // off the board: columns end at 33, rows at 19, layers at 4
-    put(6, 0, 20, 2);
-    put(7, 5, 2, 2);
+    // Record 0's first byte is "K"; the top two bits carry nothing; (0, 19, 33) is on the board, though
+    // no tile corner; columns end at 33, rows at 19, layers at 4.
+    const unsigned records[][4] = {{0, 1, 11, 0}, {4, 18, 32, 0}, {3, 5, 7, 0xC000}, {4, 18, 32, 0},
+                                   {0, 19, 33, 0}, {0, 2, 34, 0}, {0, 20, 2, 0}, {5, 2, 2, 0}};
+    for (size_t k = 0; k < 8; ++k) {
+        const unsigned word = records[k][2] | records[k][1] << 6 | records[k][0] << 11 | records[k][3];
+        file[2 * k] = uint8_t(word), file[2 * k + 1] = uint8_t(word >> 8);
+    }
     LayoutMask mask{};
     ASSERT_EQ(file[0], 'K');
     EXPECT_EQ(readLayoutBytes(file, true, mask), LayoutFormat::binary);
@@ -135,7 +121,7 @@ TEST(LayoutFormats, GridTextOnlyWithTheLaySettingAndLinesOtherwise) {
     LayoutMask mask{};
     EXPECT_EQ(readLayoutBytes({grid.begin(), grid.end()}, true, mask), LayoutFormat::grid);
     EXPECT_EQ(countMarks(mask), 34);
-    EXPECT_EQ(mask[cellIndex(0, 1, 0)] + mask[cellIndex(0, 1, 33)], 2);
+    EXPECT_EQ(marks(mask).substr(0, 14) + marks(mask).substr(marks(mask).size() - 8), "(0,1,0)(0,1,1)(0,1,33)");
     const std::string row = "1" + std::string(33, '0') + "\n";
     const struct { std::string text; bool grid; const char* marks; } cases[] = {
         {grid, false, ""},  // with .lay off a grid is read as lines
@@ -162,31 +148,26 @@ struct LayoutFiles : ::testing::Test {
     RecordingHost host;
     App app{host};
     ScratchDirectory scratch;
-
-    void SetUp() override {
-        initDataDirectories(app.dirs, scratch.path);
-        app.language.MesNo144Tiles = "Need 144 tiles";
-    }
-    // Loads the file and tells whether it was refused.
-    bool refused(const std::string& name, const std::string& content) {
-        scratch.write("LAYOUTS/" + name, content);
-        app.settings.Layout = upperCase(name);
-        return refusedLoad();
-    }
-    bool refusedLoad() {
+    void SetUp() override { initDataDirectories(app.dirs, scratch.path); }
+    // Loads the layout, written first when given, and tells whether it was refused.
+    bool refused(const std::string& name, const std::string& content = "") {
+        if (!content.empty()) scratch.write("LAYOUTS/" + name, content);
+        app.settings.Layout = name;
         const int before = host.closeDownCalls;
         loadLayout(app);
         return host.closeDownCalls > before;
     }
 };
 
+// Only exactly 144 marks, all tile corners, give a game; a missing file and a
+// grid without the ".lay" setting give none. The game ends with a message.
 TEST_F(LayoutFiles, OnlyExactly144TileCornersGiveAGame) {
+    app.language.MesNo144Tiles = "Need 144 tiles";
     std::vector<Corner> corners = staggeredLayout();
-    EXPECT_FALSE(refused("Heap.tvl", "; a test heap\n" + lineLayoutText(corners) + lineLayoutText({corners[5]})));
-    EXPECT_EQ(app.settings.Layout, "HEAP.TVL");
+    scratch.write("LAYOUTS/Heap.tvl", "; a test heap\n" + lineLayoutText(corners) + lineLayoutText({corners[5]}));
+    EXPECT_FALSE(refused("HEAP.TVL"));
     expectSettled(app.game, tileCount);
     EXPECT_TRUE(host.messages.empty());
-
     corners.push_back({4, 0, 0});
     EXPECT_TRUE(refused("MORE.TVL", lineLayoutText(corners)));
     for (const Corner stray : {Corner{0, 2, 33}, Corner{3, 19, 4}, corners.front()}) {
@@ -201,23 +182,18 @@ TEST_F(LayoutFiles, OnlyExactly144TileCornersGiveAGame) {
     EXPECT_EQ(std::tie(m.text, m.caption, m.icon),
               std::make_tuple(std::string("Need 144 tiles"), std::string(productCaption), MessageIcon::exclamation));
     EXPECT_EQ(app.settings.EasyMode, 0) << "the deal made before the end must be a random one";
-}
-
-TEST_F(LayoutFiles, MissingFilesAndGridsWithoutTheSetting) {
-    app.settings.Layout = "NOWHERE.TVL";
-    EXPECT_TRUE(refusedLoad());
+    EXPECT_TRUE(refused("NOWHERE.TVL"));
     EXPECT_EQ(countMarks(app.game.layoutMask), 0);
     std::string grid = "K\n\n" + std::string(3400, '0');
     for (const Corner& c : twoLayerLayout()) grid[4 + cellIndex(c.layer, c.row, c.column)] = '1';
     app.settings.lay = 1;
     EXPECT_FALSE(refused("GRID.TVL", grid));
     app.settings.lay = 0;
-    EXPECT_TRUE(refused("GRID.TVL", grid));
+    EXPECT_TRUE(refused("GRID.TVL"));
 }
 
 TEST_F(LayoutFiles, RandomHeapsStackWholeTilesAndFollowTheClock) {
-    app.settings.Layout = "RANDOM.TVL";
-    EXPECT_FALSE(refusedLoad());
+    EXPECT_FALSE(refused("RANDOM.TVL"));
     const LayoutMask first = app.game.layoutMask;
     int lastRow = 0, lastColumn = 0;
     for (int cell = 0; cell < cellCount; ++cell) {
@@ -235,6 +211,5 @@ TEST_F(LayoutFiles, RandomHeapsStackWholeTilesAndFollowTheClock) {
     host.now += 1;
     loadLayout(app);
     EXPECT_NE(app.game.layoutMask, first);
-    app.settings.Layout = "random.tvl";
-    EXPECT_TRUE(refusedLoad()) << "only the exact name asks for a random heap";
+    EXPECT_TRUE(refused("random.tvl")) << "only the exact name asks for a random heap";
 }

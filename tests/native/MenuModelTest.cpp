@@ -1,10 +1,11 @@
-// The menu bar as data. Whole bars are kept as outlines under
-// tests/fixtures/menus; the rules that they cannot show have tests of their own.
+// The file lists and the menu bar made of them. Whole bars are kept as outlines
+// under tests/fixtures/menus; the rules that they cannot show have tests of their own.
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
 #include "engine/MenuModel.h"
 #include "files/DataDirectories.h"
+#include "files/FileList.h"
 #include "files/LanguageKeys.h"
 #include "files/Settings.h"
 
@@ -15,6 +16,12 @@ static FileList numberedLayouts(int count) {
         list.push_back({label + ".TVL", label});
     }
     return list;
+}
+
+static std::string entries(const FileList& list) {
+    std::string out;
+    for (const FileEntry& entry : list) out += entry.name + "=" + entry.label + " ";
+    return out;
 }
 
 // One line an item: its text (a tab shown as "\t"), its command, "[x]" when checked.
@@ -88,4 +95,29 @@ TEST(MenuBar, ScanningFillsEachListFromItsDirectory) {
     }
     EXPECT_EQ(found, "SELECT.WAV=Select | SELECT.WAV=Select | THEME01.MID=theme01 | SUNSET.BMP=Sunset | "
                      "ENGLISH.TXT=ENGLISH | | ");
+}
+
+// Labels sort byte by byte, names are upper case; a rescan starts from an
+// empty list, and a missing directory gives none.
+TEST(FileList, ScanningListsTheMatchingFilesSortedByLabel) {
+    ScratchDirectory scratch;
+    for (const char* name : {"standard.bmp", "Forest.BMP", "zen.bmp", "Acorn.bmp", "note.txt"})
+        scratch.write(std::string("TILESETS/") + name, "x");
+    FileList list = {{"OLD.BMP", "Old"}};
+    scanFileList(list, scratch.path + "/TILESETS", "*.BMP");
+    EXPECT_EQ(entries(list), "ACORN.BMP=Acorn FOREST.BMP=Forest STANDARD.BMP=standard ZEN.BMP=zen ");
+    scanFileList(list, scratch.path + "/MISSING", "*.BMP");
+    EXPECT_TRUE(list.empty());
+}
+
+// An entry goes in front of entries with an equal label; listed files count
+// from the first number.
+TEST(FileList, InsertingAndFindingByCommandNumber) {
+    FileList list;
+    for (const FileEntry& entry : {FileEntry{"B.WAV", "b"}, {"A.WAV", "a"}, {"A.MID", "a"}, {"C.WAV", "c"}}) insertByLabel(list, entry);
+    EXPECT_EQ(entries(list), "A.MID=a A.WAV=a B.WAV=b C.WAV=c ");
+    EXPECT_EQ(listedFile(list, 23001, 23001)->name, "A.MID");
+    EXPECT_EQ(listedFile(list, 23001, 23004)->name, "C.WAV");
+    EXPECT_EQ(listedFile(list, 23001, 23000), nullptr);
+    EXPECT_EQ(listedFile(list, 23001, 23005), nullptr);
 }

@@ -33,21 +33,17 @@ struct SavedGames : ::testing::Test {
     GameModel& game = app.game;
     ScratchDirectory start;
     size_t first = 0, selected = 0;
-
     void SetUp() override {
-        start.makeDirectory("SAVEGAME");
-        start.makeDirectory("LAYOUTS");
+        start.makeDirectory("SAVEGAME"), start.makeDirectory("LAYOUTS");
         initDataDirectories(app.dirs, start.path);
-        app.language.FilterSaveGame = "Saved games";
-        app.language.MesSizeError = "not a saved game";
+        app.language.FilterSaveGame = "Saved games", app.language.MesSizeError = "not a saved game";
         app.language.MesReadError = "cannot read";
         buildBoard(game, staggeredLayout(), 0);
         dealNewGame(app);
         first = game.state.removalOrder[0];
         removePair(game, int(first), game.state.removalOrder[1]);
         selected = game.state.removalOrder[2];
-        game.state.selectedTile = int16_t(selected);
-        game.state.elapsedSeconds = 0x01020304;
+        game.state.selectedTile = int16_t(selected), game.state.elapsedSeconds = 0x01020304;
         app.hallOfFame.entries[0].playerName = "Ada";
         computeFreeTiles(game);
         layoutTiles(app.view, game);

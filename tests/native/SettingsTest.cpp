@@ -94,66 +94,59 @@ TEST(SettingsWriting, WindowLinesOnlyForAWindowOnTheScreen) {
     }
 }
 
-// The reading rules, each as a text read over the defaults and one whole
-// line of the file written afterwards.
+// The reading rules, each as a text read over the defaults and the value of
+// one key in the file written afterwards.
 TEST(SettingsReading, Rules) {
-    const struct { std::string text; const char* line; } rules[] = {
+    const std::string piece(253, ';'), nul("EasyMode = 0\0\nShadows = 1\n", 26);
+    const struct { std::string text; const char* key; const char* value; } rules[] = {
         // Keys are case-sensitive and need their separator apart.
-        {"easymode = 0\n", "EasyMode        = 1"}, {"EASYMODE = 0\n", "EasyMode        = 1"},
-        {"EasyMode=0\n", "EasyMode        = 1"},   {"EasyMode =0\n", "EasyMode        = 1"},
-        {"EasyMode= 0\n", "EasyMode        = 1"},  {"EasyMode : 0\n", "EasyMode        = 0"},
-        {"\t EasyMode\t=\t0\r\n", "EasyMode        = 0"},
-        {"EasyMode = 0", "EasyMode        = 0"},  // no line end on the last line
-        {"EasyMode = x0\n", "EasyMode        = 1"}, {"AutoPlaySleep = 25ms\n", "AutoPlaySleep   = 25"},
-        {"AutoPlaySleep = +25\n", "AutoPlaySleep   = 25"}, {"AutoPlaySleep = -\n", "AutoPlaySleep   = 500"},
+        {"easymode = 0\n", "EasyMode", "1"}, {"EasyMode= 0\n", "EasyMode", "1"}, {"EasyMode =0\n", "EasyMode", "1"},
+        {"EasyMode : 0\n", "EasyMode", "0"}, {"\t EasyMode\t=\t0\r\n", "EasyMode", "0"},
+        {"EasyMode = 0", "EasyMode", "0"},  // no line end on the last line
+        {"EasyMode = x0\n", "EasyMode", "1"}, {"AutoPlaySleep = 25ms\n", "AutoPlaySleep", "25"},
+        {"AutoPlaySleep = +25\n", "AutoPlaySleep", "25"}, {"AutoPlaySleep = -\n", "AutoPlaySleep", "500"},
         // Comments, short lines and foreign keys change nothing.
-        {"; EasyMode = 0\n;EasyMode = 0\nX\n\nUnknown = 5\n", "EasyMode        = 1"},
-        {"Shadows = 1 ; a comment after the value is harmless\n", "Shadows         = 1"},
+        {"; EasyMode = 0\n;EasyMode = 0\nX\n\nUnknown = 5\n", "EasyMode", "1"},
+        {"Shadows = 1 ; a comment after the value is harmless\n", "Shadows", "1"},
         // Colour channels are cut to eight bits; only nine characters of a channel count.
-        {"SidesColor = 300 -1 24\n", "SidesColor      = 44 255 24"}, {"SidesColor = abc 7x 1\n", "SidesColor      = 0 7 1"},
-        {"SidesColor = 0000000017 1 2\n", "SidesColor      = 1 1 2"}, {"SidesColor = 1 2\n", "SidesColor      = 184 120 24"},
-        {"BackgroundColor = 256 512 1023\n", "BackgroundColor = 0 0 255"},
+        {"SidesColor = 300 -1 24\n", "SidesColor", "44 255 24"}, {"SidesColor = abc 7x 1\n", "SidesColor", "0 7 1"},
+        {"SidesColor = 0000000017 1 2\n", "SidesColor", "1 1 2"}, {"SidesColor = 1 2\n", "SidesColor", "184 120 24"},
+        {"BackgroundColor = 256 512 1023\n", "BackgroundColor", "0 0 255"},
         // Numbers are stored in their field's width, and taken as read otherwise.
-        {"ShadowsValue = 300\n", "ShadowsValue    = 44"}, {"EasyMode = 257\n", "EasyMode        = 1"},
-        {"EasyMode = 258\n", "EasyMode        = 2"},       {"BorderSize = 70000\n", "BorderSize      = 4464"},
-        {"BorderSize = 0\n", "BorderSize      = 0"},       {"ShadowSize = -40000\n", "ShadowSize      = 25536"},
-        {"RemoveTileTime = 4294967297\n", "RemoveTileTime  = 1"},
-        {"RemoveTileTime = -2147483648\n", "RemoveTileTime  = -2147483648"},
-        {"AutoPlaySleep = -100\n", "AutoPlaySleep   = -100"},
+        {"ShadowsValue = 300\n", "ShadowsValue", "44"}, {"EasyMode = 257\n", "EasyMode", "1"},
+        {"EasyMode = 258\n", "EasyMode", "2"}, {"BorderSize = 70000\n", "BorderSize", "4464"},
+        {"BorderSize = 0\n", "BorderSize", "0"}, {"ShadowSize = -40000\n", "ShadowSize", "25536"},
+        {"RemoveTileTime = 4294967297\n", "RemoveTileTime", "1"},
+        {"RemoveTileTime = -2147483648\n", "RemoveTileTime", "-2147483648"},
         // SelectMode takes only its two words.
-        {"SelectMode = INVERT\n", "SelectMode      = INVERT"},
-        {"SelectMode = INVERT\nSelectMode = DARKER\n", "SelectMode      = DARKER"},
-        {"SelectMode = INVERT\nSelectMode = darker\n", "SelectMode      = INVERT"},
-        {"SelectMode = INVERT\nSelectMode = 1\n", "SelectMode      = INVERT"},
-        {"SelectMode = INVERT\nSelectMode = DARKEST\n", "SelectMode      = INVERT"},
-        {"SelectMode = INVERT\nSelectMode =\n", "SelectMode      = INVERT"},
+        {"SelectMode = INVERT\n", "SelectMode", "INVERT"}, {"SelectMode = INVERT\nSelectMode = DARKER\n", "SelectMode", "DARKER"},
+        {"SelectMode = INVERT\nSelectMode = darker\n", "SelectMode", "INVERT"},
+        {"SelectMode = INVERT\nSelectMode = 1\n", "SelectMode", "INVERT"},
+        {"SelectMode = INVERT\nSelectMode = DARKEST\n", "SelectMode", "INVERT"},
+        {"SelectMode = INVERT\nSelectMode =\n", "SelectMode", "INVERT"},
         // Names are quoted and upper-cased; "none" only in lower case and only for optional names.
-        {"Layout = \"My Heap.tvl\"\n", "Layout          = \"MY HEAP.TVL\""},
-        {"Layout = x\"pyramid.tvl\" y\n", "Layout          = \"PYRAMID.TVL\""},
-        {"Layout = none\n", "Layout          = \"DEFAULT.TVL\""}, {"Background = none\n", "Background      = none"},
-        {"Music = none\n", "Music           = none"}, {"Background = NONE\n", "Background      = \"SUNSET.BMP\""},
-        {"Background = \"none\"\n", "Background      = \"NONE\""}, {"Sound2 = \"x.wav\"\n", "Sound2          = \"X.WAV\""},
-        {"Sound2 =\"x.wav\"\n", "Sound2          = \"REMOVE.WAV\""},  // a third word must come first
-        {"TileSet \"wood.bmp\"\n", "TileSet         = \"WOOD.BMP\""},
+        {"Layout = \"My Heap.tvl\"\n", "Layout", "\"MY HEAP.TVL\""}, {"Layout = x\"pyramid.tvl\" y\n", "Layout", "\"PYRAMID.TVL\""},
+        {"Layout = none\n", "Layout", "\"DEFAULT.TVL\""}, {"Background = none\n", "Background", "none"},
+        {"Music = none\n", "Music", "none"}, {"Background = NONE\n", "Background", "\"SUNSET.BMP\""},
+        {"Background = \"none\"\n", "Background", "\"NONE\""}, {"Sound2 = \"x.wav\"\n", "Sound2", "\"X.WAV\""},
+        {"Sound2 =\"x.wav\"\n", "Sound2", "\"REMOVE.WAV\""},  // a third word must come first
+        {"TileSet \"wood.bmp\"\n", "TileSet", "\"WOOD.BMP\""},
         // An open quote runs to the line end and no further.
-        {"TileSet = \"wood.bmp\r\nLayout = \"a.tvl\"\n", "TileSet         = \"WOOD.BMP\""},
-        {"TileSet = \"wood.bmp\r\nLayout = \"a.tvl\"\n", "Layout          = \"A.TVL\""},
-        {"TileSet = \"wood.bmp", "TileSet         = \"WOOD.BMP\""}, {"Sound2 = \"\n", "Sound2          = none"},
+        {"TileSet = \"wood.bmp\r\nLayout = \"a.tvl\"\n", "TileSet", "\"WOOD.BMP\""},
+        {"TileSet = \"wood.bmp\r\nLayout = \"a.tvl\"\n", "Layout", "\"A.TVL\""},
+        {"TileSet = \"wood.bmp", "TileSet", "\"WOOD.BMP\""}, {"Sound2 = \"\n", "Sound2", "none"},
         // Duplicated keys take the last value.
-        {"EasyMode = 0\nLayout = \"A.TVL\"\nEasyMode = 1\nLayout = \"B.TVL\"\nEasyMode = 7\n", "EasyMode        = 7"},
-        {"EasyMode = 0\nLayout = \"A.TVL\"\nLayout = \"B.TVL\"\n", "Layout          = \"B.TVL\""},
-        // Lines are read in 254-character pieces: a full piece ends a line.
-        {std::string(254, ';') + "EasyMode = 0\n", "EasyMode        = 0"},
-        {std::string(253, ';') + "EasyMode = 0\n", "EasyMode        = 1"},
-        {"Layout = \"" + std::string(300, 'a') + "\"\nShadows = 1\n", "Shadows         = 1"},
-        // A text stops at a NUL byte, within a name too.
-        {std::string("EasyMode = 0\0\nShadows = 1\n", 26), "EasyMode        = 0"},
-        {std::string("EasyMode = 0\0\nShadows = 1\n", 26), "Shadows         = 1"},
-        {std::string("Layout = \"A\0B.TVL\"\n", 19), "Layout          = \"A\""},
+        {"EasyMode = 0\nLayout = \"A.TVL\"\nEasyMode = 1\nLayout = \"B.TVL\"\nEasyMode = 7\n", "EasyMode", "7"},
+        {"EasyMode = 0\nLayout = \"A.TVL\"\nLayout = \"B.TVL\"\n", "Layout", "\"B.TVL\""},
+        // Lines are read in 254-character pieces: a full piece ends a line. A text stops at a NUL byte.
+        {";" + piece + "EasyMode = 0\n", "EasyMode", "0"}, {piece + "EasyMode = 0\n", "EasyMode", "1"},
+        {"Layout = \"" + std::string(300, 'a') + "\"\nShadows = 1\n", "Shadows", "1"},
+        {nul, "EasyMode", "0"}, {nul, "Shadows", "1"}, {std::string("Layout = \"A\0B.TVL\"\n", 19), "Layout", "\"A\""},
     };
     for (const auto& rule : rules) {
-        const std::string file = "\r\n" + written(parsed(rule.text)) + "\r\n";
-        EXPECT_NE(file.find("\r\n" + std::string(rule.line) + "\r\n"), std::string::npos) << rule.text;
+        const std::string file = "\r\n" + written(parsed(rule.text)) + "\r\n", key = rule.key;
+        const std::string line = "\r\n" + key + std::string(16 - key.size(), ' ') + "= " + rule.value + "\r\n";
+        EXPECT_NE(file.find(line), std::string::npos) << rule.text;
     }
     // A name longer than a piece is cut at the piece's end.
     EXPECT_EQ(parsed("Layout = \"" + std::string(300, 'a') + "\"\n").Layout, std::string(254 - 10, 'A'));
