@@ -1,4 +1,4 @@
-// The faces and their match rule, the cells of a tile, and which tiles are free.
+// The faces and their match rule, and which tiles are free.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -38,7 +38,7 @@ static Pairs listed(const GameModel& game) {
 }
 
 // Dealt faces pair up half and half; faces match themselves or within their group.
-TEST(FacesAndCells, DealFacesAndTheMatchRuleAndTileNumbersUpTo143) {
+TEST(Faces, DealFacesAndTheMatchRuleAndTileNumbersUpTo143) {
     int countOfFace[43] = {};
     for (int k = 0; k < pairCount; ++k) EXPECT_TRUE(facesMatch(dealFaces[k], dealFaces[k + 72])) << "entry " << k;
     for (uint8_t face : dealFaces) ++countOfFace[face];
@@ -52,19 +52,6 @@ TEST(FacesAndCells, DealFacesAndTheMatchRuleAndTileNumbersUpTo143) {
     for (const auto& c : cases) EXPECT_EQ(facesMatch(c.a, c.b), c.match) << c.a << " with " << c.b;
     for (int tile : {-1, 0, tileCount - 1, tileCount, int(noTile)})
         EXPECT_EQ(isTile(tile), tile == 0 || tile == tileCount - 1) << tile;
-}
-
-TEST(FacesAndCells, ClearingAndRestoringATileWritesItsFourCells) {
-    EXPECT_EQ(cellIndex(1, 2, 3), 680 + 68 + 3);
-    GameModel game;
-    clearGameModel(game);
-    EXPECT_EQ(std::vector<int>({game.moveList.pairs[0].first, game.moveList.pairs[0].second}), std::vector<int>(2, noTile));
-    game.tiles[7].layer = 2, game.tiles[7].row = 18, game.tiles[7].column = 32;
-    restoreTileCells(game, 7);
-    EXPECT_EQ(std::count(game.boardGrid.begin(), game.boardGrid.end(), 7), 4);
-    EXPECT_EQ(game.boardGrid[cellCount - 1 - 2 * layerCells], 7) << "the far corner of layer 2";
-    clearTileCells(game, 7);
-    EXPECT_EQ(std::count(game.boardGrid.begin(), game.boardGrid.end(), noTile), cellCount);
 }
 
 TEST(FreeTiles, SidesOpenAtTheBordersOrWhereBothCellsAreEmpty) {
@@ -90,7 +77,6 @@ TEST(FreeTiles, OnlyTheLayerDirectlyAboveCovers) {
     EXPECT_TRUE(freeOn({{0, 6, 10}, {1, 7, 11}}).empty()) << "one covered cell is enough";
     EXPECT_TRUE(freeOn({{0, 6, 10}, {1, 5, 9}}).empty());
     EXPECT_EQ(freeOn({{0, 6, 10}, {2, 6, 10}}).size(), 1u) << "two layers up covers nothing";
-
     GameModel game;
     buildBoard(game, {{0, 6, 4}, {0, 6, 6}, {1, 6, 6}});
     game.tiles[2].face = 0;  // removed, though its cells still name it
@@ -111,7 +97,6 @@ TEST(FreeTiles, MatchesNeedTwoFreeTilesOfOneFaceOrGroup) {
     EXPECT_EQ(game.state.hintIndex, 0);
     game.tiles[5].freeFlag = 0;
     EXPECT_FALSE(tilesMatch(game, 4, 5)) << "a tile no longer free";
-
     buildLoneTiles(game, {1, 2, 3});
     game.moveList.pairs[0] = {0, 1};
     buildMoveList(game, false, 50);
@@ -131,7 +116,6 @@ TEST(FreeTiles, StopEarlyKeepsTheFirstPairsPastTheLimit) {
     EXPECT_EQ(listed(game), Pairs(complete.begin(), complete.begin() + 51));
     buildMoveList(game, true, 0);
     EXPECT_EQ(game.moveList.moveCount, 1);
-
     // 90 free tiles of one face would make 4005 pairs: the list stops when full.
     std::vector<Corner> spaced;
     addBlock(spaced, 0, 0, 10, 0, 9);

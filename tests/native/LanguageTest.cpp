@@ -22,36 +22,27 @@ TEST(LanguageReading, Rules) {
     const std::string longText(300, 'x');
     const struct { std::string text; std::string T::*slot; std::string expected; } rules[] = {
         // Menu texts get their function key hints, other texts none.
-        {"EXIT \"Quit\"\n", &T::EXIT, "Quit\tF12"},
-        {"HELP_FILE \"Help\"\n", &T::HELP_FILE, "Help\tF1"},
-        {"SHADOWS \"Shadows\"\n", &T::SHADOWS, "Shadows\tF9"},
-        {"GAME \"Game\"\n", &T::GAME, "Game"},
-        {"GAME \"Game\"\n", &T::HINT, "old"},
-        {"T_EXIT \"Quit the game\"\n", &T::T_EXIT, "Quit the game"},
+        {"EXIT \"Quit\"\n", &T::EXIT, "Quit\tF12"}, {"HELP_FILE \"Help\"\n", &T::HELP_FILE, "Help\tF1"},
+        {"SHADOWS \"Shadows\"\n", &T::SHADOWS, "Shadows\tF9"}, {"GAME \"Game\"\n", &T::GAME, "Game"},
+        {"GAME \"Game\"\n", &T::HINT, "old"}, {"T_EXIT \"Quit the game\"\n", &T::T_EXIT, "Quit the game"},
         // Texts are taken verbatim between the first two quotes; the key is the whole first word.
         {"MesUndo = \" Undo; all = gone \" trailing words\r\n", &T::MesUndo, " Undo; all = gone "},
-        {"Tiles\"tiles\"\n", &T::Tiles, "old"},
-        {"Chrono whatever here \"Time\" \"second\"\n", &T::Chrono, "Time"},
+        {"Tiles\"tiles\"\n", &T::Tiles, "old"}, {"Chrono whatever here \"Time\" \"second\"\n", &T::Chrono, "Time"},
         {"Sol \"\"\n", &T::Sol, ""},
         // Comments, short lines, other cases and unknown keys are skipped.
         {";UNDO \"commented\"\n; UNDO \"commented\"\nundo \"lower\"\nUndo \"mixed\"\nUNDO\nUNDO no quote\n\nOK\n"
-         "UNKNOWN \"x\"\n",
-         &T::UNDO, "old"},
-        // An open quote runs to the line end and no further.
+         "UNKNOWN \"x\"\n", &T::UNDO, "old"},
+        // An open quote runs to the line end and no further; duplicated keys take the last text.
         {"MesUndo \"no closing quote\r\nMesScores \"next\"\n", &T::MesUndo, "no closing quote"},
         {"MesUndo \"no closing quote\r\nMesScores \"next\"\n", &T::MesScores, "next"},
-        {"HINT \"h", &T::HINT, "h\tF6"},
-        {"HINT \"\n", &T::HINT, "\tF6"},
-        // Duplicated keys take the last text.
-        {"OK \"first\"\nOK \"second\"\n", &T::OK, "second"},
+        {"HINT \"h", &T::HINT, "h\tF6"}, {"HINT \"\n", &T::HINT, "\tF6"}, {"OK \"first\"\nOK \"second\"\n", &T::OK, "second"},
         // Long texts are cut to their slots; the hint always shows.
         {"EXIT \"" + longText + "\"\n", &T::EXIT, std::string(123, 'x') + "\tF12"},
         {"T_UNDO \"" + longText + "\"\n", &T::T_UNDO, std::string(127, 'x')},
         {"GAME \"" + std::string(127, 'g') + "\"\n", &T::GAME, std::string(127, 'g')},
         {"MesUndo \"" + longText + "\"\n", &T::MesUndo, longText},
         // Lines are read in pieces of 1023 characters: a text longer than a piece ends with it.
-        {std::string(1023, ';') + "OK \"yes\"\n", &T::OK, "yes"},
-        {std::string(1022, ';') + "OK \"yes\"\n", &T::OK, "old"},
+        {std::string(1023, ';') + "OK \"yes\"\n", &T::OK, "yes"}, {std::string(1022, ';') + "OK \"yes\"\n", &T::OK, "old"},
         {"MesUndo \"" + std::string(5000, 'u') + "\"\nOK \"fine\"\n", &T::MesUndo, std::string(1023 - 9, 'u')},
         {"MesUndo \"" + std::string(5000, 'u') + "\"\nOK \"fine\"\n", &T::OK, "fine"},
     };

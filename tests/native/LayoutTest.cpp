@@ -20,12 +20,6 @@ static std::string marks(const LayoutMask& mask) {
     return text;
 }
 
-static std::string read(const std::string& content, bool gridAllowed = false) {
-    LayoutMask mask{};
-    readLayoutBytes({content.begin(), content.end()}, gridAllowed, mask);
-    return marks(mask);
-}
-
 // Each numbered tile owns its four cells; layers ascend; the six neighbour
 // rules of the painter's order hold between every two tiles of one layer.
 static void expectSettled(const GameModel& game, int tiles) {
@@ -90,58 +84,47 @@ TEST(TileNumbering, OnlyTheFirst144CornersBecomeTiles) {
         const TileRecord& tile = game.tiles[t];
         EXPECT_EQ(std::make_tuple(tile.face, tile.layer, tile.row, tile.column), std::make_tuple(0, 0, 0, 0)) << t;
     }
-    // Tiles half a tile apart within a layer overlap; the ordering still ends.
-    corners.clear();
-    for (int r = 1; r < 9; ++r)
-        for (int c = 1; c < 10; ++c) corners.push_back({0, r, c});
-    EXPECT_EQ(buildBoard(game, corners), 72);
 }
 
-TEST(LayoutFormats, ExactlyThreeHundredAndEightBytesIsAlwaysBinary) {
-    std::vector<uint8_t> file(308, 0xFF);  // unused records: layer 7, row 31, column 63
+// Exactly 308 bytes are always binary, whatever they hold; a leading "K" is
+// the grid text, with the ".lay" setting only; anything else is read as lines.
+TEST(LayoutFormats, TheBytesDecideTheFormat) {
+    std::string binary(308, '\xFF');  // unused records: layer 7, row 31, column 63
     // Record 0's first byte is "K"; the top two bits carry nothing; (0, 19, 33) is on the board, though
     // no tile corner; columns end at 33, rows at 19, layers at 4.
     const unsigned records[][4] = {{0, 1, 11, 0}, {4, 18, 32, 0}, {3, 5, 7, 0xC000}, {4, 18, 32, 0},
                                    {0, 19, 33, 0}, {0, 2, 34, 0}, {0, 20, 2, 0}, {5, 2, 2, 0}};
     for (size_t k = 0; k < 8; ++k) {
         const unsigned word = records[k][2] | records[k][1] << 6 | records[k][0] << 11 | records[k][3];
-        file[2 * k] = uint8_t(word), file[2 * k + 1] = uint8_t(word >> 8);
+        binary[2 * k] = char(word), binary[2 * k + 1] = char(word >> 8);
+    }
+    const std::string grid = "Kfirst line\nsecond 1 1 1\n" + std::string(34, '0') + "1" + std::string(32, '0') + "1";
+    const std::string row = "1" + std::string(33, '0') + "\n";
+    const struct { std::string text; LayoutFormat format; const char* marks; } cases[] = {
+        {binary, LayoutFormat::binary, "(0,1,11)(0,19,33)(3,5,7)(4,18,32)"},
+        {grid, LayoutFormat::grid, "(0,1,0)(0,1,33)"},
+        // A line break inside the grid takes a cell and shifts every following one.
+        {"K\n\n" + row + row, LayoutFormat::grid, "(0,0,0)(0,1,1)"},
+        {"K\r\n\r\n" + std::string(33, '0') + "\r\n1", LayoutFormat::grid, "(0,1,1)"},
+        {"K\n\n" + std::string(680, '0') + "01", LayoutFormat::grid, "(1,0,1)"}, {"K", LayoutFormat::grid, ""},
+        // Lines give row, column and layer; a position given twice marks once.
+        {"3 5 2\n; 3 5 3 is a comment\n 4 6 1 and a remark\n  +7\t8   0", LayoutFormat::line, "(0,7,8)(1,4,6)(2,3,5)"},
+        {"7 8 0\n7 8 0\n", LayoutFormat::line, "(0,7,8)"}, {"2 4 1\r\n2 6 1\r\n", LayoutFormat::line, "(1,2,4)(1,2,6)"},
+        {"20 0 0\n0 34 0\n0 0 5\n-1 0 0\n0 -1 0\n0 0 -1\n1 2\n7\nx 1 2 3\n19 33 4\n", LayoutFormat::line, "(4,19,33)"},
+        {"99999999999999999999 1 1\n1 1 99999999999999999999\n4294967301 1 1\n", LayoutFormat::line, ""},
+        // Pieces of at most 254 characters, line break included: a longer line is cut between its numbers.
+        {std::string(254, ' ') + "6 8 3\n", LayoutFormat::line, "(3,6,8)"},
+        {std::string(253, ' ') + "6 8 3\n", LayoutFormat::line, ""},
+        {std::string(248, ' ') + "6 8 3\n", LayoutFormat::line, "(3,6,8)"},
+        {std::string("5 6\0 1\n9 9 1\n", 13), LayoutFormat::line, "(1,9,9)"}};
+    for (const auto& c : cases) {
+        LayoutMask mask{};
+        EXPECT_EQ(readLayoutBytes({c.text.begin(), c.text.end()}, true, mask), c.format) << c.text;
+        EXPECT_EQ(marks(mask), c.marks) << c.text;
     }
     LayoutMask mask{};
-    ASSERT_EQ(file[0], 'K');
-    EXPECT_EQ(readLayoutBytes(file, true, mask), LayoutFormat::binary);
-    EXPECT_EQ(marks(mask), "(0,1,11)(0,19,33)(3,5,7)(4,18,32)");
-    std::string text = "0 0 0\n";
-    text.resize(308, ' ');
-    EXPECT_NE(read(text), "(0,0,0)") << "a text layout of 308 bytes is misread";
-}
-
-TEST(LayoutFormats, GridTextOnlyWithTheLaySettingAndLinesOtherwise) {
-    const std::string grid = "Kfirst line\nsecond 1 1 1\n" + std::string(34, '0') + std::string(34, '1');
-    LayoutMask mask{};
-    EXPECT_EQ(readLayoutBytes({grid.begin(), grid.end()}, true, mask), LayoutFormat::grid);
-    EXPECT_EQ(countMarks(mask), 34);
-    EXPECT_EQ(marks(mask).substr(0, 14) + marks(mask).substr(marks(mask).size() - 8), "(0,1,0)(0,1,1)(0,1,33)");
-    const std::string row = "1" + std::string(33, '0') + "\n";
-    const struct { std::string text; bool grid; const char* marks; } cases[] = {
-        {grid, false, ""},  // with .lay off a grid is read as lines
-        // A line break inside the grid takes a cell and shifts every following one.
-        {"K\n\n" + row + row, true, "(0,0,0)(0,1,1)"},
-        {"K\r\n\r\n" + std::string(33, '0') + "\r\n1", true, "(0,1,1)"},
-        {"K\n\n" + std::string(680, '0') + "01", true, "(1,0,1)"},
-        {"K", true, ""},
-        // Lines give row, column and layer.
-        {"3 5 2\n; 3 5 3 is a comment\n 4 6 1 and a remark\n  +7\t8   0", false, "(0,7,8)(1,4,6)(2,3,5)"},
-        {"7 8 0\n7 8 0\n", false, "(0,7,8)"},  // a position given twice marks once
-        {"20 0 0\n0 34 0\n0 0 5\n-1 0 0\n0 -1 0\n0 0 -1\n1 2\n7\nx 1 2 3\n19 33 4\n", false, "(4,19,33)"},
-        {"99999999999999999999 1 1\n1 1 99999999999999999999\n4294967301 1 1\n", false, ""},
-        {"2 4 1\r\n2 6 1\r\n", false, "(1,2,4)(1,2,6)"},
-        // Pieces of at most 254 characters, line break included: a longer line is cut between its numbers.
-        {std::string(254, ' ') + "6 8 3\n", false, "(3,6,8)"},
-        {std::string(253, ' ') + "6 8 3\n", false, ""},
-        {std::string(248, ' ') + "6 8 3\n", false, "(3,6,8)"},
-        {std::string("5 6\0 1\n9 9 1\n", 13), false, "(1,9,9)"}};
-    for (const auto& c : cases) EXPECT_EQ(read(c.text, c.grid), c.marks) << c.text;
+    EXPECT_EQ(readLayoutBytes({grid.begin(), grid.end()}, false, mask), LayoutFormat::line);
+    EXPECT_EQ(marks(mask), "") << "with .lay off a grid is read as lines";
 }
 
 struct LayoutFiles : ::testing::Test {
