@@ -126,7 +126,7 @@ TEST_F(Dealing, BoardsWithoutExactly144TilesStillDealAndEnd) {
     EXPECT_EQ(faces.back(), 0) << "the record that stands nowhere gets no face";
     app.settings.EasyMode = 1;
     const DealReport odd = dealNewGame(app);
-    EXPECT_EQ(std::make_pair(odd.fellBack, odd.removalAttempts), std::make_pair(true, 0)) << "an odd number never pairs up";
+    EXPECT_EQ(std::make_pair(odd.fellBack, odd.removalAttempts), std::make_pair(true, 0)) << "an odd count never pairs";
     // 142 tiles deal solvably; more than 144 marks deal their first 144.
     corners[tileCount - 2] = {4, 18, 33};
     useLayout(corners);
@@ -155,7 +155,9 @@ TEST_F(Dealing, ADealStartsTheGameAndNamesTheLayout) {
               (Numbers{noTile, noTile, tileCount, 0, 0, 0, 0, 0, 0, 0, 1, 7}));
     app.settings.Layout = "RANDOM.TVL", state.gameWasLoaded = 1, dealNewGame(app);
     EXPECT_EQ(state.gameWasLoaded, 0);
-    EXPECT_TRUE(std::all_of(game.tiles.begin(), game.tiles.end(), [](const TileRecord& t) { return t.row % 2 == 0 && t.column % 2 == 0; }));
+    EXPECT_TRUE(std::all_of(game.tiles.begin(), game.tiles.end(),
+                            [](const TileRecord& t) { return t.row % 2 == 0 && t.column % 2 == 0; }));
     app.settings.Layout = "", dealNewGame(app);
-    EXPECT_EQ(host.titles, (std::vector<std::string>{"Tavrek v3.2 - Default.tvl", "Tavrek v3.2 - Random.tvl", "Tavrek v3.2 - "}));
+    EXPECT_EQ(host.titles,
+              (std::vector<std::string>{"Tavrek v3.2 - Default.tvl", "Tavrek v3.2 - Random.tvl", "Tavrek v3.2 - "}));
 }

@@ -33,7 +33,8 @@ static void buildLoneTiles(GameModel& game, const std::vector<uint8_t>& faces) {
 
 static Pairs listed(const GameModel& game) {
     Pairs pairs;
-    for (int k = 0; k < game.moveList.moveCount; ++k) pairs.push_back({game.moveList.pairs[k].first, game.moveList.pairs[k].second});
+    for (int k = 0; k < game.moveList.moveCount; ++k)
+        pairs.emplace_back(game.moveList.pairs[k].first, game.moveList.pairs[k].second);
     return pairs;
 }
 
@@ -47,8 +48,9 @@ TEST(Faces, DealFacesAndTheMatchRuleAndTileNumbersUpTo143) {
         EXPECT_EQ(countOfFace[face], face == 0 ? 0 : groupFace ? 1 : 4) << "face " << face;
     }
     EXPECT_EQ((std::vector<int>{dealFaces[54], dealFaces[126], dealFaces[143]}), (std::vector<int>{28, 30, 42}));
-    const struct { int a, b; bool match; } cases[] = {{5, 5, true},    {5, 6, false},   {28, 31, true},  {36, 39, true},
-                                                      {28, 32, false}, {31, 36, false}, {27, 28, false}, {39, 40, false}};
+    const struct { int a, b; bool match; } cases[] = {{5, 5, true},    {5, 6, false},   {28, 31, true},
+                                                      {36, 39, true},   {28, 32, false}, {31, 36, false},
+                                                      {27, 28, false},  {39, 40, false}};
     for (const auto& c : cases) EXPECT_EQ(facesMatch(c.a, c.b), c.match) << c.a << " with " << c.b;
     for (int tile : {-1, 0, tileCount - 1, tileCount, int(noTile)})
         EXPECT_EQ(isTile(tile), tile == 0 || tile == tileCount - 1) << tile;
@@ -67,7 +69,7 @@ TEST(FreeTiles, SidesOpenAtTheBordersOrWhereBothCellsAreEmpty) {
         {{0, 6, 12}, {0, 8, 8}, 1}, {{0, 6, 12}, {0, 6, 7}, 1},  // a whole tile lower, half a tile of gap
         {{0, 6, 8}, {0, 7, 12}, 0},  {{0, 6, 8}, {0, 4, 12}, 1}};
     for (const auto& c : cases)
-        EXPECT_EQ(freeOn({c.beside, {0, 6, 10}, c.other}).count({6, 10}), c.free) << c.other.row << "," << c.other.column;
+        EXPECT_EQ(freeOn({c.beside, {0, 6, 10}, c.other}).count({6, 10}), c.free) << c.other.row << c.other.column;
 }
 
 TEST(FreeTiles, OnlyTheLayerDirectlyAboveCovers) {

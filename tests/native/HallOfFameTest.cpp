@@ -37,7 +37,7 @@ static std::vector<uint8_t> entryBytes(const std::string& name, const std::strin
     std::vector<uint8_t> bytes(hallOfFameEntryBytes, 0);
     std::copy(name.begin(), name.end(), bytes.begin());
     std::copy(time.begin(), time.end(), bytes.begin() + playerNameWidth);
-    for (int k = 0; k < 4; ++k) bytes[size_t(playerNameWidth + timeTextWidth + k)] = uint8_t(uint32_t(seconds) >> (8 * k));
+    for (size_t k = 0; k < 4; ++k) bytes[playerNameWidth + timeTextWidth + k] = uint8_t(uint32_t(seconds) >> (8 * k));
     return bytes;
 }
 
@@ -76,7 +76,8 @@ TEST(HallOfFameBytes, EachEntryIsNameTimeTextAndLittleEndianSecondsTextsEndingIn
     const std::vector<uint8_t> bytes = encodeHallOfFame(table);
     ASSERT_EQ(bytes.size(), 400u);
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 40, bytes.begin() + 80), entryBytes("Ann", "03:02:05", 0x01020304));
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 80, bytes.begin() + 120), entryBytes(std::string(22, 'N'), std::string(12, '9'), -2));
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 80, bytes.begin() + 120),
+              entryBytes(std::string(22, 'N'), std::string(12, '9'), -2));
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 360, bytes.end()), entryBytes("Tavrek", "00:14:00", 840));
     // Read back; texts filling their whole field without a zero stop at its end.
     std::vector<uint8_t> full = bytes;
@@ -86,7 +87,8 @@ TEST(HallOfFameBytes, EachEntryIsNameTimeTextAndLittleEndianSecondsTextsEndingIn
     EXPECT_EQ(back.entries[1].playerName + back.entries[1].timeText, "Ann03:02:05");
     EXPECT_EQ((Times{back.entries[1].timeSeconds, back.entries[2].timeSeconds, back.entries[9].timeSeconds}),
               (Times{0x01020304, -2, 840}));
-    EXPECT_EQ(back.entries[2].playerName + "|" + back.entries[2].timeText, std::string(23, 'x') + "|" + std::string(13, 'x'));
+    EXPECT_EQ(back.entries[2].playerName + "|" + back.entries[2].timeText,
+              std::string(23, 'x') + "|" + std::string(13, 'x'));
     // Any other length is refused and leaves the table.
     for (size_t size : {size_t(0), size_t(40), size_t(399), size_t(401)}) {
         full.resize(size, 'A');

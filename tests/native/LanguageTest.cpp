@@ -35,14 +35,16 @@ TEST(LanguageReading, Rules) {
         // An open quote runs to the line end and no further; duplicated keys take the last text.
         {"MesUndo \"no closing quote\r\nMesScores \"next\"\n", &T::MesUndo, "no closing quote"},
         {"MesUndo \"no closing quote\r\nMesScores \"next\"\n", &T::MesScores, "next"},
-        {"HINT \"h", &T::HINT, "h\tF6"}, {"HINT \"\n", &T::HINT, "\tF6"}, {"OK \"first\"\nOK \"second\"\n", &T::OK, "second"},
+        {"HINT \"h", &T::HINT, "h\tF6"}, {"HINT \"\n", &T::HINT, "\tF6"},
+        {"OK \"first\"\nOK \"second\"\n", &T::OK, "second"},
         // Long texts are cut to their slots; the hint always shows.
         {"EXIT \"" + longText + "\"\n", &T::EXIT, std::string(123, 'x') + "\tF12"},
         {"T_UNDO \"" + longText + "\"\n", &T::T_UNDO, std::string(127, 'x')},
         {"GAME \"" + std::string(127, 'g') + "\"\n", &T::GAME, std::string(127, 'g')},
         {"MesUndo \"" + longText + "\"\n", &T::MesUndo, longText},
         // Lines are read in pieces of 1023 characters: a text longer than a piece ends with it.
-        {std::string(1023, ';') + "OK \"yes\"\n", &T::OK, "yes"}, {std::string(1022, ';') + "OK \"yes\"\n", &T::OK, "old"},
+        {std::string(1023, ';') + "OK \"yes\"\n", &T::OK, "yes"},
+        {std::string(1022, ';') + "OK \"yes\"\n", &T::OK, "old"},
         {"MesUndo \"" + std::string(5000, 'u') + "\"\nOK \"fine\"\n", &T::MesUndo, std::string(1023 - 9, 'u')},
         {"MesUndo \"" + std::string(5000, 'u') + "\"\nOK \"fine\"\n", &T::OK, "fine"},
     };
@@ -62,10 +64,6 @@ TEST(LanguageReading, EveryKeyReachesItsOwnSlot) {
     const std::string keys3D = "GO2D \"Flat\"\nCOLORS3DTILE4 \"Winds\"\nSTEP3D \"Step\"\nGO3D \"Deep\"\n";
     EXPECT_EQ(readLanguageLines(std::vector<uint8_t>(keys3D.begin(), keys3D.end())).size(), TAVREK_3D ? 4u : 0u);
     EXPECT_EQ(languageKeys().size(), TAVREK_3D ? 108u : 91u);
-#if TAVREK_3D
-    const LanguageTable t3 = parsed(keys3D);
-    EXPECT_EQ(t3.GO2D + " " + t3.COLORS3DTILE4 + " " + t3.STEP3D, "Flat Winds Step");
-#endif
 }
 
 // Switching keeps the texts the new language lacks; a missing file changes
@@ -90,7 +88,8 @@ TEST(LanguageLoading, SwitchingLanguagesAndTheirHelpPages) {
     EXPECT_EQ(app.language.UNDO, "Annuler\tF7");
 
     const std::pair<const char*, const char*> pages[] = {
-        {"Zulu.htm", "ZULU.HTM"}, {"Basque.htm", "BASQUE.HTM"}, {"english.htm", "ENGLISH.HTM"}, {"Francais.htm", "FRANCAIS.HTM"}};
+        {"Zulu.htm", "ZULU.HTM"}, {"Basque.htm", "BASQUE.HTM"}, {"english.htm", "ENGLISH.HTM"},
+        {"Francais.htm", "FRANCAIS.HTM"}};
     for (const auto& [page, shown] : pages) {
         scratch.write(std::string("LANGUAGE/") + page, "<p>");
         EXPECT_TRUE(load("FRANCAIS.TXT"));

@@ -7,6 +7,7 @@
 #include "RecordingHost.h"
 #include "TestFiles.h"
 #include "engine/Caption.h"
+#include "files/LayoutLines.h"
 #include "game/App.h"
 #include "game/CurrentLayout.h"
 
@@ -51,13 +52,10 @@ TEST(TileNumbering, ReadingOrderThenThePaintersOrder) {
         {{0, 0, 2}, {0, 2, 3}, {0, 4, 4}, {0, 4, 2}, {0, 6, 3}},
         twoLayerLayout(),
         staggeredLayout()};
-    for (const auto& corners : heaps) {
-        const int tiles = buildBoard(game, corners);
-        expectSettled(game, tiles);
-        EXPECT_EQ(game.tiles[tiles - 1].layer, corners.back().layer);
-    }
+    for (const auto& corners : heaps) expectSettled(game, buildBoard(game, corners));
     buildBoard(game, heaps[0]);
-    EXPECT_EQ((std::vector<int>{tileAtCorner(game, {0, 4, 12}), tileAtCorner(game, {0, 4, 10}), tileAtCorner(game, {0, 6, 10})}),
+    EXPECT_EQ((std::vector<int>{tileAtCorner(game, {0, 4, 12}), tileAtCorner(game, {0, 4, 10}),
+                                tileAtCorner(game, {0, 6, 10})}),
               (std::vector<int>{0, 1, 2})) << "right before left, upper before lower";
 }
 
@@ -66,7 +64,7 @@ TEST(TileNumbering, OnlyTheFirst144CornersBecomeTiles) {
     // (2, 1) compares it with a numbered tile, stay out of the numbering.
     std::vector<Corner> corners = twoLayerLayout();
     corners.pop_back();
-    for (const Corner c : {Corner{2, 2, 11}, Corner{2, 0, 10}, Corner{0, 19, 4}, Corner{0, 0, 33}}) corners.push_back(c);
+    corners.insert(corners.end(), {{2, 2, 11}, {2, 0, 10}, {0, 19, 4}, {0, 0, 33}});
     GameModel game;
     const auto numberOverOldRecords = [&game](const std::vector<Corner>& marks) {
         clearGameModel(game);
@@ -195,4 +193,39 @@ TEST_F(LayoutFiles, RandomHeapsStackWholeTilesAndFollowTheClock) {
     loadLayout(app);
     EXPECT_NE(app.game.layoutMask, first);
     EXPECT_TRUE(refused("random.tvl")) << "only the exact name asks for a random heap";
+}
+
+// The layouts that come with the game: each is a heap the game can play, in the
+// form the game itself saves (that their deals clear is tested with dealing).
+TEST(ShippedLayouts, EachIsAPlayableHeapAsTheGameSavesIt) {
+    const std::string directory = shippedDataDirectory() + pathSeparator + "LAYOUTS";
+    const std::vector<std::string> names = listFiles(directory, "*.TVL");
+    EXPECT_GE(names.size(), 40u);
+    EXPECT_NE(std::find(names.begin(), names.end(), "DEFAULT.TVL"), names.end());
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        GameModel game;
+        clearGameModel(game);
+        std::vector<uint8_t> bytes;
+        ASSERT_TRUE(readWholeFile(filePath(directory, name), bytes));
+        ASSERT_EQ(readLayoutBytes(bytes, true, game.layoutMask), LayoutFormat::line);
+        ASSERT_TRUE(layoutHas144Tiles(game.layoutMask));
+        numberAndOrderTiles(game);
+        // Comments naming the layout, then the very lines the game writes when it saves one.
+        const std::string text(bytes.begin(), bytes.end());
+        EXPECT_EQ(text.rfind("; Tavrek layout: ", 0), 0u);
+        size_t body = 0;
+        while (body < text.size() && text[body] == ';') body = std::min(text.find('\n', body), text.size() - 1) + 1;
+        EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + std::ptrdiff_t(body), bytes.end()),
+                  layoutLineBytes(game.layoutMask));
+        expectSettled(game, tileCount);
+        for (const TileRecord& t : game.tiles) {
+            int resting = 0;  // of the four cells under a raised tile
+            for (int cell : {0, 1, columnCount, columnCount + 1})
+                resting += t.layer > 0 && game.boardGrid[cellIndex(t.layer - 1, t.row, t.column) + cell] != noTile;
+            EXPECT_TRUE(t.layer == 0 || resting >= 2) << int(t.row) << "," << int(t.column) << " hangs in the air";
+        }
+        EXPECT_EQ(game.tiles[0].layer, 0);
+        EXPECT_GE(game.tiles[tileCount - 1].layer, 2) << "a heap of at least three layers";
+    }
 }

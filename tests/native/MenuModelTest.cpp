@@ -46,7 +46,8 @@ TEST(MenuBar, TwoWholeBars) {
     // Every text is its own key, so the outline shows which text went where.
     for (const LanguageKey& key : languageKeys()) language.*(key.slot) = key.key + std::string(key.hint);
     settings.menuPageSize = 20;
-    settings.ShowChrono = 1, settings.EasyMode = 2, settings.Shadows = 1, settings.NewCursors = 0, settings.SoundEffects = 1;
+    settings.ShowChrono = 1, settings.EasyMode = 2, settings.Shadows = 1, settings.NewCursors = 0;
+    settings.SoundEffects = 1;
     settings.TileSet = "STANDARD.BMP", settings.Music = "", settings.Layout = "L20.TVL";
     fileListOf(lists, FileListKind::tileSets) = {{"FOREST.BMP", "Forest"}, {"STANDARD.BMP", "standard"}};
     fileListOf(lists, FileListKind::music) = {{"THEME01.MID", "Theme01"}};
@@ -79,42 +80,34 @@ TEST(MenuBar, FiftyEntriesGiveTwoPagesAndTenPlainItemsNumberedOn) {
     EXPECT_EQ(small.items.size(), 3u) << "a page size below 1 still ends";
 }
 
-TEST(MenuBar, ScanningFillsEachListFromItsDirectory) {
+// Each list is filled from its directory and pattern, starting from an empty
+// list (a missing directory gives none); labels sort byte by byte, names are
+// upper case.
+TEST(FileList, ScanningFillsEachListFromItsDirectory) {
     ScratchDirectory scratch;
-    for (const char* file : {"SOUNDS/Select.wav", "SOUNDS/theme01.mid", "BACKGRND/Sunset.bmp", "LANGUAGE/ENGLISH.TXT"})
+    for (const char* file : {"SOUNDS/Select.wav", "SOUNDS/theme01.mid", "BACKGRND/Sunset.bmp", "LANGUAGE/ENGLISH.TXT",
+                             "TILESETS/standard.bmp", "TILESETS/Forest.BMP", "TILESETS/zen.bmp", "TILESETS/Acorn.bmp",
+                             "TILESETS/note.txt"})
         scratch.write(file, "x");
     DataDirectories dirs;
     initDataDirectories(dirs, scratch.path);
     FileLists lists;
+    fileListOf(lists, FileListKind::layouts) = fileListOf(lists, FileListKind::tileSets) = {{"OLD.BMP", "Old"}};
     scanFileLists(lists, dirs);
     std::string found;
-    for (FileListKind kind : {FileListKind::sound1, FileListKind::sound3, FileListKind::music,
-                              FileListKind::backgrounds, FileListKind::languages, FileListKind::tileSets}) {
-        for (const FileEntry& entry : fileListOf(lists, kind)) found += entry.name + "=" + entry.label + " ";
-        found += "| ";
-    }
+    using K = FileListKind;
+    for (K kind : {K::sound1, K::sound3, K::music, K::backgrounds, K::languages, K::layouts, K::tileSets})
+        found += entries(fileListOf(lists, kind)) + "| ";
     EXPECT_EQ(found, "SELECT.WAV=Select | SELECT.WAV=Select | THEME01.MID=theme01 | SUNSET.BMP=Sunset | "
-                     "ENGLISH.TXT=ENGLISH | | ");
-}
-
-// Labels sort byte by byte, names are upper case; a rescan starts from an
-// empty list, and a missing directory gives none.
-TEST(FileList, ScanningListsTheMatchingFilesSortedByLabel) {
-    ScratchDirectory scratch;
-    for (const char* name : {"standard.bmp", "Forest.BMP", "zen.bmp", "Acorn.bmp", "note.txt"})
-        scratch.write(std::string("TILESETS/") + name, "x");
-    FileList list = {{"OLD.BMP", "Old"}};
-    scanFileList(list, scratch.path + "/TILESETS", "*.BMP");
-    EXPECT_EQ(entries(list), "ACORN.BMP=Acorn FOREST.BMP=Forest STANDARD.BMP=standard ZEN.BMP=zen ");
-    scanFileList(list, scratch.path + "/MISSING", "*.BMP");
-    EXPECT_TRUE(list.empty());
+                     "ENGLISH.TXT=ENGLISH | | ACORN.BMP=Acorn FOREST.BMP=Forest STANDARD.BMP=standard ZEN.BMP=zen | ");
 }
 
 // An entry goes in front of entries with an equal label; listed files count
 // from the first number.
 TEST(FileList, InsertingAndFindingByCommandNumber) {
     FileList list;
-    for (const FileEntry& entry : {FileEntry{"B.WAV", "b"}, {"A.WAV", "a"}, {"A.MID", "a"}, {"C.WAV", "c"}}) insertByLabel(list, entry);
+    for (const FileEntry& entry : {FileEntry{"B.WAV", "b"}, {"A.WAV", "a"}, {"A.MID", "a"}, {"C.WAV", "c"}})
+        insertByLabel(list, entry);
     EXPECT_EQ(entries(list), "A.MID=a A.WAV=a B.WAV=b C.WAV=c ");
     EXPECT_EQ(listedFile(list, 23001, 23001)->name, "A.MID");
     EXPECT_EQ(listedFile(list, 23001, 23004)->name, "C.WAV");

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
@@ -55,43 +54,43 @@ struct SavedGames : ::testing::Test {
     }
 };
 
-TEST_F(SavedGames, EachBlockStandsAtItsOffsetLittleEndianAndAllUndoSlotsAreKept) {
-    game.tiles[5].screenX = -2;
-    Bytes file = bytes();
+// The file holds each block at its offset, little-endian, and all undo slots;
+// loading it restores the game while the pair counter and the hint start afresh.
+TEST_F(SavedGames, TheBlocksStandAtTheirOffsetsAndLoadBack) {
+    run(saveGame, "Level7.tvm");
+    Bytes file;
+    ASSERT_TRUE(readWholeFile(filePath(app.dirs.saveGame, "LEVEL7.TVM"), file));
+    ASSERT_EQ(file, bytes());
     ASSERT_EQ(file.size(), 9445u);
     const TileRecord& tile = game.tiles[first];
-    EXPECT_EQ(littleEndian(file, 14 * 5, 2), 0xFFFEu);
     EXPECT_EQ(Bytes(file.begin() + 14 * first + 8, file.begin() + 14 * first + 13),
               (Bytes{0, tile.freeFlag, tile.layer, tile.row, tile.column}));
     const size_t corner = size_t(cellIndex(tile.layer, tile.row, tile.column));
     EXPECT_EQ((Bytes{file[2016 + corner], file[5416 + corner], file[8817]}), (Bytes{noTile, 1, uint8_t(first)}))
         << "grid, mask and history";
     EXPECT_EQ(std::string(file.begin() + 9035, file.begin() + 9038), "Ada");
-    EXPECT_EQ((std::vector<uint32_t>{littleEndian(file, 9435, 2), littleEndian(file, 9437, 2), littleEndian(file, 9439, 2),
-                                     littleEndian(file, 9441, 4)}),
+    EXPECT_EQ((std::vector<uint32_t>{littleEndian(file, 9435, 2), littleEndian(file, 9437, 2),
+                                     littleEndian(file, 9439, 2), littleEndian(file, 9441, 4)}),
               (std::vector<uint32_t>{142, 1, uint32_t(selected), 0x01020304}));
-    undoMove(app);
-    game.state.undoList[72] = {7, 8, 9};
-    file = bytes();
-    EXPECT_EQ(Bytes(file.begin() + 9032, file.begin() + 9035), (Bytes{7, 8, 9}));
-    SavedGame read{};
-    EXPECT_TRUE(decodeSavedGame(file.data(), file.size(), read));
-    EXPECT_EQ(encodeSavedGame(read), file);
-}
-
-TEST_F(SavedGames, SaveThenLoadRestoresTheGameWhilePairCounterAndHintStartAfresh) {
-    run(saveGame, "Level7.tvm");
-    const GameModel saved = game;
     removePair(game, game.state.removalOrder[2], game.state.removalOrder[3]);
     game.state.showMoves = 1, game.state.hintIndex = 3;
     run(loadGame, "LEVEL7.TVM");
     for (const FileChoice& shown : host.fileDialogs)
-        EXPECT_TRUE(shown.directory == app.dirs.saveGame && shown.pattern == "*.TVM" && shown.filterText == "Saved games");
+        EXPECT_EQ(shown.directory + shown.pattern + shown.filterText, app.dirs.saveGame + "*.TVMSaved games");
     EXPECT_TRUE(host.fileDialogs[0].mode == FileDialogMode::save && host.fileDialogs[1].mode == FileDialogMode::open);
-    EXPECT_EQ(bytes(), encodeSavedGame(savedGameOf(saved, app.hallOfFame)));
-    EXPECT_EQ((std::vector<int>{game.state.gameWasLoaded, game.state.showMoves, game.state.hintIndex}), (std::vector<int>{1, 0, 0}));
+    EXPECT_EQ(bytes(), file);
+    EXPECT_EQ((std::vector<int>{game.state.gameWasLoaded, game.state.showMoves, game.state.hintIndex}),
+              (std::vector<int>{1, 0, 0}));
     EXPECT_EQ(host.titles.back(), "Tavrek v3.2 - Level7.tvm");
     EXPECT_TRUE(host.messages.empty());
+    undoMove(app);
+    game.tiles[5].screenX = -2, game.state.undoList[72] = {7, 8, 9};
+    file = bytes();
+    EXPECT_EQ(littleEndian(file, 14 * 5, 2), 0xFFFEu);
+    EXPECT_EQ(Bytes(file.begin() + 9032, file.begin() + 9035), (Bytes{7, 8, 9}));
+    SavedGame read{};
+    EXPECT_TRUE(decodeSavedGame(file.data(), file.size(), read));
+    EXPECT_EQ(encodeSavedGame(read), file);
 }
 
 // Each change makes a file this program never writes: the game stays exactly
@@ -101,32 +100,29 @@ TEST_F(SavedGames, AFileItDidNotWriteIsRefusedWholeAndChangesNothing) {
     Bytes good;
     readWholeFile(filePath(app.dirs.saveGame, "GOOD.TVM"), good);
     const TileRecord& removed = game.tiles[first];
-    const size_t removedCorner = size_t(cellIndex(removed.layer, removed.row, removed.column));
-    const size_t unmarked = size_t(cellIndex(4, 19, 33));
-    const std::vector<std::function<void(Bytes&)>> damages = {
-        [](Bytes& b) { b.pop_back(); }, [](Bytes& b) { b.push_back(0); },
-        // A tile's face, layer, row and column out of range; a removed tile at another's corner.
-        [&](Bytes& b) { b[14 * selected + 8] = 43; }, [&](Bytes& b) { b[14 * selected + 10] = 5; },
-        [&](Bytes& b) { b[14 * selected + 11] = 19; }, [&](Bytes& b) { b[14 * selected + 12] = 33; },
-        [&](Bytes& b) { std::copy_n(b.begin() + 14 * selected + 10, 3, b.begin() + 14 * first + 10); },
+    Bytes duplicated = good;  // a removed tile at another one's corner
+    std::copy_n(good.begin() + 14 * selected + 10, 3, duplicated.begin() + 14 * first + 10);
+    std::vector<Bytes> damaged = {Bytes(good.begin(), good.end() - 1), good, duplicated};
+    damaged[1].push_back(0);
+    const size_t corner = size_t(cellIndex(removed.layer, removed.row, removed.column)), unmarked = cellCount - 1;
+    const std::pair<size_t, uint8_t> changes[] = {
+        // A tile's face, layer, row or column out of range.
+        {14 * selected + 8, 43}, {14 * selected + 10, 5}, {14 * selected + 11, 19}, {14 * selected + 12, 33},
         // The grid names no tile, a removed one, or one on a cell it does not cover.
-        [&](Bytes& b) { b[2016 + removedCorner] = 144; }, [&](Bytes& b) { b[2016 + removedCorner] = uint8_t(first); },
-        [&](Bytes& b) { b[2016 + unmarked] = uint8_t(selected); },
+        {2016 + corner, 144}, {2016 + corner, uint8_t(first)}, {2016 + unmarked, uint8_t(selected)},
         // A 145th mark, a mark that is no flag, a tile's mark missing.
-        [&](Bytes& b) { b[5416 + unmarked] = 1; }, [&](Bytes& b) { b[5416 + removedCorner] = 2; },
-        [&](Bytes& b) { b[5416 + removedCorner] = 0; },
+        {5416 + unmarked, 1}, {5416 + corner, 2}, {5416 + corner, 0},
         // The history names a tile on the board, no tile, one tile twice, or a face no deal gives.
-        [&](Bytes& b) { b[8817] = uint8_t(selected); }, [](Bytes& b) { b[8818] = 200; },
-        [](Bytes& b) { b[8818] = b[8817]; }, [](Bytes& b) { b[8816] = 43; },
+        {8817, uint8_t(selected)}, {8818, 200}, {8818, good[8817]}, {8816, 43},
         // tilesLeft, movesMade and selectedTile out of step; a clock below zero.
-        [](Bytes& b) { b[9435] = 140; }, [](Bytes& b) { b[9437] = 2; }, [](Bytes& b) { b[9439] = 144; },
-        [&](Bytes& b) { b[9439] = uint8_t(first); }, [](Bytes& b) { b[9444] = 0x80; },
-    };
+        {9435, 140}, {9437, 2}, {9439, 144}, {9439, uint8_t(first)}, {9444, 0x80}};
+    for (const auto& [offset, value] : changes) {
+        damaged.push_back(good);
+        damaged.back()[offset] = value;
+    }
     const Bytes before = bytes();
-    for (size_t k = 0; k < damages.size(); ++k) {
-        Bytes bad = good;
-        damages[k](bad);
-        start.write("SAVEGAME/BAD" + std::to_string(k) + ".TVM", bad);
+    for (size_t k = 0; k < damaged.size(); ++k) {
+        start.write("SAVEGAME/BAD" + std::to_string(k) + ".TVM", damaged[k]);
         host.messages.clear();
         run(loadGame, "BAD" + std::to_string(k) + ".TVM");
         EXPECT_EQ(bytes(), before) << k;
