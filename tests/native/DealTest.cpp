@@ -63,7 +63,8 @@ TEST_F(Dealing, EveryShippedLayoutAndRandomHeapDealsSolvably) {
 TEST_F(Dealing, OnePairOnOfferIsTakenAndTheLastIsNeverChosen) {
     std::vector<Corner> row;
     addBlock(row, 0, 4, 1, 3, 6);
-    useLayout(row), dealNewGame(app);
+    useLayout(row);
+    dealNewGame(app);
     Numbers columns;
     for (int k = 0; k < 6; ++k) columns.push_back(game.tiles[game.state.removalOrder[k]].column);
     EXPECT_EQ(columns, (Numbers{13, 3, 11, 5, 9, 7}));
@@ -71,7 +72,8 @@ TEST_F(Dealing, OnePairOnOfferIsTakenAndTheLastIsNeverChosen) {
     useLayout({{0, 0, 0}, {1, 0, 0}, {0, 0, 10}, {1, 0, 10}, {0, 0, 20}, {1, 0, 20}});
     std::map<Numbers, int> chosen;
     for (unsigned seed = 1; seed <= 60; ++seed) {
-        std::srand(seed), dealNewGame(app);
+        std::srand(seed);
+        dealNewGame(app);
         ++chosen[{game.state.removalOrder[0], game.state.removalOrder[1]}];
     }
     EXPECT_EQ(std::make_pair(chosen.size(), chosen.count({4, 5})), std::make_pair(size_t(2), size_t(0)));
@@ -83,7 +85,8 @@ TEST_F(Dealing, TheClockSeedsEveryFaceDraw) {
     useLayout(staggeredLayout());
     Numbers faces[2], order[2];
     for (int round = 0; round < 2; ++round) {
-        std::srand(round + 1), dealNewGame(app);
+        std::srand(round + 1);
+        dealNewGame(app);
         order[round].assign(game.state.removalOrder.begin(), game.state.removalOrder.end());
         for (int tile : order[round]) faces[round].push_back(game.tiles[tile].face);
     }
@@ -95,7 +98,8 @@ TEST_F(Dealing, TheClockSeedsEveryFaceDraw) {
     EXPECT_TRUE(std::is_permutation(dealFaces.begin(), dealFaces.end(), first.begin()));
     dealNewGame(app);
     EXPECT_EQ(facesOf(game), first);
-    host.now += 1, dealNewGame(app);
+    ++host.now;
+    dealNewGame(app);
     EXPECT_NE(facesOf(game), first);
 }
 
@@ -111,7 +115,8 @@ TEST_F(Dealing, HeapsThatCannotBeClearedFallBackToTheRandomDeal) {
     const DealReport report = dealNewGame(app);
     EXPECT_EQ(std::make_pair(report.fellBack, report.removalAttempts), std::make_pair(true, maxRemovalAttempts));
     const Numbers fallback = facesOf(game);
-    app.settings.EasyMode = 0, dealNewGame(app);
+    app.settings.EasyMode = 0;
+    dealNewGame(app);
     EXPECT_EQ(facesOf(game), fallback);
 }
 
@@ -120,7 +125,8 @@ TEST_F(Dealing, BoardsWithoutExactly144TilesStillDealAndEnd) {
     std::vector<Corner> corners = twoLayerLayout();
     corners.back() = {0, 19, 30};
     useLayout(corners);
-    app.settings.EasyMode = 0, dealNewGame(app);
+    app.settings.EasyMode = 0;
+    dealNewGame(app);
     const Numbers faces = facesOf(game);
     EXPECT_EQ(std::count(faces.begin(), faces.end() - 1, 0), 0);
     EXPECT_EQ(faces.back(), 0) << "the record that stands nowhere gets no face";
@@ -148,16 +154,19 @@ TEST_F(Dealing, ADealStartsTheGameAndNamesTheLayout) {
     GameState& state = game.state;
     state = {3, 5, 20, 62, 4, 99, 1, 1, 0, 1, 1, {}, {}};  // a game under way, paused, won
     state.undoList[4] = {7, 1, 2}, game.moveList.moveCount = 4;
-    app.settings.Layout = "DEFAULT.TVL", dealNewGame(app);
+    app.settings.Layout = "DEFAULT.TVL";
+    dealNewGame(app);
     EXPECT_EQ((Numbers{state.selectedTile, state.secondTile, state.tilesLeft, state.movesMade, state.hintIndex,
                        state.elapsedSeconds, game.moveList.moveCount, state.showMoves, state.winHandled,
                        state.tilesHidden, state.autoPlayRunning, state.undoList[4].face}),
               (Numbers{noTile, noTile, tileCount, 0, 0, 0, 0, 0, 0, 0, 1, 7}));
-    app.settings.Layout = "RANDOM.TVL", state.gameWasLoaded = 1, dealNewGame(app);
+    app.settings.Layout = "RANDOM.TVL", state.gameWasLoaded = 1;
+    dealNewGame(app);
     EXPECT_EQ(state.gameWasLoaded, 0);
     EXPECT_TRUE(std::all_of(game.tiles.begin(), game.tiles.end(),
                             [](const TileRecord& t) { return t.row % 2 == 0 && t.column % 2 == 0; }));
-    app.settings.Layout = "", dealNewGame(app);
+    app.settings.Layout = "";
+    dealNewGame(app);
     EXPECT_EQ(host.titles,
               (std::vector<std::string>{"Tavrek v3.2 - Default.tvl", "Tavrek v3.2 - Random.tvl", "Tavrek v3.2 - "}));
 }

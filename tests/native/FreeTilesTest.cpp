@@ -49,8 +49,8 @@ TEST(Faces, DealFacesAndTheMatchRuleAndTileNumbersUpTo143) {
     }
     EXPECT_EQ((std::vector<int>{dealFaces[54], dealFaces[126], dealFaces[143]}), (std::vector<int>{28, 30, 42}));
     const struct { int a, b; bool match; } cases[] = {{5, 5, true},    {5, 6, false},   {28, 31, true},
-                                                      {36, 39, true},   {28, 32, false}, {31, 36, false},
-                                                      {27, 28, false},  {39, 40, false}};
+                                                      {36, 39, true},  {28, 32, false}, {31, 36, false},
+                                                      {27, 28, false}, {39, 40, false}};
     for (const auto& c : cases) EXPECT_EQ(facesMatch(c.a, c.b), c.match) << c.a << " with " << c.b;
     for (int tile : {-1, 0, tileCount - 1, tileCount, int(noTile)})
         EXPECT_EQ(isTile(tile), tile == 0 || tile == tileCount - 1) << tile;

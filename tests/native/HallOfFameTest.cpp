@@ -60,7 +60,7 @@ TEST(HallOfFameTable, SortingMovesWholeEntriesWithinItsRange) {
     }
     HallOfFame table;
     for (int i = 0; i <= candidateEntry; ++i) setEntry(table, i, "p", 100 - i);
-    sortHallOfFame(table, 3, 6), sortHallOfFame(table, 5, 5), sortHallOfFame(table, 6, 2);
+    for (const auto& [lo, hi] : {std::pair{3, 6}, {5, 5}, {6, 2}}) sortHallOfFame(table, lo, hi);
     EXPECT_EQ(keptTimes(table), (Times{100, 99, 98, 94, 95, 96, 97, 93, 92, 91}));
     table = defaultTable();
     setEntry(table, candidateEntry, "New", 480);

@@ -43,20 +43,17 @@ static void expectSettled(const GameModel& game, int tiles) {
 TEST(TileNumbering, ReadingOrderThenThePaintersOrder) {
     GameModel game;
     const std::vector<std::vector<Corner>> heaps = {
-        {{0, 4, 10}, {0, 4, 12}, {0, 6, 10}, {0, 8, 11}, {1, 5, 12}},
-        {{0, 4, 10}, {0, 5, 12}, {0, 6, 8}},
+        twoLayerLayout(), staggeredLayout(), {{0, 4, 10}, {0, 5, 12}, {0, 6, 8}},
         // Swaps of one pass undo the order of another here: only whole cycles settle them.
         {{0, 4, 5}, {0, 2, 4}, {0, 6, 4}, {0, 0, 3}},
         {{0, 6, 6}, {0, 1, 6}, {0, 3, 7}, {0, 8, 7}, {0, 8, 5}, {0, 5, 8}},
         {{0, 1, 3}, {0, 5, 4}, {0, 3, 4}},
         {{0, 0, 2}, {0, 2, 3}, {0, 4, 4}, {0, 4, 2}, {0, 6, 3}},
-        twoLayerLayout(),
-        staggeredLayout()};
+        {{0, 4, 10}, {0, 4, 12}, {0, 6, 10}, {0, 8, 11}, {1, 5, 12}}};
     for (const auto& corners : heaps) expectSettled(game, buildBoard(game, corners));
-    buildBoard(game, heaps[0]);
-    EXPECT_EQ((std::vector<int>{tileAtCorner(game, {0, 4, 12}), tileAtCorner(game, {0, 4, 10}),
-                                tileAtCorner(game, {0, 6, 10})}),
-              (std::vector<int>{0, 1, 2})) << "right before left, upper before lower";
+    const std::vector<int> first = {tileAtCorner(game, {0, 4, 12}), tileAtCorner(game, {0, 4, 10}),
+                                    tileAtCorner(game, {0, 6, 10})};
+    EXPECT_EQ(first, (std::vector<int>{0, 1, 2})) << "right before left, upper before lower";
 }
 
 TEST(TileNumbering, OnlyTheFirst144CornersBecomeTiles) {
@@ -75,7 +72,6 @@ TEST(TileNumbering, OnlyTheFirst144CornersBecomeTiles) {
     EXPECT_EQ(numberOverOldRecords(corners), tileCount);
     expectSettled(game, tileCount);
     EXPECT_EQ(tileAtCorner(game, {2, 0, 10}), noTile);
-
     corners.resize(100);
     EXPECT_EQ(numberOverOldRecords(corners), 100);
     for (int t = 100; t < tileCount; ++t) {

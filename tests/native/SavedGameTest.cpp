@@ -33,7 +33,7 @@ struct SavedGames : ::testing::Test {
     ScratchDirectory start;
     size_t first = 0, selected = 0;
     void SetUp() override {
-        start.makeDirectory("SAVEGAME"), start.makeDirectory("LAYOUTS");
+        for (const char* directory : {"SAVEGAME", "LAYOUTS"}) start.makeDirectory(directory);
         initDataDirectories(app.dirs, start.path);
         app.language.FilterSaveGame = "Saved games", app.language.MesSizeError = "not a saved game";
         app.language.MesReadError = "cannot read";

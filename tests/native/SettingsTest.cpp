@@ -38,10 +38,8 @@ static std::string expectedFile(const std::string& name) {
 // field or in the wrong width shows.
 static Settings everyValueChanged() {
     Settings s = defaultSettings(screen);
-    s.BackgroundColor = makeColour(1, 2, 3);
-    s.SidesColor = makeColour(255, 0, 128);
-    s.AutoPlaySleep = -7;
-    s.RemoveTileTime = 2000000000;
+    s.BackgroundColor = makeColour(1, 2, 3), s.SidesColor = makeColour(255, 0, 128);
+    s.AutoPlaySleep = -7, s.RemoveTileTime = 2000000000;
     s.EasyMode = 0, s.ShowChrono = 0, s.Shadows = 1, s.StretchTiles = 0, s.SelectMode = 0, s.SoundEffects = 0;
     s.NewCursors = 1, s.CoolMenu = 1, s.lay = 1, s.ShadowsValue = 200, s.BorderSize = -3, s.ShadowSize = 0;
     s.Language = "FRANCAIS.TXT", s.Layout = "RANDOM.TVL", s.TileSet = "WOOD.BMP", s.Background = "";
@@ -185,7 +183,6 @@ struct StartDirectory {
     }
     void writeSettings(const std::string& text) const { scratch.write(settingsFileName, text); }
     std::string settingsText() const { return readText(scratch.path + "/" + settingsFileName); }
-
     ScratchDirectory scratch;
     RecordingHost host;
     App app;
@@ -201,11 +198,8 @@ static std::string names(const Settings& s) {
 }
 
 TEST(SettingsLoading, FileNamesAreRepairedFromWhatTheDirectoriesHold) {
-    const struct {
-        const char* text;  // nullptr: no settings file
-        std::vector<const char*> added, removed;
-        const char* names;
-    } cases[] = {
+    // A settings file (none for nullptr), the files added and removed, and the names loaded.
+    const struct { const char* text; std::vector<const char*> added, removed; const char* names; } cases[] = {
         // The second and third default sounds are missing: the first sound stands in.
         {nullptr, {}, {},
          "ENGLISH.TXT DEFAULT.TVL STANDARD.BMP SUNSET.BMP SELECT.WAV SELECT.WAV SELECT.WAV THEME01.MID"},
