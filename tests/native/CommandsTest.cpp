@@ -56,8 +56,8 @@ TEST(Commands, ToolbarAndMenuPicturesPairPicturesCommandsAndToolTips) {
     }
     EXPECT_EQ(pictures, (Ids{0, 1, 0, 4, 3, 2, 0, 5, 6, 0, 7, 8, 9}));
     EXPECT_EQ(commands, (Ids{40018, 40000, 0, 40004, 40005, 40006, 0, 40023, 40017, 0, 40021, 40022, 40010}));
-    EXPECT_EQ(*toolTipFor(language, 40018) + *toolTipFor(language, 40023) + *toolTipFor(language, 40010),
-              "loadsoundbye");
+    EXPECT_EQ(*toolTipFor(language, 40018) + "|" + *toolTipFor(language, 40023) + "|" + *toolTipFor(language, 40010),
+              "load|sound|bye");
     EXPECT_EQ(toolTipFor(language, 40001), nullptr);
     EXPECT_EQ(toolTipFor(language, 0), nullptr);
     std::set<int> used;

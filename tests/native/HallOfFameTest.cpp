@@ -84,7 +84,7 @@ TEST(HallOfFameBytes, EachEntryIsNameTimeTextAndLittleEndianSecondsTextsEndingIn
     std::fill(full.begin() + 80, full.begin() + 116, 'x');
     HallOfFame back;
     ASSERT_TRUE(decodeHallOfFame(full.data(), full.size(), back));
-    EXPECT_EQ(back.entries[1].playerName + back.entries[1].timeText, "Ann03:02:05");
+    EXPECT_EQ(back.entries[1].playerName + "|" + back.entries[1].timeText, "Ann|03:02:05");
     EXPECT_EQ((Times{back.entries[1].timeSeconds, back.entries[2].timeSeconds, back.entries[9].timeSeconds}),
               (Times{0x01020304, -2, 840}));
     EXPECT_EQ(back.entries[2].playerName + "|" + back.entries[2].timeText,

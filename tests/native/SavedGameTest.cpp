@@ -76,7 +76,8 @@ TEST_F(SavedGames, TheBlocksStandAtTheirOffsetsAndLoadBack) {
     game.state.showMoves = 1, game.state.hintIndex = 3;
     run(loadGame, "LEVEL7.TVM");
     for (const FileChoice& shown : host.fileDialogs)
-        EXPECT_EQ(shown.directory + shown.pattern + shown.filterText, app.dirs.saveGame + "*.TVMSaved games");
+        EXPECT_EQ(shown.directory + "|" + shown.pattern + "|" + shown.filterText,
+                  app.dirs.saveGame + "|*.TVM|Saved games");
     EXPECT_TRUE(host.fileDialogs[0].mode == FileDialogMode::save && host.fileDialogs[1].mode == FileDialogMode::open);
     EXPECT_EQ(bytes(), file);
     EXPECT_EQ((std::vector<int>{game.state.gameWasLoaded, game.state.showMoves, game.state.hintIndex}),
