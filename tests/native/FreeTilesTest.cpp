@@ -99,11 +99,14 @@ TEST(FreeTiles, MatchesNeedTwoFreeTilesOfOneFaceOrGroup) {
     EXPECT_EQ(game.state.hintIndex, 0);
     game.tiles[5].freeFlag = 0;
     EXPECT_FALSE(tilesMatch(game, 4, 5)) << "a tile no longer free";
+    // A cleared model, and a list without pairs, name no pair in the first entry.
     buildLoneTiles(game, {1, 2, 3});
+    const auto first = [&game] { return Pairs(1, {game.moveList.pairs[0].first, game.moveList.pairs[0].second}); };
+    EXPECT_EQ(first(), Pairs(1, {noTile, noTile}));
     game.moveList.pairs[0] = {0, 1};
     buildMoveList(game, false, 50);
     EXPECT_EQ(game.moveList.moveCount, 0);
-    EXPECT_EQ(Pairs(1, {game.moveList.pairs[0].first, game.moveList.pairs[0].second}), Pairs(1, {noTile, noTile}));
+    EXPECT_EQ(first(), Pairs(1, {noTile, noTile}));
 }
 
 TEST(FreeTiles, StopEarlyKeepsTheFirstPairsPastTheLimit) {
