@@ -37,7 +37,7 @@ test-sanitize: sanitize
 
 # The automatic player's worker against the window thread's clicks.
 test-tsan: tsan
-	ctest --test-dir build/tsan --output-on-failure -j$(JOBS) -R AutoPlay
+	ctest --test-dir build/tsan --output-on-failure -j$(JOBS) -R "AutoPlay|StatusMailbox"
 
 test-windows: windows
 	./tools/windows-tests.sh build/windows

@@ -37,7 +37,7 @@ struct TileRecord {
     uint8_t layer;
     uint8_t row;
     uint8_t column;
-    uint8_t pad;
+    uint8_t pad;  // carries nothing; a saved game's tile record keeps its byte
 };
 
 struct TilePair {

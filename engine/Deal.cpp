@@ -116,3 +116,15 @@ void resetGameState(GameModel& game) {
     state.winHandled = 0;
     state.tilesHidden = 0;
 }
+
+bool removalOrderClears(GameModel game) {
+    const GameState& state = game.state;
+    for (int k = 0; k < tileCount; k += 2) {
+        const int a = state.removalOrder[k], b = state.removalOrder[k + 1];
+        computeFreeTiles(game);
+        if (!tilesMatch(game, a, b)) return false;
+        takeOffBoard(game, a);
+        takeOffBoard(game, b);
+    }
+    return true;
+}

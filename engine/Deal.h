@@ -23,3 +23,8 @@ using SeedSource = std::function<unsigned()>;
 // nowhere and get none): a solvable deal when `solvable`, else a random one.
 DealReport dealTiles(GameModel& game, bool solvable, int pairSearchLimit, const SeedSource& seed);
 void resetGameState(GameModel& game);
+
+// The board's removal order clears it: every pair in turn two free matching
+// tiles. Only a solvable deal's order does; a deal that fell back to random
+// faces keeps the order of its last failed attempt.
+bool removalOrderClears(GameModel game);

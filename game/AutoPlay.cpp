@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "engine/Caption.h"
+#include "engine/Deal.h"
 #include "engine/Moves.h"
 #include "game/App.h"
 #include "game/Effects.h"
@@ -13,11 +14,12 @@
 
 namespace {
 
-// A solvable deal, not yet touched and not loaded: only then is the removal
-// order the solution of the board.
+// A solvable deal, not yet touched and not loaded, whose removal order still
+// clears it: only then can the order be shown as its solution.
 bool isFreshSolvableDeal(const App& app) {
     const GameState& state = app.game.state;
-    return app.settings.EasyMode == 1 && state.tilesLeft == tileCount && state.gameWasLoaded == 0;
+    return app.settings.EasyMode == 1 && state.tilesLeft == tileCount && state.gameWasLoaded == 0 &&
+           removalOrderClears(app.game);
 }
 
 bool view3DShown(const App& app) {
@@ -32,9 +34,8 @@ bool view3DShown(const App& app) {
 bool onBoard(const App& app, int tile) { return tile < tileCount && app.game.tiles[tile].face != 0; }
 
 // Move k still applies when nobody else has changed the board since the
-// previous move (a command or, during the 3D pause, a click may have) and
-// its two tiles lie there and match; a deal that fell back to random faces
-// has no usable removal order either.
+// previous move (a command or a click between two frames may have) and its
+// two tiles lie there and match.
 bool moveApplies(const App& app, int k) {
     const GameState& state = app.game.state;
     const int a = state.removalOrder[k], b = state.removalOrder[k + 1];
@@ -42,45 +43,62 @@ bool moveApplies(const App& app, int k) {
            facesMatch(app.game.tiles[a].face, app.game.tiles[b].face);
 }
 
+// The worker gives up the lock for every wait of a move, so the window
+// answers within a frame; false when the board changed meanwhile.
+FadeWait waitOutsideLock(App& app, GameHold& hold, int k) {
+    return [&app, &hold, k](int milliseconds) {
+        hold.unlock();
+        if (milliseconds > 0) app.host.sleepMilliseconds(milliseconds);
+        hold = holdForWorker(app.gameLock);
+        return moveApplies(app, k);
+    };
+}
+
 // The pair is shown selected and then fades in the 2D view; the 3D view is
-// drawn by the window thread, which gets the lock for the pause.
-void showPair(App& app, GameHold& hold, int a, int b) {
+// drawn by the window thread during the pause.
+void showPair(App& app, GameHold& hold, int k) {
+    const GameState& state = app.game.state;
     if (!view3DShown(app)) {
-        playAutoPlayFade(scene2D(app), a, b);
+        playAutoPlayFade(scene2D(app), state.selectedTile, state.secondTile, waitOutsideLock(app, hold, k));
         updateStatus(app);
         return;
     }
     app.host.requestRepaint();
-    hold.unlock();
-    app.host.sleepMilliseconds(std::max(app.settings.AutoPlaySleep, 0));
-    hold = holdForWorker(app.gameLock);
+    waitOutsideLock(app, hold, k)(std::max(app.settings.AutoPlaySleep, 0));
 }
 
-bool makeMove(App& app, GameHold& hold, int k) {
+void putDealBack(App& app) {
+    app.game.state.selectedTile = noTile;
+    app.game.state.secondTile = noTile;
+    restartGame(app);
+}
+
+// The last removal and the restart share one hold, so no window message ever
+// sees the cleared board of a demonstration. The sound plays without the lock.
+bool makeMove(App& app, int k) {
+    GameHold hold = holdForWorker(app.gameLock);
     GameState& state = app.game.state;
-    if (!moveApplies(app, k)) return false;
+    if (state.autoPlayRunning != 1 || !moveApplies(app, k)) return false;
     const int a = state.removalOrder[k], b = state.removalOrder[k + 1];
     state.selectedTile = static_cast<int16_t>(a);
     state.secondTile = static_cast<int16_t>(b);
-    showPair(app, hold, a, b);
+    showPair(app, hold, k);
     if (!moveApplies(app, k)) return false;
     removePair(app.game, a, b);
     computeShadowFlags(app.game, app.view.shadowFlags);
-    playEffect(app, app.settings.Sound2);
+    if (state.tilesLeft == 0) putDealBack(app);
+    const std::string sound = effectPath(app, app.settings.Sound2);
+    hold.unlock();
+    playEffectFile(app.host, sound);
     return true;
 }
 
-// The restart follows the last move within the same hold, so no window
-// message ever sees the cleared board of a demonstration.
-void demonstrate(App& app, GameHold& hold) {
-    GameState& state = app.game.state;
-    for (int k = 0; k < tileCount; k += 2) {
-        if (k > 0) letWindowIn(app.gameLock, hold);
-        if (state.autoPlayRunning != 1 || !makeMove(app, hold, k)) break;
-    }
-    state.selectedTile = noTile;
-    state.secondTile = noTile;
-    restartGame(app);
+void demonstrate(App& app) {
+    int k = 0;
+    while (k < tileCount && makeMove(app, k)) k += 2;
+    if (k == tileCount) return;
+    GameHold hold = holdForWorker(app.gameLock);
+    putDealBack(app);
 }
 
 }  // namespace
@@ -98,9 +116,9 @@ void autoPlayWorker(App& app) {
     GameHold hold = holdForWorker(app.gameLock);
     app.game.state.autoPlayRunning = 1;
     const bool allowed = isFreshSolvableDeal(app);
-    if (allowed) demonstrate(app, hold);
     hold.unlock();
-    if (!allowed) app.host.showMessage(app.language.MesAutoplayError, productCaption, MessageIcon::information);
+    if (allowed) demonstrate(app);
+    else app.host.showMessage(app.language.MesAutoplayError, productCaption, MessageIcon::information);
     hold = holdForWorker(app.gameLock);
     app.game.state.autoPlayRunning = 0;
 #if TAVREK_3D

@@ -8,10 +8,11 @@ struct App;
 // is still running (a second demonstration beside the first would remove
 // tiles twice).
 void startAutoPlay(App& app);
-// The worker's body: the moves of the removal order, one step under the
-// game lock each, until the board is cleared or a click clears
-// autoPlayRunning; then the restart. A board that is not a fresh solvable
-// deal is refused with MesAutoplayError.
+// The worker's body: the moves of the removal order until the board is
+// cleared or a click clears autoPlayRunning; then the restart. The game lock
+// is held while the model changes and a frame is composed, never through a
+// wait or a sound. A board that is not a fresh solvable deal (one that fell
+// back to random faces included) is refused with MesAutoplayError.
 void autoPlayWorker(App& app);
 // Asks a running demonstration to end after the move under way.
 void stopAutoPlay(App& app);

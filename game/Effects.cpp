@@ -2,7 +2,13 @@
 
 #include "game/App.h"
 
-void playEffect(App& app, const std::string& soundName) {
-    if (app.settings.SoundEffects != 1 || soundName.empty()) return;
-    app.host.playSound(filePath(app.dirs.sounds, soundName));
+std::string effectPath(const App& app, const std::string& soundName) {
+    if (app.settings.SoundEffects != 1 || soundName.empty()) return {};
+    return filePath(app.dirs.sounds, soundName);
 }
+
+void playEffectFile(Host& host, const std::string& path) {
+    if (!path.empty()) host.playSound(path);
+}
+
+void playEffect(App& app, const std::string& soundName) { playEffectFile(app.host, effectPath(app, soundName)); }

@@ -4,6 +4,11 @@
 #include <string>
 
 struct App;
+struct Host;
 
-// Does nothing when sound effects are off or the slot names no file.
+// The file a slot plays, or nothing when sound effects are off or the slot
+// names no file.
+std::string effectPath(const App& app, const std::string& soundName);
+// Plays the file effectPath gave; nothing is silence.
+void playEffectFile(Host& host, const std::string& path);
 void playEffect(App& app, const std::string& soundName);

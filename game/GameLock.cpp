@@ -14,8 +14,3 @@ GameHold holdForWorker(GameLock& lock) {
     while (lock.windowWaiting.load() > 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return GameHold(lock.mutex);
 }
-
-void letWindowIn(GameLock& lock, GameHold& hold) {
-    hold.unlock();
-    hold = holdForWorker(lock);
-}

@@ -12,8 +12,8 @@ using GameHold = std::unique_lock<std::recursive_mutex>;
 struct GameLock {
     std::recursive_mutex mutex;
     // Window-thread callers waiting for the lock; the worker steps aside for
-    // them between moves, since a mutex alone would let it take the lock
-    // again and again while a click waits.
+    // them before each of its steps, since a mutex alone would let it take
+    // the lock again and again while a click waits.
     std::atomic<int> windowWaiting{0};
 };
 
@@ -21,5 +21,3 @@ struct GameLock {
 GameHold holdForWindow(GameLock& lock);
 // Taken by the worker for one step.
 GameHold holdForWorker(GameLock& lock);
-// Between two of the worker's steps: lets a waiting window thread have its turn.
-void letWindowIn(GameLock& lock, GameHold& hold);

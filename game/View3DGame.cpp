@@ -40,10 +40,12 @@ void close3DView(App& app) {
     app.view3d.open = false;
 }
 
-bool drawsIn3D(const App& app) { return app.view3d.open && app.settings.view3D == 1; }
+bool can3D(const App& app) { return app.view3d.open; }
+
+bool drawsIn3D(const App& app) { return can3D(app) && app.settings.view3D == 1; }
 
 bool switchView(App& app) {
-    if (!app.view3d.open) return false;
+    if (!can3D(app)) return false;
     app.settings.view3D = app.settings.view3D == 1 ? 0 : 1;
     return true;
 }

@@ -20,6 +20,8 @@ void without3DView(App& app);
 // The textures go before the context does.
 void close3DView(App& app);
 
+// An OpenGL context is there: the 3D view can be drawn and chosen.
+bool can3D(const App& app);
 // Frames are drawn in 3D while that view is chosen and can be drawn.
 bool drawsIn3D(const App& app);
 // GO2D / GO3D: false when the 3D view cannot be drawn and nothing changed.

@@ -1,5 +1,11 @@
 // The one seam between the portable game and the outside world. The Windows
 // shell implements it with Win32 calls; the native tests with a recording fake.
+//
+// Threads: every operation is called on the window thread. The automatic
+// player's thread calls those marked "any thread" as well. It never sleeps
+// or plays a sound while it holds the game lock, and it must never wait for
+// the window thread: apart from the message box, none of those may need the
+// window thread to answer before it returns.
 #pragma once
 
 #include <cstdint>
@@ -26,33 +32,45 @@ struct FileChoice {
 struct Host {
     virtual ~Host() = default;
 
-    // A modal message box owned by the main window.
+    // A modal message box owned by the main window. Any thread: the
+    // automatic player calls it without the game lock, since the box
+    // dispatches the window's messages and they take that lock.
     virtual void showMessage(const std::string& text, const std::string& caption,
                              MessageIcon icon) = 0;
-    // Plays a wave file to its end before returning.
     // The winner's name dialog: at most 21 characters, possibly empty; it
-    // cannot be cancelled.
+    // cannot be cancelled. Window thread.
     virtual std::string askWinnerName() = 0;
-    // The hall-of-fame dialog showing the kept entries.
+    // The hall-of-fame dialog showing the kept entries. Window thread.
     virtual void showHallOfFame(const HallOfFame& hallOfFame) = 0;
     // The platform's open or save dialog: true when the player confirmed a
     // file, whose bare name then replaces `name`; false leaves it alone.
+    // Window thread.
     virtual bool chooseFile(const FileChoice& choice, std::string& name) = 0;
+    // Plays a wave file to its end before returning; a file that cannot be
+    // played is silence. Any thread, without the game lock: it lasts.
     virtual void playSound(const std::string& path) = 0;
+    // Window thread.
     virtual void setTitle(const std::string& title) = 0;
+    // Hands the text to the status bar without waiting for it; the bar shows
+    // the latest text posted, whole. Any thread.
     virtual void postStatus(const std::string& text) = 0;
     // Shows a finished 2D frame: width x height pixels, top row first, each
     // 0x00RRGGBB (a top-down 32-bit DIB), at the top left of the board area.
+    // Any thread, with the view's frame lock held.
     virtual void presentFrame(const uint32_t* pixels, int width, int height) = 0;
-    // Asks the window thread to repaint the whole window.
+    // Asks the window thread to repaint the whole window; returns at once.
+    // Any thread.
     virtual void requestRepaint() = 0;
     // Starts the end of the program; the caller's remaining steps still run.
+    // Window thread.
     virtual void closeDown() = 0;
-    // Calendar time in seconds, the seed of every srand.
+    // Calendar time in seconds, the seed of every srand. Window thread.
     virtual std::time_t calendarTime() = 0;
-    // A high-resolution monotonic clock.
+    // A high-resolution monotonic clock. Any thread.
     virtual int64_t microseconds() = 0;
+    // Any thread, without the game lock.
     virtual void sleepMilliseconds(int milliseconds) = 0;
     // The screen as the settings see it: default window size and menu pages.
+    // Window thread.
     virtual ScreenMetrics screenMetrics() = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "game/View3DGame.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
@@ -116,6 +117,8 @@ void refreshCheckMarks() {
     check(command::changeCursor, settings.NewCursors == 1);
 #if TAVREK_3D
     check(command::useTextures, settings.view3D == 1 && settings.Textures == 1);
+    // Without an OpenGL context the view switch would do nothing: it shows so.
+    EnableMenuItem(s.menuBar, command::switchView, MF_BYCOMMAND | (can3D(s.app) ? MF_ENABLED : MF_GRAYED));
 #endif
 }
 

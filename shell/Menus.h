@@ -12,7 +12,8 @@ void buildMenus();
 // Destroys the menu bar with its sub-menus and empties the file lists.
 void destroyMenus();
 void makeMenuPictures();
-// Sets every toggle command's check mark from its flag.
+// Sets every toggle command's check mark from its flag, and greys the view
+// switch while there is no 3D view to switch to.
 void refreshCheckMarks();
 // Copies the name of the entry numbered `chosen` (the list counted from
 // `first`) into `setting` and moves the check mark to it. False when no

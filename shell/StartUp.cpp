@@ -76,9 +76,7 @@ bool openGLView(HWND window) {
         closeDown();
         return false;
     }
-    const BoardArea area = boardArea();
-    if (result == GLContextResult::ready) open3DView(s.app, area.width, area.height);
-    else without3DView(s.app);
+    useGLContext(result);
     return true;
 }
 
@@ -102,6 +100,18 @@ void releaseAndQuit() {
 }
 
 }  // namespace
+
+#if TAVREK_3D
+void useGLContext(GLContextResult result) {
+    Shell& s = shell();
+    const BoardArea area = boardArea();
+    if (result == GLContextResult::ready) open3DView(s.app, area.width, area.height);
+    else without3DView(s.app);
+    // The menus were made before the context: now they can tell which view
+    // is shown and whether the other one can be.
+    buildMenus();
+}
+#endif
 
 int programMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
     if (!startProgram(instance, showState)) return shell().startExitCode;

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "shell/GLContext.h"
+
 // The whole run: returns the exit code, the quit message's parameter.
 int programMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showState);
 
@@ -22,6 +24,12 @@ void shutDown();
 // The end the game asks for: release and post the quit, the settings file
 // left as it was. Either end runs once.
 void closeDown();
+
+#if TAVREK_3D
+// The window's OpenGL context has been made, or could not be: the 3D view
+// opens, or the player is told and the 2D view plays on with the switch greyed.
+void useGLContext(GLContextResult result);
+#endif
 
 void clearShellHandles();
 // Picks the cursor pair from NewCursors and makes the normal one current.

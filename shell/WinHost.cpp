@@ -3,9 +3,6 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
-#include <algorithm>
-#include <cstring>
-
 #include "dialogs/HallOfFameDialog.h"
 #include "dialogs/WinnerDialog.h"
 #include "shell/BoardWindow.h"
@@ -53,20 +50,26 @@ bool WinHost::chooseFile(const FileChoice& choice, std::string& name) {
 }
 
 void WinHost::playSound(const std::string& path) {
-    multimedia.playSound(path.c_str(), nullptr, SND_FILENAME | SND_SYNC);
+    multimedia.playSound(path.c_str(), nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT);
 }
 
 void WinHost::setTitle(const std::string& title) {
     SetWindowTextA(shell().mainWindow, title.c_str());
 }
 
+// The text stays in the mailbox until the window thread takes its own copy,
+// so a sender never writes where the status bar reads.
 void WinHost::postStatus(const std::string& text) {
-    const size_t length = std::min(text.size(), sizeof statusText - 1);
-    std::memcpy(statusText, text.data(), length);
-    statusText[length] = '\0';
     // Before the status bar exists (the language loaded at start-up) there is nothing to post to.
-    HWND bar = shell().statusBar;
-    if (bar != nullptr) PostMessageA(bar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(statusText));
+    Shell& s = shell();
+    if (s.statusBar == nullptr) return;
+    if (depositStatus(statusMailbox, text)) PostMessageA(s.mainWindow, statusPostedMessage, 0, 0);
+}
+
+void showPostedStatus() {
+    Shell& s = shell();
+    const std::string text = collectStatus(s.host.statusMailbox);
+    SendMessageA(s.statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void WinHost::presentFrame(const uint32_t* pixels, int width, int height) {

@@ -4,6 +4,10 @@
 #include <windows.h>
 
 #include "host/Host.h"
+#include "host/StatusMailbox.h"
+
+// Wakes the window thread to show the status text posted last.
+constexpr UINT statusPostedMessage = WM_APP + 1;
 
 // Message boxes go through this hook when it is set, so tests can answer
 // them instead of a player; it returns the button pressed (IDOK, IDCANCEL).
@@ -28,6 +32,9 @@ struct WinHost : Host {
     void sleepMilliseconds(int milliseconds) override;
     ScreenMetrics screenMetrics() override;
 
-    // The status text posted last; it must outlive the posted message.
-    char statusText[512] = {};
+    // Status texts from any thread on their way to the status bar.
+    StatusMailbox statusMailbox;
 };
+
+// On statusPostedMessage: the status bar shows the latest text posted.
+void showPostedStatus();

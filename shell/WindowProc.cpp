@@ -99,6 +99,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM first, LPARAM 
         case WM_KEYDOWN: keyDown(window, first); return 0;
         case WM_COMMAND: runCommand(first); return 0;
         case WM_TIMER: clockTick(shell().app); return 0;
+        case statusPostedMessage: showPostedStatus(); return 0;
         case WM_MOUSEMOVE:
             SetCursor(first == MK_LBUTTON ? shell().busyCursor : shell().normalCursor);
             return 0;

@@ -2,8 +2,9 @@
 # Screenshots of tavrek's 3D view under Wine on a virtual display, driven by
 # the player's keys: at start, turned about each axis, tilted, zoomed in and
 # out, leaning to both bounds, with shadows, a selection, a hint, paused and
-# during a demonstration, for each tile set with textures on and off. They
-# are written to build/shots/*.png.
+# during a demonstration; each tile set with textures on and off, and each
+# background. They are written to build/shots/*.png; `view3d-shots.sh sets`
+# takes only the tile sets and backgrounds.
 set -e
 . "$(dirname "$0")/wine-session.sh"
 cmake --preset windows >/dev/null
@@ -21,11 +22,12 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 start_virtual_display
 start_wine
 
-# start TILESET TEXTURES: a fresh settings file, then the game in a 1024 x 768 window.
+# start TILESET TEXTURES [BACKGROUND]: a fresh settings file, then the game in a 1024 x 768 window.
 start() {
-  printf 'Language = "ENGLISH.TXT"\r\nTileSet = "%s"\r\nTextures = %s\r\nWindowXPos = 0\r\nWindowYPos = 0\r\nWindowXSize = 1024\r\nWindowYSize = 768\r\nMusic = ""\r\n' \
-    "$1" "$2" >"$game/TAVREK32.INI"
+  printf 'Language = "ENGLISH.TXT"\r\nTileSet = "%s"\r\nTextures = %s\r\nBackground = "%s"\r\nWindowXPos = 0\r\nWindowYPos = 0\r\nWindowXSize = 1024\r\nWindowYSize = 768\r\nMusic = ""\r\n' \
+    "$1" "$2" "${3:-SUNSET.BMP}" >"$game/TAVREK32.INI"
   (cd "$game" && exec wine tavrek.exe >/dev/null 2>&1 </dev/null) &
+  game_pid=$!
   waited=0
   while [ $waited -lt 60 ] && ! xdotool search --name "Tavrek v3.2" >/dev/null 2>&1; do
     sleep 1
@@ -36,8 +38,10 @@ start() {
 keys() { xdotool search --name "Tavrek v3.2" windowfocus --sync key --delay 30 "$@" >/dev/null 2>&1; sleep 1; }
 press() { n=$1; key=$2; set --; i=0; while [ $i -lt "$n" ]; do set -- "$@" "$key"; i=$((i + 1)); done; keys "$@"; }
 shot() { import -window root -crop 1024x768+0+0 "$shots/$1.png"; echo "$shots/$1.png"; }
-stop() { keys F12; sleep 2; wineserver -w >/dev/null 2>&1 || true; }
+# The wineserver stays for the next start: wait for the game alone.
+stop() { keys F12; wait "$game_pid" 2>/dev/null || true; }
 
+if [ "$1" != sets ]; then
 start STANDARD.BMP 1
 shot start
 press 6 Up; shot turned-x; press 6 Down
@@ -52,8 +56,9 @@ keys F6; shot hint
 keys F5; shot paused; keys F5
 keys F10 Down Down Down Down Return; sleep 3; shot demonstration
 stop
+fi
 
-for set in STANDARD CONTRAST; do
+for set in STANDARD CONTRAST NIGHT SHAPES LARGE; do
   for textures in 1 0; do
     start $set.BMP $textures
     keys F9
@@ -61,5 +66,11 @@ for set in STANDARD CONTRAST; do
     shot "$set-textures$textures-shadows"
     stop
   done
+done
+for background in SUNSET JADE SLATE WALNUT MIDNIGHT DUNES; do
+  start STANDARD.BMP 1 $background.BMP
+  press 4 Up
+  shot "background-$background"
+  stop
 done
 kill "$xvfb" 2>/dev/null || true

@@ -29,9 +29,12 @@ void centreHeap3D(BoardView& view, const GameModel& game) {
         rows.add(t.row);
         columns.add(t.column);
     }
-    view.boardCentre3D[0] = float((columns.minimum + columns.maximum) / 4) + 0.5f;
+    // A tile spans two grid cells from its corner, 15 x 20 scene units: the
+    // middle of the outer edges, in tile units, without rounding, so the heap
+    // sits exactly in the middle of the window whatever its extents.
+    view.boardCentre3D[0] = float(columns.minimum + columns.maximum) / 4 + 0.5f;
     constexpr int lastCornerRow = rowCount - 2;
-    view.boardCentre3D[1] = float(((lastCornerRow - rows.maximum) + (lastCornerRow - rows.minimum)) / 4) + 1.0f;
+    view.boardCentre3D[1] = float((lastCornerRow - rows.maximum) + (lastCornerRow - rows.minimum)) / 4 + 0.5f;
 }
 #endif
 

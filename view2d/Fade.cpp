@@ -19,7 +19,14 @@ int64_t timedRedraw2D(const Scene2D& scene) {
     return scene.host.microseconds() - start;
 }
 
-void playFade(const Scene2D& scene, int a, int b, int frames, int32_t durationMs) {
+FadeWait sleepBetweenFrames(Host& host) {
+    return [&host](int milliseconds) {
+        if (milliseconds > 0) host.sleepMilliseconds(milliseconds);
+        return true;
+    };
+}
+
+void playFade(const Scene2D& scene, int a, int b, int frames, int32_t durationMs, const FadeWait& wait) {
     if (frames <= 0 || durationMs <= 0) return;
     frames = std::min(frames, mostFadeFrames);
     const int step = 100 / (frames + 1);
@@ -32,18 +39,18 @@ void playFade(const Scene2D& scene, int a, int b, int frames, int32_t durationMs
         // duration; when behind, the frames whose time has passed are left out.
         const int64_t elapsed = scene.host.microseconds() - start;
         const int64_t ahead = duration * k / frames - elapsed;
-        if (ahead >= 1000) scene.host.sleepMilliseconds(int(ahead / 1000));
-        else k = std::max<int64_t>(k, elapsed * frames / duration);
+        if (!wait(ahead >= 1000 ? int(ahead / 1000) : 0)) break;
+        if (ahead < 1000) k = std::max<int64_t>(k, elapsed * frames / duration);
     }
     dropFadeBase(scene.view);
 }
 
 void playRemovalFade(const Scene2D& scene, int a, int b) {
-    playFade(scene, a, b, scene.view.fadeSteps, scene.settings.RemoveTileTime);
+    playFade(scene, a, b, scene.view.fadeSteps, scene.settings.RemoveTileTime, sleepBetweenFrames(scene.host));
 }
 
-void playAutoPlayFade(const Scene2D& scene, int a, int b) {
+void playAutoPlayFade(const Scene2D& scene, int a, int b, const FadeWait& wait) {
     const int64_t frame = timedRedraw2D(scene);
     const int32_t duration = scene.settings.AutoPlaySleep;
-    playFade(scene, a, b, fadeFrameCount(duration, frame), duration);
+    playFade(scene, a, b, fadeFrameCount(duration, frame), duration, wait);
 }

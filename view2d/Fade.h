@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
+struct Host;
 struct Scene2D;
 
 constexpr int64_t shortestFrameMicroseconds = 1000000 / 60;
@@ -18,12 +20,18 @@ int fadeFrameCount(int32_t durationMs, int64_t frameMicroseconds);
 // Composes and shows a plain frame; returns how long that took.
 int64_t timedRedraw2D(const Scene2D& scene);
 
+// Runs after every fade frame with the time until the next one is due (0
+// when behind); returns false to end the fade there.
+using FadeWait = std::function<bool(int milliseconds)>;
+// The wait of a caller that owns the view and the model alone: a sleep.
+FadeWait sleepBetweenFrames(Host& host);
+
 // Fades tiles a and b out over `frames` frames spread evenly across
-// `durationMs`, sleeping between frames when ahead of time.
-void playFade(const Scene2D& scene, int a, int b, int frames, int32_t durationMs);
+// `durationMs`, waiting between frames.
+void playFade(const Scene2D& scene, int a, int b, int frames, int32_t durationMs, const FadeWait& wait);
 
 // The fade of a pair the player removes: fadeSteps frames over RemoveTileTime.
 void playRemovalFade(const Scene2D& scene, int a, int b);
 // The automatic player's move: one plain frame showing the pair selected,
 // measured, then the fade over AutoPlaySleep.
-void playAutoPlayFade(const Scene2D& scene, int a, int b);
+void playAutoPlayFade(const Scene2D& scene, int a, int b, const FadeWait& wait);

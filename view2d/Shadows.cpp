@@ -62,13 +62,13 @@ void trimPieces(const GameModel& game, const ShadowFlags& joined, TileShadowFlag
                 int c) {
     const int right = c + 2 < columnCount ? tileCornerAt(game, l, r, c + 2) : noTile;
     if (right != noTile && joined[right][lowerLeftCorner] && joined[right][lowerLeftHalf]) f[cornerSquare] = 0;
-    const int below = r < 18 ? tileCornerAt(game, l, r + 2, c) : noTile;
+    const int below = r + 2 < rowCount ? tileCornerAt(game, l, r + 2, c) : noTile;
     if (below != noTile && joined[below][rightUpperHalf] && joined[below][rightTopCorner]) f[cornerSquare] = 0;
-    if (r < 18 && c < 32 && tileCornerAt(game, l, r + 2, c + 2) != noTile && joined[t][rightLowerHalf]) {
+    if (r + 2 < rowCount && c + 2 < columnCount && tileCornerAt(game, l, r + 2, c + 2) != noTile && joined[t][rightLowerHalf]) {
         f[rightLowerHalf] = 0;
         f[rightLowerShort] = 1;
     }
-    if (r < 19 && c < 32 && tileCornerAt(game, l, r + 1, c + 2) != noTile && joined[t][rightUpperHalf]) {
+    if (r + 1 < rowCount && c + 2 < columnCount && tileCornerAt(game, l, r + 1, c + 2) != noTile && joined[t][rightUpperHalf]) {
         f[rightUpperHalf] = 0;
         f[rightUpperShort] = 1;
     }

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <mutex>
 #include <thread>
 
 #include "BoardBuilder.h"
@@ -34,7 +35,18 @@ struct WatchingHost : RecordingHost {
 };
 
 // Real time, so that the worker runs at its own pace beside the test's clicks.
+// Sounds come from both threads without the game lock, so their record has a
+// lock of its own.
 struct RealTimeHost : WatchingHost {
+    int soundMilliseconds = 0;  // sounds play to their end, as on Windows
+    std::mutex soundsLock;
+    void playSound(const std::string& path) override {
+        {
+            const std::lock_guard<std::mutex> hold(soundsLock);
+            WatchingHost::playSound(path);
+        }
+        sleepMilliseconds(soundMilliseconds);
+    }
     int64_t microseconds() override {
         using namespace std::chrono;
         return duration_cast<std::chrono::microseconds>(steady_clock::now().time_since_epoch()).count();
@@ -106,6 +118,13 @@ std::vector<int> countdownFrom(int tiles, int moves) {
     return left;
 }
 
+// The last pair's sound plays over the board already put back.
+std::vector<int> wholeDemonstration() {
+    std::vector<int> left = countdownFrom(tileCount, pairCount - 1);
+    left.push_back(tileCount);
+    return left;
+}
+
 }  // namespace
 
 TEST_F(AutoPlay, AFreshDealIsClearedInSeventyTwoFadedMovesAndThenRestored) {
@@ -116,18 +135,9 @@ TEST_F(AutoPlay, AFreshDealIsClearedInSeventyTwoFadedMovesAndThenRestored) {
         framesBefore = host.framesPresented;
     };
     autoPlayWorker(app);
-    EXPECT_EQ(host.tilesAtRemovalSound, countdownFrom(tileCount, pairCount))
-        << "one pair per move, down to an empty board";
+    EXPECT_EQ(host.tilesAtRemovalSound, wholeDemonstration()) << "one pair per move";
     for (int frames : framesPerMove) EXPECT_GT(frames, 1) << "the pair shown, then fading";
     EXPECT_TRUE(host.messages.empty());
-    expectDealAtItsStart();
-}
-
-TEST_F(AutoPlay, WithoutAPauseThePairIsShownOnceAndNothingSleeps) {
-    app.settings.AutoPlaySleep = -5;
-    autoPlayWorker(app);
-    EXPECT_EQ(host.tilesAtRemovalSound.size(), size_t(pairCount));
-    EXPECT_TRUE(host.sleeps.empty());
     expectDealAtItsStart();
 }
 
@@ -137,7 +147,7 @@ TEST_F(AutoPlay, InThe3DViewTheWindowThreadDrawsThePairDuringThePause) {
     std::vector<int> repaintsAtRemoval;
     host.atRemoval = [&](int) { repaintsAtRemoval.push_back(host.repaintRequests); };
     autoPlayWorker(app);
-    EXPECT_EQ(host.tilesAtRemovalSound, countdownFrom(tileCount, pairCount));
+    EXPECT_EQ(host.tilesAtRemovalSound, wholeDemonstration());
     ASSERT_EQ(repaintsAtRemoval.size(), size_t(pairCount));
     for (int m = 0; m < pairCount; ++m) EXPECT_EQ(repaintsAtRemoval[m], m + 1) << "one repaint before each removal";
     EXPECT_EQ(host.sleeps, std::vector<int>(pairCount, 40));
@@ -146,7 +156,7 @@ TEST_F(AutoPlay, InThe3DViewTheWindowThreadDrawsThePairDuringThePause) {
 }
 #endif
 
-TEST_F(AutoPlay, OnlyAnUntouchedSolvableDealThatWasNotLoadedIsDemonstrated) {
+TEST_F(AutoPlay, OnlyAnUntouchedSolvableDealThatWasNotLoadedAndClearsInOrderIsDemonstrated) {
     clickTile(app, state.removalOrder[0]);
     clickTile(app, state.removalOrder[1]);
     host.tilesAtRemovalSound.clear();
@@ -161,14 +171,22 @@ TEST_F(AutoPlay, OnlyAnUntouchedSolvableDealThatWasNotLoadedIsDemonstrated) {
     autoPlayWorker(app);
     EXPECT_EQ(host.tilesAtRemovalSound.size(), size_t(pairCount)) << "every pair undone again: it runs";
     EXPECT_TRUE(host.messages.empty());
+    host.tilesAtRemovalSound.clear();
+    std::vector<Corner> corners;  // floor tiles half a tile apart: never free
+    for (int cell = 0; cell < tileCount; ++cell) corners.push_back({cell / 72, 1 + cell % 72 / 9, 1 + cell % 9});
+    buildBoard(app.game, corners, 0);
+    ASSERT_TRUE(dealNewGame(app).fellBack);
+    expectRefused("a deal that fell back to random faces");
 }
 
-TEST_F(AutoPlay, AClickStopsItAfterTheMoveUnderWay) {
+TEST_F(AutoPlay, AClickStopsItAfterTheMoveUnderWayAndWithoutAPauseNothingSleeps) {
+    app.settings.AutoPlaySleep = -5;
     host.atRemoval = [&](int removals) {
         if (removals == 5) state.autoPlayRunning = 0;
     };
     autoPlayWorker(app);
     EXPECT_EQ(host.tilesAtRemovalSound, countdownFrom(tileCount, 5));
+    EXPECT_TRUE(host.sleeps.empty());
     expectDealAtItsStart(5);
 }
 
@@ -181,38 +199,40 @@ TEST_F(AutoPlay, ABoardChangedBesideTheWorkerEndsTheDemonstration) {
     expectDealAtItsStart(3);
 }
 
-TEST_F(AutoPlay, ADealWithoutAUsableRemovalOrderIsNotPlayed) {
-    state.removalOrder[6] = state.removalOrder[7];
-    autoPlayWorker(app);
-    EXPECT_EQ(host.tilesAtRemovalSound.size(), 3u);
-    EXPECT_EQ(state.tilesLeft, tileCount);
-    EXPECT_EQ(state.movesMade, 0);
-}
-
-TEST_F(AutoPlayThread, ClicksOnTheWindowThreadStopTheWorkerAndASecondStartIsIgnored) {
+// What the window thread meets while a demonstration runs: each message
+// gets the lock within a frame though a move lasts 600 ms, a second AUTOPLAY
+// is ignored, and a click lets only the move under way finish.
+TEST_F(AutoPlayThread, TheWindowIsAnsweredWithinAFrameAndAClickStopsTheWorker) {
+    app.settings.AutoPlaySleep = 300;
+    host.soundMilliseconds = 300;
     startAutoPlay(app);
-    int16_t movesAtClick = 0;
-    for (bool clicked = false; !clicked;) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        GameHold hold = holdForWindow(app.gameLock);
+    using Clock = std::chrono::steady_clock;
+    Clock::duration longestWait{};
+    int movesAtClick = 0;
+    for (int message = 0; message < 60; ++message) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        const Clock::time_point sent = Clock::now();
+        const GameHold hold = holdForWindow(app.gameLock);
+        longestWait = std::max(longestWait, Clock::now() - sent);
         ASSERT_TRUE(app.autoPlayerBusy) << "the worker ended before the click";
-        if (state.movesMade < 3) continue;
-        startAutoPlay(app);
-        // What a left click does: stop the player, then the click itself.
-        state.autoPlayRunning = 0;
-        state.showMoves = 0;
+        if (message == 30) startAutoPlay(app);
+    }
+    {
+        const GameHold hold = holdForWindow(app.gameLock);
+        stopAutoPlay(app);  // what a left click does first
         movesAtClick = state.movesMade;
         clickTile(app, state.removalOrder[2 * movesAtClick]);
-        clicked = true;
     }
     while (autoPlayerBusy(app)) std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    // A second worker, had one been started, would have moved or spoken by now.
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // for a second worker to show itself
     const GameHold hold = holdForWindow(app.gameLock);
-    EXPECT_EQ(host.tilesAtRemovalSound, countdownFrom(tileCount, movesAtClick))
-        << "the worker made no move after the click";
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(longestWait).count(), 100);
+    const int moves = int(host.tilesAtRemovalSound.size());
+    EXPECT_GE(movesAtClick, 2) << "the demonstration went on meanwhile";
+    EXPECT_TRUE(moves == movesAtClick || moves == movesAtClick + 1) << moves << " moves, clicked after " << movesAtClick;
+    EXPECT_EQ(host.tilesAtRemovalSound, countdownFrom(tileCount, moves));
     EXPECT_TRUE(host.messages.empty()) << "no second worker was started";
-    expectDealAtItsStart(movesAtClick);
+    expectDealAtItsStart(moves);
 }
 
 // The worker would otherwise go on with the removal order of the old deal on

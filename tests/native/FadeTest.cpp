@@ -75,12 +75,16 @@ TEST(Fade, FramesGoFromNearlyOpaqueToNearlyInvisible) {
     redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
     const uint32_t face = scene.at(x, y);
     ASSERT_NE(face, sceneBackground);
-    playFade(scene2D(scene.app), 2, noTile, 4, 100);
+    playFade(scene2D(scene.app), 2, noTile, 4, 100, sleepBetweenFrames(scene.host));
     ASSERT_EQ(scene.host.framesPresented, 1 + 4);
     // The last of four frames: step 20, the board weighs 80 and the face 20.
     EXPECT_EQ(scene.at(x, y), blendColours(sceneBackground, face, 80, 20));
-    playFade(scene2D(scene.app), 2, noTile, 1, 100);
+    playFade(scene2D(scene.app), 2, noTile, 1, 100, sleepBetweenFrames(scene.host));
     EXPECT_EQ(scene.at(x, y), blendColours(sceneBackground, face, 50, 50));
+    int waits = 0;
+    playFade(scene2D(scene.app), 2, noTile, 4, 100, [&](int) { return ++waits < 2; });
+    EXPECT_EQ(scene.host.framesPresented, 1 + 4 + 1 + 2) << "a wait that says no ends the fade";
+    EXPECT_EQ(scene.app.view.fadeBase.fadingA, noTile) << "and drops its base";
 }
 
 TEST(Fade, NoFadeWithoutTimeOrFrames) {
@@ -104,12 +108,12 @@ TEST(Fade, TheAutomaticPlayerShowsThePairThenFadesOverAutoPlaySleep) {
     scene.app.settings.AutoPlaySleep = 300;
     scene.host.microsecondsPerReading = 5000;  // a measured frame of 5 ms
     const int64_t start = scene.host.clockMicroseconds;
-    playAutoPlayFade(scene2D(scene.app), 2, 1);
+    playAutoPlayFade(scene2D(scene.app), 2, 1, sleepBetweenFrames(scene.host));
     EXPECT_EQ(scene.host.framesPresented, 1 + 18);  // 300 ms at 60 frames a second
     EXPECT_GE(scene.host.clockMicroseconds - start, 300000);
     EXPECT_LE(totalSleep(scene.host), 300);
     scene.app.settings.AutoPlaySleep = 0;
-    playAutoPlayFade(scene2D(scene.app), 2, 1);
+    playAutoPlayFade(scene2D(scene.app), 2, 1, sleepBetweenFrames(scene.host));
     EXPECT_EQ(scene.host.framesPresented, 1 + 18 + 1);
 }
 
@@ -118,11 +122,15 @@ TEST(Fade, FramesSlowerThanMeasuredAreLeftOutRatherThanOverrun) {
     scene.place(bridge);
     scene.host.microsecondsPerReading = 30000;  // each frame takes 30 ms where 10 ms were planned
     const int64_t start = scene.host.clockMicroseconds;
-    playFade(scene2D(scene.app), 2, noTile, 30, 300);
+    std::vector<int> waits;
+    playFade(scene2D(scene.app), 2, noTile, 30, 300, [&](int milliseconds) {
+        waits.push_back(milliseconds);
+        return true;
+    });
+    EXPECT_EQ(waits, std::vector<int>(scene.host.framesPresented, 0)) << "a turn for others after every frame";
     EXPECT_LT(scene.host.framesPresented, 12);
     EXPECT_GE(scene.host.framesPresented, 9);
     EXPECT_LE(scene.host.clockMicroseconds - start, 300000 + 2 * 30000);
-    EXPECT_TRUE(scene.host.sleeps.empty());
 }
 
 TEST(Fade, FramesFromTheKeptLowerBoardEqualWholeFrames) {

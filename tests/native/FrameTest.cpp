@@ -193,12 +193,3 @@ TEST(Frame, WithoutATileSetOnlyTheBackgroundIsDrawn) {
     redraw2D(scene2D(scene.app), noTile, noTile, 0, 0);
     for (uint32_t pixel : scene.host.lastFrame) ASSERT_EQ(colourFromPixel(pixel), sceneBackground);
 }
-
-#if TAVREK_3D
-TEST(Frame, TheHeapCentreForTheThreeDimensionalView) {
-    BoardScene scene;
-    scene.place(threeLayerHeap());  // columns 0 .. 30, rows 0 .. 8
-    EXPECT_FLOAT_EQ(scene.app.view.boardCentre3D[0], 7.5f);
-    EXPECT_FLOAT_EQ(scene.app.view.boardCentre3D[1], 8.0f);  // (10 + 18) / 4 + 1
-}
-#endif

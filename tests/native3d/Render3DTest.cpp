@@ -1,117 +1,78 @@
-// The 3D frame drawn off screen: where the heap lies, what a selected,
-// hinted or hidden tile looks like, the shadows, and the camera's limits.
+// The 3D frame drawn off screen: where the heap lies, how marks, faces, shadows and the background
+// look, the camera's limits, and the tile a click picks.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 
 #include "Scene3DFixture.h"
-#include "view3d/Camera.h"
-#include "view3d/FaceTextures.h"
-#include "view3d/GL.h"
 
-namespace {
-
-constexpr Colour yellow = makeColour(255, 255, 0);
-
-int differingPixels(const Surface& a, const Surface& b) {
-    int count = 0;
-    for (size_t i = 0; i < a.pixels.size(); ++i) count += a.pixels[i] != b.pixels[i];
-    return count;
-}
-
-Colour at(const Surface& frame, ClientPoint p) { return colourAt(frame, p.x, p.y); }
-
-}  // namespace
+constexpr Colour yellow = makeColour(255, 255, 0), white = makeColour(255, 255, 255), red = makeColour(255, 0, 0);
 
 TEST(Render3D, DefaultCameraSeesTheHeapFromAboveCentredWithRowZeroAtTheTop) {
     Scene3DFixture f;
-    f.settings().Textures = 0;
-    f.settings().SelectColor = yellow;
-    f.place({{0, 0, 0, 5}, {0, 6, 4, 5}});
-    f.board.app.game.state.selectedTile = 0;
-    f.board.app.game.state.tilesHidden = 1;  // plain tops
-    const Surface frame = f.render();
-    const ClientPoint top = f.topCentre(0), bottom = f.topCentre(1);
-    EXPECT_LT(top.y, bottom.y);
-    EXPECT_LT(top.x, bottom.x);
-    // Centred up to the centre's rounding to whole tiles: within half a tile.
-    EXPECT_NEAR((top.x + bottom.x) / 2, 100, 5);
-    EXPECT_NEAR((top.y + bottom.y) / 2, 75, 6);
-    EXPECT_TRUE(isYellowish(at(frame, top)));
-    EXPECT_TRUE(nearColour(at(frame, bottom), f.settings().RGBLevel[0], 40));
-    EXPECT_TRUE(nearColour(colourAt(frame, 2, 2), sceneBackground, 1));
-    // A picture stands upright on the top: face 5's cell is white in its upper half.
-    Surface picture = makeTileSetPicture(8, 10);
-    fillRectangle(picture, 4 * 8, 0, 8, 5, makeColour(255, 255, 255));
+    // Odd and even extents, a layer on a half-tile offset: the outer edges as far from the middle.
+    for (int last : {3, 4, 7}) {
+        f.place({{0, 0, 0, 5}, {0, last, last, 5}, {1, 1, 1, 5}});
+        const ClientPoint topLeft = f.project(0, 0, 20, 0), bottomRight = f.project(1, 15, 0, 0);
+        EXPECT_LT(topLeft.y, bottomRight.y);
+        EXPECT_NEAR(topLeft.x + bottomRight.x, 199, 1) << last;
+        EXPECT_NEAR(topLeft.y + bottomRight.y, 149, 1) << last;
+    }
+    // Upright on the top: face 5's cell in thirds, black but its lower left ninth red, its middle green.
+    Surface picture = makeTileSetPicture(30, 30);
+    fillRectangle(picture, 120, 0, 30, 30, 0);
+    fillRectangle(picture, 120, 20, 10, 10, red);
+    fillRectangle(picture, 130, 10, 10, 10, makeColour(0, 255, 0));
     buildTileTextures(f.view, picture);
-    f.settings().Textures = 1;
-    f.board.app.game.state.tilesHidden = 0;
-    const Surface textured = f.render();
-    EXPECT_TRUE(nearColour(at(textured, f.project(1, 7.5f, 16, 10)), makeColour(255, 255, 255), 30));
-    EXPECT_TRUE(nearColour(at(textured, f.project(1, 7.5f, 4, 10)), cellColour(0, 4), 30));
-    // Straight from above, a tile's sides hardly show: its top's corners are near its box's bottom corners.
-    const ClientPoint low = f.project(0, 0, 0, 0), high = f.project(0, 0, 0, 10);
-    EXPECT_LE(std::abs(low.x - high.x) + std::abs(low.y - high.y), 3);
+    f.settings().ZView = 100;
+    f.place({{0, 4, 4, 5}});
+    const Colour lowerLeft = f.seen(f.render(), 0, 2.5f, 3.5f), middle = f.seen(f.render(), 0, 8.5f, 11.5f);
+    EXPECT_TRUE(redOf(lowerLeft) > 100 && greenOf(lowerLeft) < 50 && blueOf(lowerLeft) < 50);
+    EXPECT_TRUE(greenOf(middle) > 100 && redOf(middle) < 50 && blueOf(middle) < 50);
 }
 
-TEST(Render3D, SelectionColoursTheWholeTileWithoutTexturesAndDarkensOnlyTheTopWithThem) {
+TEST(Render3D, MarkedTilesAreYellowOrDarkenedAndHiddenFacesShowNothingButTheMarks) {
     Scene3DFixture f;
     Settings& s = f.settings();
     s.ZView = 150;
     s.XPosition = -50;  // the front sides turn towards the eye
     s.SelectColor = yellow;
-    f.place({{0, 4, 4, 1}, {0, 4, 10, 1}});
-    f.board.app.game.state.selectedTile = 1;
-    for (uint8_t textures : {0, 1}) {
+    s.RGBVal[0] = red;
+    f.place({{0, 4, 2, 1}, {0, 4, 8, 1}, {0, 4, 14, 1}});
+    f.state().selectedTile = 1;
+    for (uint8_t textures : {1, 0}) {
         s.Textures = textures;
         const Surface frame = f.render();
-        const Colour plainTop = at(frame, f.topCentre(0)), markedTop = at(frame, f.topCentre(1));
-        const Colour plainFront = at(frame, f.project(0, 7.5f, 0, 5)), markedFront = at(frame, f.project(1, 7.5f, 0, 5));
-        const Colour markedCorner = at(frame, f.project(1, 1.5f, 2, 10));
-        EXPECT_FALSE(isYellowish(plainTop));
-        if (textures == 0) {
-            EXPECT_TRUE(isYellowish(markedCorner));
-            EXPECT_TRUE(isYellowish(markedFront));
-            EXPECT_FALSE(isYellowish(plainFront));
-        } else {
-            EXPECT_LT(blueOf(markedTop), blueOf(plainTop) * 3 / 4);
-            EXPECT_TRUE(nearColour(markedFront, plainFront, 2));
-        }
+        const Colour plainTop = f.seen(frame, 0), markedTop = f.seen(frame, 1);
+        const Colour plainFront = f.seen(frame, 0, 7.5f, 0, 5), markedFront = f.seen(frame, 1, 7.5f, 0, 5);
+        EXPECT_FALSE(isYellowish(plainTop) || isYellowish(plainFront));
+        EXPECT_EQ(isYellowish(f.seen(frame, 1, 1.5f, 2)) && isYellowish(markedFront), textures == 0);
+        EXPECT_EQ(blueOf(markedTop) < blueOf(plainTop) * 3 / 4 && nearColour(markedFront, plainFront, 2), textures == 1);
+        EXPECT_TRUE(textures == 1 || nearColour(plainTop, red, 40));  // one square fills face 1's middle
     }
-}
-
-TEST(Render3D, HintShowsItsPairAndHiddenTilesShowNoFaceButKeepTheSelection) {
-    Scene3DFixture f;
-    Settings& s = f.settings();
-    s.ZView = 150;
-    s.Textures = 0;
-    s.SelectColor = yellow;
-    s.RGBVal[0] = makeColour(255, 0, 0);
-    f.place({{0, 4, 2, 1}, {0, 4, 8, 1}, {0, 4, 14, 1}});
-    GameModel& game = f.board.app.game;
-    game.moveList.moveCount = 1;
-    game.moveList.pairs[0] = {0, 2};
-    game.state.showMoves = 1;
-    game.state.hintIndex = 5;  // past the list: back to its first pair
+    s.Inclination = 3;  // the square leans with the top
+    EXPECT_TRUE(nearColour(f.seen(f.render(), 0), red, 40));
+    s.Inclination = 0;
+    // A hint marks both tiles of its pair; an index past the list starts it again.
+    f.board.app.game.moveList.moveCount = 1;
+    f.board.app.game.moveList.pairs[0] = {0, 2};
+    f.state().selectedTile = noTile;
+    f.state().showMoves = 1;
+    f.state().hintIndex = 5;
     Surface frame = f.render();
-    EXPECT_EQ(game.state.hintIndex, 0);
-    EXPECT_TRUE(isYellowish(at(frame, f.project(0, 2, 2, 10))));
-    EXPECT_FALSE(isYellowish(at(frame, f.project(1, 2, 2, 10))));
-    EXPECT_TRUE(isYellowish(at(frame, f.project(2, 2, 2, 10))));
-    // One square fills the middle of face 1's top.
-    EXPECT_TRUE(nearColour(at(frame, f.topCentre(1)), makeColour(255, 0, 0), 40));
-
-    game.state.showMoves = 0;
-    game.state.selectedTile = 2;
-    game.state.tilesHidden = 1;
+    EXPECT_EQ(f.state().hintIndex, 0);
+    for (int tile : {0, 1, 2}) EXPECT_EQ(isYellowish(f.seen(frame, tile, 2, 2)), tile != 1) << tile;
+    f.state().showMoves = 0;
+    f.state().selectedTile = 2;
+    f.state().tilesHidden = 1;
     for (uint8_t textures : {0, 1}) {
         s.Textures = textures;
         frame = f.render();
-        EXPECT_TRUE(nearColour(at(frame, f.topCentre(1)), at(frame, f.project(1, 1, 1, 10)), 2));
-        EXPECT_TRUE(nearColour(at(frame, f.topCentre(0)), s.RGBLevel[0], 40));
+        EXPECT_TRUE(nearColour(f.seen(frame, 1), f.seen(frame, 1, 1, 1), 2));  // no face
+        EXPECT_TRUE(nearColour(f.seen(frame, 0), s.RGBLevel[0], 40));
+        EXPECT_NE(isYellowish(f.seen(frame, 2)), textures == 1);
     }
-    EXPECT_LT(blueOf(at(frame, f.topCentre(2))), blueOf(at(frame, f.topCentre(0))) * 3 / 4);
+    EXPECT_LT(blueOf(f.seen(frame, 2)), blueOf(f.seen(frame, 0)) * 3 / 4);
 }
 
 TEST(Render3D, ShadowsAreDrawnOnlyWhenOnAndOnlyWhereTheirFlagsSay) {
@@ -125,46 +86,58 @@ TEST(Render3D, ShadowsAreDrawnOnlyWhenOnAndOnlyWhereTheirFlagsSay) {
     const Surface without = f.render();
     f.board.app.view.shadowFlags = {};
     s.Shadows = 1;
-    const Surface noFlags = f.render();
-    EXPECT_GT(differingPixels(withShadows, without), 20);
-    EXPECT_EQ(differingPixels(noFlags, without), 0);
-    // The band below the upper tile falls on the tile beneath it and darkens it.
+    EXPECT_NE(withShadows.pixels, without.pixels);
+    EXPECT_EQ(f.render().pixels, without.pixels);
+    // The band below the upper tile darkens the tile beneath it.
     const ClientPoint band = f.project(4, 7.5f, -2.5f, 0);
-    EXPECT_LT(blueOf(at(withShadows, band)), blueOf(at(without, band)) * 3 / 4);
+    EXPECT_LT(blueOf(colourAt(withShadows, band.x, band.y)), blueOf(colourAt(without, band.x, band.y)) * 3 / 4);
 }
 
-TEST(Render3D, CameraKeepsItsViewportAndNeverProjectsDegenerately) {
+TEST(Render3D, TheBackgroundIsTheChosenColourAndTheCameraNeverProjectsDegenerately) {
     Scene3DFixture f;
     Settings& s = f.settings();
-    s.BackgroundColor = makeColour(255, 255, 255);
+    s.BackgroundColor = white;
     setRenderState(s);
     f.place({{0, 4, 4, 1}});
-    EXPECT_EQ(colourAt(f.render(), 0, 0), makeColour(254, 254, 254));  // a channel is divided by 256
-
+    const Surface plain = f.render();
+    EXPECT_EQ(colourAt(plain, 0, 0), makeColour(254, 254, 254));  // a channel is divided by 256
     setCamera(f.view, s, 300, 0);
     EXPECT_FLOAT_EQ(f.view.aspect, 300);
     setCamera(f.view, s, 200, 150);
     s.ZView = 150;
-    setCamera(f.view, s, -1, -1);
-    EXPECT_FLOAT_EQ(f.view.aspect, 200.0f / 150.0f);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 200);
-    EXPECT_EQ(viewport[3], 150);
-
     s.MaxZoom = 100;  // the heap lies beyond the far plane
-    setCamera(f.view, s, -1, -1);
+    setCamera(f.view, s, -1, -1);  // the eye moves, the viewport stays
+    EXPECT_FLOAT_EQ(f.view.aspect, 200.0f / 150.0f);
     EXPECT_EQ(colourAt(f.render(), 100, 75), makeColour(254, 254, 254));
-    for (float damaged : {1.0f, 0.5f, -3.0f}) {
+    for (float damaged : {1.0f, -3.0f}) {
         s.MaxZoom = damaged;
-        EXPECT_GT(farPlane3D(s), nearPlane3D);
-        EXPECT_LT(farPlane3D(s), nearPlane3D + 0.01);
+        EXPECT_TRUE(farPlane3D(s) > nearPlane3D && farPlane3D(s) < nearPlane3D + 0.01);
         setCamera(f.view, s, -1, -1);
         GLdouble projection[16];
         glGetDoublev(GL_PROJECTION_MATRIX, projection);
         EXPECT_EQ(projection[11], -1.0);  // a perspective, not the identity
         EXPECT_TRUE(std::isfinite(projection[10]) && std::isfinite(projection[14]));
-        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     }
     EXPECT_EQ(s.MaxZoom, -3.0f);
+    OffscreenContext none;
+    EXPECT_FALSE(openOffscreenContext(none, 0, 150));
+}
+
+TEST(Pick3D, TheHigherIndexOfTwoStackedTilesWinsEvenWhenTheLowerIsNearer) {
+    Scene3DFixture f;
+    f.settings().ZView = 150;
+    f.place({{0, 4, 4, 1}, {0, 4, 8, 2}, {0, 6, 8, 4}, {1, 4, 8, 3}});
+    EXPECT_EQ(f.pick(f.project(0, 7.5f, 10)), 0);
+    EXPECT_EQ(f.pick(f.project(3, 7.5f, 10)), 3);
+    EXPECT_EQ(f.pick({2, 2}), int(noTile));
+    f.board.app.game.tiles[3].face = 0;  // removed: the tile beneath is found
+    EXPECT_EQ(f.pick(f.project(1, 7.5f, 10)), 1);
+    f.board.app.game.tiles[3].face = 3;
+    // Turned over, the heap shows its bottom: the lower tile is nearer the eye.
+    f.settings().YPosition = 180;
+    f.settings().Shadows = 1;
+    EXPECT_EQ(f.pick(f.project(1, 7.5f, 10, 0)), 3);
+    // A click on a tile's shadow means the tile the shadow lies on.
+    f.settings().YPosition = 0;
+    EXPECT_EQ(f.pick(f.project(3, 7.5f, -4, 0)), 2);
 }

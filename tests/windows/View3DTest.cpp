@@ -1,6 +1,4 @@
-// The real window of tavrek in its 3D view: it starts there, switches both
-// ways, answers the camera keys and the wheel, is won by clicks where the
-// tiles are seen, and demonstrates a game while still answering.
+// The real window of tavrek in its 3D view, and without one.
 #if TAVREK_3D
 
 #include <gtest/gtest.h>
@@ -13,15 +11,15 @@
 #include "game/View3DGame.h"
 #include "shell/GLContext.h"
 #include "shell/Shell.h"
+#include "shell/StartUp.h"
 
 namespace {
 
 struct View3DDriver : ::testing::Test {
     void SetUp() override {
         driver.copyShippedData();
-        driver.writeSettings(
-            "Language        = \"ENGLISH.TXT\"\r\nLayout          = \"DEFAULT.TVL\"\r\n"
-            "RemoveTileTime  = 0\r\nAutoPlaySleep   = 10\r\nEasyMode        = 1\r\n");
+        driver.writeSettings("Language = \"ENGLISH.TXT\"\r\nLayout = \"DEFAULT.TVL\"\r\nRemoveTileTime = 0\r\n"
+                             "AutoPlaySleep = 10\r\nEasyMode = 1\r\n");
         ASSERT_TRUE(driver.start());
         KillTimer(driver.window, 900);
     }
@@ -31,43 +29,47 @@ struct View3DDriver : ::testing::Test {
         const ClientPoint p = tileTopCentre(scene3D(app()), tile);
         driver.click(p.x, p.y + app().view.boardTop);
     }
-    // The frame the next paint shows.
-    std::vector<uint32_t> frame() {
+    std::vector<uint32_t> nextFrame() {
         InvalidateRect(driver.window, nullptr, FALSE);
         driver.pump();
         return app().view3d.frame.pixels;
     }
-    std::string firstOptionsItem() { return menuTexts(subMenuTitled(GetMenu(driver.window), "&Options")).front(); }
+    HMENU options() { return subMenuTitled(GetMenu(driver.window), "&Options"); }
+    bool switchGreyed() { return (GetMenuState(options(), command::switchView, MF_BYCOMMAND) & MF_GRAYED) != 0; }
     ShellDriver driver;
 };
 
 }  // namespace
 
-TEST_F(View3DDriver, StartsIn3DAndSwitchesToTheFlatViewAndBack) {
+TEST_F(View3DDriver, StartsIn3DAnswersTheCameraSwitchesBothWaysAndDemonstratesWhileAnswering) {
     ASSERT_TRUE(drawsIn3D(app()));
     EXPECT_TRUE(ShellDriver::messages.empty());
-    EXPECT_EQ(app().view3d.frame.width, app().view.boardWidth);
-    EXPECT_EQ(app().view3d.frame.height, app().view.boardHeight);
-    EXPECT_EQ(firstOptionsItem(), app().language.GO2D);
-    driver.key(VK_SPACE);
-    EXPECT_FALSE(drawsIn3D(app()));
-    EXPECT_EQ(firstOptionsItem(), app().language.GO3D);
-    driver.command(command::switchView);
-    EXPECT_TRUE(drawsIn3D(app()));
-    EXPECT_EQ(firstOptionsItem(), app().language.GO2D);
-}
-
-TEST_F(View3DDriver, CameraKeysAndTheWheelChangeTheFrame) {
-    const std::vector<uint32_t> start = frame();
+    const std::vector<uint32_t> start = nextFrame();
     driver.key(VK_LEFT);
     EXPECT_EQ(app().settings.YPosition, -5);
-    const std::vector<uint32_t> turned = frame();
+    const std::vector<uint32_t> turned = nextFrame();
     EXPECT_NE(turned, start);
     SendMessageA(driver.window, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
     EXPECT_EQ(app().settings.ZView, 320);
-    EXPECT_NE(frame(), turned);
-    driver.key('6');
-    EXPECT_EQ(app().settings.XView, 5);
+    EXPECT_NE(nextFrame(), turned);
+    for (const std::string* item : {&app().language.GO2D, &app().language.GO3D}) {
+        EXPECT_EQ(menuTexts(options()).front(), *item);
+        EXPECT_EQ(drawsIn3D(app()), item == &app().language.GO2D);
+        EXPECT_FALSE(switchGreyed());
+        driver.key(VK_SPACE);
+    }
+    ASSERT_TRUE(drawsIn3D(app()));
+    driver.command(command::autoPlay);
+    bool answered = false;
+    for (int waited = 0; waited < 30000 && autoPlayerBusy(app()); waited += 5) {
+        if (!answered && state().movesMade >= 10) {
+            driver.key(VK_RIGHT);
+            answered = app().settings.YPosition == 0 && autoPlayerBusy(app());
+        }
+        driver.pump();
+        Sleep(5);
+    }
+    EXPECT_TRUE(answered && !autoPlayerBusy(app()));
 }
 
 TEST_F(View3DDriver, AWholeGameIsWonByClicksWhereTheTilesAreSeen) {
@@ -83,23 +85,22 @@ TEST_F(View3DDriver, AWholeGameIsWonByClicksWhereTheTilesAreSeen) {
     stopAnsweringWinDialogs();
 }
 
-TEST_F(View3DDriver, ADemonstrationPlaysIn3DWhileTheWindowAnswers) {
-    const BoardGrid dealt = app().game.boardGrid;
-    driver.command(command::autoPlay);
-    bool answered = false;
-    for (int waited = 0; waited < 30000 && autoPlayerBusy(app()); waited += 5) {
-        if (!answered && state().movesMade >= 10) {
-            driver.key(VK_RIGHT);
-            answered = app().settings.YPosition == 5;
-            EXPECT_TRUE(autoPlayerBusy(app()));
-        }
-        driver.pump();
-        Sleep(5);
+TEST_F(View3DDriver, WithoutAContextThePlayerIsToldOnceAndTheSwitchStaysGreyed) {
+    close3DView(app());
+    destroyGLContext(shell().view3DWindow, shell().gl);
+    useGLContext(GLContextResult::noContext);
+    ASSERT_EQ(ShellDriver::messages.size(), 1u);
+    EXPECT_NE(ShellDriver::messages[0].text.find("2D view"), std::string::npos);
+    for (int tries = 0; tries < 2; ++tries) {
+        EXPECT_EQ(menuTexts(options()).front(), app().language.GO3D);
+        EXPECT_TRUE(switchGreyed());
+        driver.key(VK_SPACE);
+        driver.openMenu();
+        EXPECT_FALSE(drawsIn3D(app()));
     }
-    EXPECT_TRUE(answered);
-    ASSERT_FALSE(autoPlayerBusy(app()));
-    EXPECT_EQ(app().game.boardGrid, dealt);
-    EXPECT_EQ(state().tilesLeft, tileCount);
+    driver.clickTile(state().removalOrder[0]);  // the 2D view plays
+    EXPECT_EQ(state().selectedTile, state().removalOrder[0]);
+    EXPECT_EQ(ShellDriver::messages.size(), 1u);
 }
 
 // A window keeps the first pixel format it was given: one without double
