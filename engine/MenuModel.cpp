@@ -36,7 +36,7 @@ struct MenuSources {
     const FileLists& lists;
 };
 
-const std::string& directoryOf(const DataDirectories& dirs, FileListKind kind) {
+const std::filesystem::path& directoryOf(const DataDirectories& dirs, FileListKind kind) {
     switch (kind) {
         case FileListKind::languages: return dirs.language;
         case FileListKind::layouts: return dirs.layouts;

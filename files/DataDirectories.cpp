@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <filesystem>
 #include <system_error>
+
+#include "files/OpenFile.h"
+#include "files/Utf8Path.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string subDirectory(const std::string& start, const char* name) {
-    return start + pathSeparator + name + pathSeparator;
-}
 
 // "*" matches any run of characters, "?" any one; letters ignore case.
 bool matchesPattern(const char* pattern, const char* name) {
@@ -25,36 +23,33 @@ bool matchesPattern(const char* pattern, const char* name) {
     return same && matchesPattern(pattern + 1, name + 1);
 }
 
-std::vector<std::string> regularFileNames(const std::string& directory) {
+std::vector<std::string> regularFileNames(const fs::path& directory) {
     std::vector<std::string> names;
     std::error_code error;
-    fs::directory_iterator it(fs::path(directory), error);
+    fs::directory_iterator it(directory, error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
         std::error_code kindError;
-        if (it->is_regular_file(kindError)) names.push_back(it->path().filename().string());
+        if (it->is_regular_file(kindError)) names.push_back(utf8FromPath(it->path().filename()));
     }
     return names;
 }
 
 }  // namespace
 
-void initDataDirectories(DataDirectories& dirs, const std::string& startDirectory) {
+void initDataDirectories(DataDirectories& dirs, const fs::path& startDirectory) {
     dirs.startDirectory = startDirectory;
-    while (dirs.startDirectory.size() > 1 &&
-           (dirs.startDirectory.back() == '/' || dirs.startDirectory.back() == '\\'))
-        dirs.startDirectory.pop_back();
-    dirs.tileSets = subDirectory(dirs.startDirectory, "TILESETS");
-    dirs.language = subDirectory(dirs.startDirectory, "LANGUAGE");
-    dirs.layouts = subDirectory(dirs.startDirectory, "LAYOUTS");
-    dirs.sounds = subDirectory(dirs.startDirectory, "SOUNDS");
-    dirs.scores = subDirectory(dirs.startDirectory, "SCORES");
-    dirs.saveGame = subDirectory(dirs.startDirectory, "SAVEGAME");
-    dirs.background = subDirectory(dirs.startDirectory, "BACKGRND");
+    dirs.tileSets = startDirectory / "TILESETS";
+    dirs.language = startDirectory / "LANGUAGE";
+    dirs.layouts = startDirectory / "LAYOUTS";
+    dirs.sounds = startDirectory / "SOUNDS";
+    dirs.scores = startDirectory / "SCORES";
+    dirs.saveGame = startDirectory / "SAVEGAME";
+    dirs.background = startDirectory / "BACKGRND";
 }
 
-std::string currentDirectory() {
+fs::path currentDirectory() {
     std::error_code error;
-    return fs::current_path(error).string();
+    return fs::current_path(error);
 }
 
 std::string upperCase(std::string text) {
@@ -62,24 +57,23 @@ std::string upperCase(std::string text) {
     return text;
 }
 
-std::string filePath(const std::string& directory, const std::string& name) {
-    std::string joined = directory;
-    if (!joined.empty() && joined.back() != '/' && joined.back() != '\\') joined += pathSeparator;
+fs::path filePath(const fs::path& directory, const std::string& name) {
+    const fs::path joined = directory / pathFromUtf8(name);
     std::error_code error;
-    if (name.empty() || fs::exists(fs::path(joined + name), error)) return joined + name;
+    if (name.empty() || fs::exists(joined, error)) return joined;
     const std::string wanted = upperCase(name);
     for (const std::string& entry : regularFileNames(directory))
-        if (upperCase(entry) == wanted) return joined + entry;
-    return joined + name;
+        if (upperCase(entry) == wanted) return directory / pathFromUtf8(entry);
+    return joined;
 }
 
 // A directory of that name is not a file, although some systems let it be opened.
-bool fileExistsIn(const std::string& directory, const std::string& name) {
+bool fileExistsIn(const fs::path& directory, const std::string& name) {
     if (name.empty()) return false;
-    const std::string path = filePath(directory, name);
+    const fs::path path = filePath(directory, name);
     std::error_code error;
-    if (!fs::is_regular_file(fs::path(path), error)) return false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!fs::is_regular_file(path, error)) return false;
+    std::FILE* file = openFile(path, "rb");
     if (file == nullptr) return false;
     std::fclose(file);
     return true;
@@ -90,7 +84,7 @@ std::string replaceExtension(const std::string& name, const std::string& extensi
     return (dot == std::string::npos ? name : name.substr(0, dot)) + extension;
 }
 
-std::vector<std::string> listFiles(const std::string& directory, const std::string& pattern) {
+std::vector<std::string> listFiles(const fs::path& directory, const std::string& pattern) {
     std::vector<std::string> matching;
     for (const std::string& name : regularFileNames(directory))
         if (matchesPattern(pattern.c_str(), name.c_str())) matching.push_back(name);
@@ -101,7 +95,7 @@ std::vector<std::string> listFiles(const std::string& directory, const std::stri
     return matching;
 }
 
-std::string findFileOrDefault(const std::string& pattern, const std::string& directory,
+std::string findFileOrDefault(const std::string& pattern, const fs::path& directory,
                               const std::string& wanted) {
     const std::vector<std::string> names = listFiles(directory, pattern);
     if (names.empty()) return "";
@@ -110,9 +104,9 @@ std::string findFileOrDefault(const std::string& pattern, const std::string& dir
     return upperCase(names.front());
 }
 
-bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
+bool readWholeFile(const fs::path& path, std::vector<uint8_t>& bytes) {
     bytes.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = openFile(path, "rb");
     if (file == nullptr) return false;
     uint8_t buffer[65536];
     size_t got;
@@ -122,17 +116,18 @@ bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
     return ok;
 }
 
-bool writeFileReplacing(const std::string& path, const std::vector<uint8_t>& bytes) {
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+bool writeFileReplacing(const fs::path& path, const std::vector<uint8_t>& bytes) {
+    fs::path temporary = path;
+    temporary += ".tmp";
+    std::FILE* file = openFile(temporary, "wb");
     if (file == nullptr) return false;
     bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = std::fflush(file) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;
     std::error_code error;
-    if (ok) fs::rename(fs::path(temporary), fs::path(path), error);
+    if (ok) fs::rename(temporary, path, error);
     if (!ok || error) {
-        fs::remove(fs::path(temporary), error);
+        fs::remove(temporary, error);
         return false;
     }
     return true;

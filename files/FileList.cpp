@@ -4,7 +4,7 @@
 
 #include "files/DataDirectories.h"
 
-void scanFileList(FileList& list, const std::string& directory, const std::string& pattern) {
+void scanFileList(FileList& list, const std::filesystem::path& directory, const std::string& pattern) {
     list.clear();
     for (const std::string& listed : listFiles(directory, pattern))
         insertByLabel(list, FileEntry{upperCase(listed), replaceExtension(listed, "")});

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@ using FileList = std::vector<FileEntry>;
 
 // Rebuilds the list from the files of `directory` matching `pattern`. A
 // missing directory gives an empty list.
-void scanFileList(FileList& list, const std::string& directory, const std::string& pattern);
+void scanFileList(FileList& list, const std::filesystem::path& directory, const std::string& pattern);
 
 // Puts an entry in label order: after every entry whose label sorts strictly
 // before it, so it goes in front of entries with an equal label.

@@ -24,12 +24,12 @@ bool isBareName(const std::string& name) {
     return name != "." && name != ".." && name.find_first_of("/\\:") == std::string::npos;
 }
 
-void repairName(std::string& name, const std::string& directory, const char* pattern, const std::string& wanted) {
+void repairName(std::string& name, const std::filesystem::path& directory, const char* pattern, const std::string& wanted) {
     if (!isBareName(name) || !fileExistsIn(directory, name)) name = findFileOrDefault(pattern, directory, wanted);
 }
 
 // An empty name here means "no file" and stays so.
-void repairOptionalName(std::string& name, const std::string& directory, const char* pattern, const std::string& wanted) {
+void repairOptionalName(std::string& name, const std::filesystem::path& directory, const char* pattern, const std::string& wanted) {
     if (!name.empty()) repairName(name, directory, pattern, wanted);
 }
 

@@ -87,7 +87,7 @@ bool makeMove(App& app, int k) {
     removePair(app.game, a, b);
     computeShadowFlags(app.game, app.view.shadowFlags);
     if (state.tilesLeft == 0) putDealBack(app);
-    const std::string sound = effectPath(app, app.settings.Sound2);
+    const std::filesystem::path sound = effectPath(app, app.settings.Sound2);
     hold.unlock();
     playEffectFile(app.host, sound);
     return true;

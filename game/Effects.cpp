@@ -2,12 +2,12 @@
 
 #include "game/App.h"
 
-std::string effectPath(const App& app, const std::string& soundName) {
+std::filesystem::path effectPath(const App& app, const std::string& soundName) {
     if (app.settings.SoundEffects != 1 || soundName.empty()) return {};
     return filePath(app.dirs.sounds, soundName);
 }
 
-void playEffectFile(Host& host, const std::string& path) {
+void playEffectFile(Host& host, const std::filesystem::path& path) {
     if (!path.empty()) host.playSound(path);
 }
 

@@ -7,8 +7,7 @@
 
 void loadHallOfFame(App& app) {
     std::vector<uint8_t> bytes;
-    const std::string path = filePath(app.dirs.scores, hallOfFameFileName(app.settings.Layout));
-    const bool read = readWholeFile(path, bytes);
+    const bool read = readWholeFile(filePath(app.dirs.scores, hallOfFameFileName(app.settings.Layout)), bytes);
     if (read && decodeHallOfFame(bytes.data(), bytes.size(), app.hallOfFame)) return;
     // A missing file is simply a layout nobody has won yet.
     if (read) app.host.showMessage(app.language.MesScores, productCaption, MessageIcon::exclamation);

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <string>
 
 #include "files/ScreenMetrics.h"
@@ -24,7 +25,7 @@ enum class FileDialogMode { open, save };
 // single filter is described by a language text.
 struct FileChoice {
     FileDialogMode mode;
-    std::string directory;
+    std::filesystem::path directory;
     std::string pattern;
     std::string filterText;
 };
@@ -48,7 +49,7 @@ struct Host {
     virtual bool chooseFile(const FileChoice& choice, std::string& name) = 0;
     // Plays a wave file to its end before returning; a file that cannot be
     // played is silence. Any thread, without the game lock: it lasts.
-    virtual void playSound(const std::string& path) = 0;
+    virtual void playSound(const std::filesystem::path& path) = 0;
     // Window thread.
     virtual void setTitle(const std::string& title) = 0;
     // Hands the text to the status bar without waiting for it; the bar shows

@@ -66,7 +66,7 @@ void openHelpPage() {
     Shell& s = shell();
     const std::string& page = s.app.language.helpFileName;
     if (page.empty()) return;
-    ShellExecuteA(s.mainWindow, "open", filePath(s.app.dirs.language, page).c_str(), nullptr,
+    ShellExecuteW(s.mainWindow, L"open", filePath(s.app.dirs.language, page).c_str(), nullptr,
                   s.app.dirs.language.c_str(), SW_SHOWNORMAL);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/Caption.h"
+#include "files/Utf8Path.h"
 
 namespace {
 
@@ -15,17 +16,26 @@ DWORD dialogFlags(FileDialogMode mode) {
     return mode == FileDialogMode::open ? common | OFN_FILEMUSTEXIST : common | OFN_OVERWRITEPROMPT;
 }
 
+// The dialog's own texts come from the language file, in the ANSI code page.
+std::wstring wideFromAnsi(const std::string& text) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
 }  // namespace
 
 bool chooseFile(HWND owner, const FileChoice& choice, std::string& name) {
-    std::string filter = choice.filterText;
-    filter.push_back('\0');
-    filter += choice.pattern;
-    filter.push_back('\0');
-    filter.push_back('\0');
-    std::vector<char> chosen(4096, '\0');
-    const std::string extension = choice.pattern.substr(2);  // "*.TVL" -> "TVL"
-    OPENFILENAMEA request = {};
+    std::wstring filter = wideFromAnsi(choice.filterText);
+    filter.push_back(L'\0');
+    filter += wideFromAnsi(choice.pattern);
+    filter.push_back(L'\0');
+    filter.push_back(L'\0');
+    std::vector<wchar_t> chosen(4096, L'\0');
+    const std::wstring extension = wideFromAnsi(choice.pattern).substr(2);  // "*.TVL" -> "TVL"
+    const std::wstring title = wideFromAnsi(productCaption);
+    OPENFILENAMEW request = {};
     request.lStructSize = sizeof request;
     request.hwndOwner = owner;
     request.lpstrFilter = filter.c_str();
@@ -33,12 +43,12 @@ bool chooseFile(HWND owner, const FileChoice& choice, std::string& name) {
     request.lpstrFile = chosen.data();
     request.nMaxFile = static_cast<DWORD>(chosen.size() - 1);
     request.lpstrInitialDir = choice.directory.c_str();
-    request.lpstrTitle = productCaption;
+    request.lpstrTitle = title.c_str();
     request.lpstrDefExt = extension.c_str();
     request.Flags = dialogFlags(choice.mode);
     const BOOL confirmed =
-        choice.mode == FileDialogMode::open ? GetOpenFileNameA(&request) : GetSaveFileNameA(&request);
+        choice.mode == FileDialogMode::open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
     if (!confirmed) return false;
-    name = chosen.data() + request.nFileOffset;
+    name = utf8FromPath(std::filesystem::path(chosen.data() + request.nFileOffset));
     return true;
 }

@@ -8,5 +8,6 @@
 
 #include "host/Host.h"
 
-// True when the player confirmed a file; `name` then holds its bare name.
+// True when the player confirmed a file; `name` then holds its bare name (UTF-8,
+// as the directory listings give names).
 bool chooseFile(HWND owner, const FileChoice& choice, std::string& name);

@@ -2,7 +2,7 @@
 
 #include "shell/Shell.h"
 
-MultimediaCalls multimedia = {waveOutGetNumDevs, PlaySoundA, mciSendCommandA};
+MultimediaCalls multimedia = {waveOutGetNumDevs, PlaySoundW, mciSendCommandW};
 
 bool soundDevicePresent() { return multimedia.waveOutDevices() != 0; }
 
@@ -10,8 +10,8 @@ void startMusic() {
     Shell& s = shell();
     multimedia.mciCommand(s.musicDeviceId, MCI_CLOSE, MCI_WAIT, 0);
     if (s.app.settings.Music.empty()) return;
-    const std::string path = filePath(s.app.dirs.sounds, s.app.settings.Music);
-    MCI_OPEN_PARMSA open = {};
+    const std::filesystem::path path = filePath(s.app.dirs.sounds, s.app.settings.Music);
+    MCI_OPEN_PARMSW open = {};
     open.lpstrElementName = path.c_str();
     if (multimedia.mciCommand(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open)) == 0)
         s.musicDeviceId = open.wDeviceID;

@@ -14,7 +14,7 @@ void startMusic();
 // tests can record what reaches the platform and still pass it on.
 struct MultimediaCalls {
     UINT(WINAPI* waveOutDevices)();
-    BOOL(WINAPI* playSound)(LPCSTR sound, HMODULE module, DWORD flags);
+    BOOL(WINAPI* playSound)(LPCWSTR sound, HMODULE module, DWORD flags);
     MCIERROR(WINAPI* mciCommand)(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters);
 };
 extern MultimediaCalls multimedia;

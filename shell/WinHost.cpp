@@ -49,7 +49,7 @@ bool WinHost::chooseFile(const FileChoice& choice, std::string& name) {
     return ::chooseFile(shell().mainWindow, choice, name);
 }
 
-void WinHost::playSound(const std::string& path) {
+void WinHost::playSound(const std::filesystem::path& path) {
     multimedia.playSound(path.c_str(), nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT);
 }
 

@@ -21,7 +21,7 @@ struct WinHost : Host {
     std::string askWinnerName() override;
     void showHallOfFame(const HallOfFame& hallOfFame) override;
     bool chooseFile(const FileChoice& choice, std::string& name) override;
-    void playSound(const std::string& path) override;
+    void playSound(const std::filesystem::path& path) override;
     void setTitle(const std::string& title) override;
     void postStatus(const std::string& text) override;
     void presentFrame(const uint32_t* pixels, int width, int height) override;

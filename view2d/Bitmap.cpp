@@ -171,7 +171,7 @@ bool decodeBitmap(const uint8_t* bytes, size_t size, Surface& picture) {
     return true;
 }
 
-bool readBitmapFile(const std::string& path, Surface& slot) {
+bool readBitmapFile(const std::filesystem::path& path, Surface& slot) {
     releaseSurface(slot);
     std::vector<uint8_t> bytes;
     return readWholeFile(path, bytes) && decodeBitmap(bytes.data(), bytes.size(), slot);

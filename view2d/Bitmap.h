@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "view2d/Surface.h"
@@ -19,4 +20,4 @@ bool decodeBitmap(const uint8_t* bytes, size_t size, Surface& picture);
 
 // Releases what `slot` holds and fills it with the picture of the file, or
 // leaves it empty when the file is missing or not a picture we can read.
-bool readBitmapFile(const std::string& path, Surface& slot);
+bool readBitmapFile(const std::filesystem::path& path, Surface& slot);

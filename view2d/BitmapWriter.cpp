@@ -31,6 +31,6 @@ std::vector<uint8_t> encodeBitmap(const Surface& picture) {
     return bytes;
 }
 
-bool writeBitmapFile(const std::string& path, const Surface& picture) {
+bool writeBitmapFile(const std::filesystem::path& path, const Surface& picture) {
     return writeFileReplacing(path, encodeBitmap(picture));
 }

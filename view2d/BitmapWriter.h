@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,4 +10,4 @@
 
 std::vector<uint8_t> encodeBitmap(const Surface& picture);
 // Written to a temporary file and moved into place; false when that fails.
-bool writeBitmapFile(const std::string& path, const Surface& picture);
+bool writeBitmapFile(const std::filesystem::path& path, const Surface& picture);

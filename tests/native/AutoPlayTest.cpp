@@ -34,11 +34,11 @@ struct WatchingHost : RecordingHost {
     int soundMilliseconds = 0;
     std::mutex soundsLock;
 
-    void playSound(const std::string& path) override {
+    void playSound(const std::filesystem::path& path) override {
         {
             const std::lock_guard<std::mutex> hold(soundsLock);
             RecordingHost::playSound(path);
-            if (path.find("REMOVE") == std::string::npos) return;
+            if (path.filename() != "REMOVE.WAV") return;
             tilesAtRemovalSound.push_back(state->tilesLeft);
             if (atRemoval) atRemoval(int(tilesAtRemovalSound.size()));
         }

@@ -2,19 +2,21 @@
 
 #include "TestFiles.h"
 #include "files/DataDirectories.h"
+#include "files/Utf8Path.h"
+
+namespace fs = std::filesystem;
 
 TEST(DataDirectories, SevenPathsInOrderUnderTheStartDirectory) {
     DataDirectories dirs;
     initDataDirectories(dirs, "start");
-    const std::string s(1, pathSeparator);
-    EXPECT_EQ(dirs.startDirectory, "start");
-    EXPECT_EQ(dirs.tileSets, "start" + s + "TILESETS" + s);
-    EXPECT_EQ(dirs.language, "start" + s + "LANGUAGE" + s);
-    EXPECT_EQ(dirs.layouts, "start" + s + "LAYOUTS" + s);
-    EXPECT_EQ(dirs.sounds, "start" + s + "SOUNDS" + s);
-    EXPECT_EQ(dirs.scores, "start" + s + "SCORES" + s);
-    EXPECT_EQ(dirs.saveGame, "start" + s + "SAVEGAME" + s);
-    EXPECT_EQ(dirs.background, "start" + s + "BACKGRND" + s);
+    EXPECT_EQ(dirs.startDirectory, fs::path("start"));
+    EXPECT_EQ(dirs.tileSets, fs::path("start") / "TILESETS");
+    EXPECT_EQ(dirs.language, fs::path("start") / "LANGUAGE");
+    EXPECT_EQ(dirs.layouts, fs::path("start") / "LAYOUTS");
+    EXPECT_EQ(dirs.sounds, fs::path("start") / "SOUNDS");
+    EXPECT_EQ(dirs.scores, fs::path("start") / "SCORES");
+    EXPECT_EQ(dirs.saveGame, fs::path("start") / "SAVEGAME");
+    EXPECT_EQ(dirs.background, fs::path("start") / "BACKGRND");
 }
 
 TEST(DataDirectories, ReplaceExtensionCutsAtTheLastDot) {
@@ -51,9 +53,6 @@ TEST(DataDirectories, FilesAreFoundWhateverTheCaseOfTheirNames) {
     EXPECT_FALSE(fileExistsIn(dirs.layouts, ""));
     scratch.makeDirectory("LAYOUTS/FOLDER.TVL");
     EXPECT_FALSE(fileExistsIn(dirs.layouts, "FOLDER.TVL"));
-    std::vector<uint8_t> bytes;
-    ASSERT_TRUE(readWholeFile(filePath(dirs.layouts, "DEFAULT.TVL"), bytes));
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "1 2 3\r\n");
 }
 
 TEST(DataDirectories, ListingIsInNameOrderAndFiltersByPattern) {
@@ -67,11 +66,25 @@ TEST(DataDirectories, ListingIsInNameOrderAndFiltersByPattern) {
     EXPECT_TRUE(listFiles(dirs.scores, "*.TVS").empty());
 }
 
-TEST(DataDirectories, ReplacingWriteKeepsTheOldFileWhenItCannotWrite) {
+
+// Players name their folders after themselves: every kind of access works in
+// such a start directory, and a name that is not ASCII is found by the name its
+// listing gives. A write replaces the file whole, and one that cannot happen says so.
+TEST(DataDirectories, AStartFolderNamedAfterAPlayerHoldsEveryFile) {
     ScratchDirectory scratch;
-    const std::string file = scratch.write("SCORES/A.TVS", "old");
-    ASSERT_TRUE(writeFileReplacing(file, {'n', 'e', 'w'}));
-    EXPECT_EQ(readText(file), "new");
-    EXPECT_FALSE(writeFileReplacing(scratch.path + "/MISSING/B.TVS", {'x'}));
-    EXPECT_EQ(readText(file), "new");
+    for (const char* folder : {"J\xC3\xBCrgen", "\xE3\x83\x97\xE3\x83\xAC\xE3\x82\xA4\xE3\x83\xA4\xE3\x83\xBC"}) {
+        DataDirectories dirs;
+        initDataDirectories(dirs, fs::path(scratch.path) / pathFromUtf8(folder));
+        fs::create_directories(dirs.scores);
+        const std::string unusual = "\xC3\x89t\xC3\xA9.tvs";  // "Été.tvs"
+        for (const char* text : {"old", "new"})
+            ASSERT_TRUE(writeFileReplacing(filePath(dirs.scores, "A.TVS"), {text, text + 3})) << folder;
+        ASSERT_TRUE(writeFileReplacing(filePath(dirs.scores, unusual), {'x'}));
+        EXPECT_FALSE(writeFileReplacing(dirs.startDirectory / "MISSING" / "A.TVS", {'x'}));
+        EXPECT_EQ(listFiles(dirs.scores, "*.TVS"), (std::vector<std::string>{"A.TVS", unusual})) << folder;
+        EXPECT_TRUE(fileExistsIn(dirs.scores, upperCase(unusual))) << folder;
+        std::vector<uint8_t> bytes;
+        ASSERT_TRUE(readWholeFile(filePath(dirs.scores, "A.TVS"), bytes)) << folder;
+        EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "new");
+    }
 }

@@ -1,56 +1,41 @@
-// The language file: reading texts into their slots, hints, cutting, and
-// switching from one language to another.
+// The language file: reading texts into their slots, hints, cutting,
+// switching from one language to another, and the files shipped.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "RecordingHost.h"
 #include "TestFiles.h"
-#include "game/App.h"
 #include "files/LanguageFile.h"
+#include "game/App.h"
 #include "game/Language.h"
 
-namespace {
-
-LanguageTable parsed(const std::string& text, LanguageTable table = {}) {
+static LanguageTable parsed(const std::string& text, LanguageTable table = {}) {
     parseLanguageText(std::vector<uint8_t>(text.begin(), text.end()), table);
     return table;
 }
 
-}  // namespace
-
 // Each rule as a text read over a table that holds "old" everywhere, and one slot afterwards.
 TEST(LanguageReading, Rules) {
     using T = LanguageTable;
-    struct Rule {
-        std::string text;
-        std::string T::*slot;
-        std::string expected;
-    };
     const std::string longText(300, 'x');
-    const Rule rules[] = {
+    const struct { std::string text; std::string T::*slot; std::string expected; } rules[] = {
         // Menu texts get their function key hints, other texts none.
-        {"EXIT \"Quit\"\n", &T::EXIT, "Quit\tF12"},
-        {"HELP_FILE \"Help\"\n", &T::HELP_FILE, "Help\tF1"},
-        {"SHADOWS \"Shadows\"\n", &T::SHADOWS, "Shadows\tF9"},
-        {"GAME \"Game\"\n", &T::GAME, "Game"},
-        {"GAME \"Game\"\n", &T::HINT, "old"},
-        {"T_EXIT \"Quit the game\"\n", &T::T_EXIT, "Quit the game"},
+        {"EXIT \"Quit\"\n", &T::EXIT, "Quit\tF12"}, {"HELP_FILE \"Help\"\n", &T::HELP_FILE, "Help\tF1"},
+        {"SHADOWS \"Shadows\"\n", &T::SHADOWS, "Shadows\tF9"}, {"GAME \"Game\"\n", &T::GAME, "Game"},
+        {"GAME \"Game\"\n", &T::HINT, "old"}, {"T_EXIT \"Quit the game\"\n", &T::T_EXIT, "Quit the game"},
         // Texts are taken verbatim between the first two quotes; the key is the whole first word.
         {"MesUndo = \" Undo; all = gone \" trailing words\r\n", &T::MesUndo, " Undo; all = gone "},
-        {"Tiles\"tiles\"\n", &T::Tiles, "old"},
-        {"Chrono whatever here \"Time\" \"second\"\n", &T::Chrono, "Time"},
+        {"Tiles\"tiles\"\n", &T::Tiles, "old"}, {"Chrono whatever here \"Time\" \"second\"\n", &T::Chrono, "Time"},
         {"Sol \"\"\n", &T::Sol, ""},
         // Comments, short lines, other cases and unknown keys are skipped.
         {";UNDO \"commented\"\n; UNDO \"commented\"\nundo \"lower\"\nUndo \"mixed\"\nUNDO\nUNDO no quote\n\nOK\n"
-         "UNKNOWN \"x\"\n",
-         &T::UNDO, "old"},
-        // An open quote runs to the line end and no further.
+         "UNKNOWN \"x\"\n", &T::UNDO, "old"},
+        // An open quote runs to the line end and no further; duplicated keys take the last text.
         {"MesUndo \"no closing quote\r\nMesScores \"next\"\n", &T::MesUndo, "no closing quote"},
         {"MesUndo \"no closing quote\r\nMesScores \"next\"\n", &T::MesScores, "next"},
-        {"HINT \"h", &T::HINT, "h\tF6"},
-        {"HINT \"\n", &T::HINT, "\tF6"},
-        // Duplicated keys take the last text.
+        {"HINT \"h", &T::HINT, "h\tF6"}, {"HINT \"\n", &T::HINT, "\tF6"},
         {"OK \"first\"\nOK \"second\"\n", &T::OK, "second"},
         // Long texts are cut to their slots; the hint always shows.
         {"EXIT \"" + longText + "\"\n", &T::EXIT, std::string(123, 'x') + "\tF12"},
@@ -65,95 +50,70 @@ TEST(LanguageReading, Rules) {
     };
     T old;
     for (const LanguageKey& key : languageKeys()) old.*(key.slot) = "old";
-    for (const Rule& rule : rules) EXPECT_EQ(parsed(rule.text, old).*(rule.slot), rule.expected) << rule.text;
+    for (const auto& rule : rules) EXPECT_EQ(parsed(rule.text, old).*(rule.slot), rule.expected) << rule.text;
 }
 
-TEST(LanguageReading, ThreeDimensionalKeysOnlyInTheFullProgram) {
-    const std::string text = "GO2D \"Flat\"\nCOLORS3DTILE4 \"Winds\"\nSTEP3D \"Step\"\nGO3D \"Deep\"\n";
-    const std::vector<LanguageLine> lines = readLanguageLines(std::vector<uint8_t>(text.begin(), text.end()));
-#if TAVREK_3D
-    ASSERT_EQ(lines.size(), 4u);
-    const LanguageTable t = parsed(text);
-    EXPECT_EQ(t.GO2D, "Flat");
-    EXPECT_EQ(t.COLORS3DTILE4, "Winds");
-    EXPECT_EQ(t.STEP3D, "Step");
-#else
-    EXPECT_TRUE(lines.empty());
-#endif
-}
-
+// Each key gets its own name as text: a slot bound to the wrong key shows.
+// The 3D keys are read by the full program only.
 TEST(LanguageReading, EveryKeyReachesItsOwnSlot) {
-    // Each key gets its own name as text: a slot bound to the wrong key shows.
     std::string text;
     for (const LanguageKey& key : languageKeys()) text += std::string(key.key) + " \"" + key.key + "\"\n";
     const LanguageTable t = parsed(text);
     for (const LanguageKey& key : languageKeys()) EXPECT_EQ(t.*(key.slot), key.key + std::string(key.hint));
-    EXPECT_EQ(t.UNDO, "UNDO\tF7");
-    EXPECT_EQ(t.MesNoTileSet, "MesNoTileSet");
-    EXPECT_EQ(t.HALLFAMETIME, "HALLFAMETIME");
-#if TAVREK_3D
-    EXPECT_EQ(languageKeys().size(), 108u);
-#else
-    EXPECT_EQ(languageKeys().size(), 91u);
-#endif
+    EXPECT_EQ(t.UNDO + " " + t.MesNoTileSet + " " + t.HALLFAMETIME, "UNDO\tF7 MesNoTileSet HALLFAMETIME");
+    const std::string keys3D = "GO2D \"Flat\"\nCOLORS3DTILE4 \"Winds\"\nSTEP3D \"Step\"\nGO3D \"Deep\"\n";
+    EXPECT_EQ(readLanguageLines(std::vector<uint8_t>(keys3D.begin(), keys3D.end())).size(), TAVREK_3D ? 4u : 0u);
+    EXPECT_EQ(languageKeys().size(), TAVREK_3D ? 108u : 91u);
 }
 
-namespace {
-
-struct LanguageDirectory {
-    LanguageDirectory() : app(host) { initDataDirectories(app.dirs, scratch.path); }
-    void write(const std::string& name, const std::string& text) const { scratch.write("LANGUAGE/" + name, text); }
-    bool load(const std::string& name) {
-        app.settings.Language = name;
-        return loadLanguage(app);
-    }
-
+// Switching keeps the texts the new language lacks; a missing file changes
+// none; the help page follows the language, or else the first page there is.
+TEST(LanguageLoading, SwitchingLanguagesAndTheirHelpPages) {
     ScratchDirectory scratch;
     RecordingHost host;
-    App app;
-};
+    App app(host);
+    initDataDirectories(app.dirs, scratch.path);
+    const auto load = [&app](const std::string& name) {
+        app.settings.Language = name;
+        return loadLanguage(app);
+    };
+    scratch.write("LANGUAGE/ENGLISH.TXT", "HINT \"Hint\"\nUNDO \"Undo\"\n");
+    scratch.write("LANGUAGE/FRANCAIS.TXT", "UNDO \"Annuler\"\n");
+    EXPECT_TRUE(load("ENGLISH.TXT"));
+    EXPECT_TRUE(load("FRANCAIS.TXT"));
+    EXPECT_EQ(app.language.UNDO + " " + app.language.HINT, "Annuler\tF7 Hint\tF6");
+    EXPECT_EQ(app.language.helpFileName, "");
+    EXPECT_FALSE(load("KLINGON.TXT"));
+    EXPECT_FALSE(load(""));
+    EXPECT_EQ(app.language.UNDO, "Annuler\tF7");
 
-}  // namespace
-
-TEST(LanguageLoading, SwitchingKeepsTheTextsTheNewLanguageLacks) {
-    LanguageDirectory dir;
-    dir.write("ENGLISH.TXT", "HINT \"Hint\"\nUNDO \"Undo\"\n");
-    dir.write("FRANCAIS.TXT", "UNDO \"Annuler\"\n");
-    EXPECT_TRUE(dir.load("ENGLISH.TXT"));
-    EXPECT_TRUE(dir.load("FRANCAIS.TXT"));
-    EXPECT_EQ(dir.app.language.UNDO, "Annuler\tF7");
-    EXPECT_EQ(dir.app.language.HINT, "Hint\tF6");
+    const std::pair<const char*, const char*> pages[] = {
+        {"Zulu.htm", "ZULU.HTM"}, {"Basque.htm", "BASQUE.HTM"}, {"english.htm", "ENGLISH.HTM"},
+        {"Francais.htm", "FRANCAIS.HTM"}};
+    for (const auto& [page, shown] : pages) {
+        scratch.write(std::string("LANGUAGE/") + page, "<p>");
+        EXPECT_TRUE(load("FRANCAIS.TXT"));
+        EXPECT_EQ(app.language.helpFileName, shown) << page;
+    }
+    EXPECT_FALSE(load("ZULU.TXT"));
+    EXPECT_EQ(app.language.helpFileName, "ZULU.HTM") << "looked for without the language file too";
 }
 
-TEST(LanguageLoading, AMissingFileChangesNoText) {
-    LanguageDirectory dir;
-    dir.write("ENGLISH.TXT", "UNDO \"Undo\"\n");
-    EXPECT_TRUE(dir.load("ENGLISH.TXT"));
-    EXPECT_FALSE(dir.load("KLINGON.TXT"));
-    EXPECT_FALSE(dir.load(""));
-    EXPECT_EQ(dir.app.language.UNDO, "Undo\tF7");
-}
-
-TEST(LanguageLoading, TheHelpPageFollowsTheLanguage) {
-    LanguageDirectory dir;
-    dir.write("FRANCAIS.TXT", "UNDO \"Annuler\"\n");
-    EXPECT_TRUE(dir.load("FRANCAIS.TXT"));
-    EXPECT_EQ(dir.app.language.helpFileName, "");
-
-    dir.write("Zulu.htm", "<p>");
-    dir.write("Basque.htm", "<p>");
-    EXPECT_TRUE(dir.load("FRANCAIS.TXT"));
-    EXPECT_EQ(dir.app.language.helpFileName, "BASQUE.HTM");
-
-    dir.write("english.htm", "<p>");
-    EXPECT_TRUE(dir.load("FRANCAIS.TXT"));
-    EXPECT_EQ(dir.app.language.helpFileName, "ENGLISH.HTM");
-
-    dir.write("Francais.htm", "<p>");
-    EXPECT_TRUE(dir.load("FRANCAIS.TXT"));
-    EXPECT_EQ(dir.app.language.helpFileName, "FRANCAIS.HTM");
-
-    // Also without the language file, the help page is looked for.
-    EXPECT_FALSE(dir.load("ZULU.TXT"));
-    EXPECT_EQ(dir.app.language.helpFileName, "ZULU.HTM");
+// The language files shipped in data/LANGUAGE hold every key; no text is empty or longer than its slot.
+TEST(ShippedLanguages, EveryFileHoldsEveryKeyWithinItsSlot) {
+    const std::string directory = shippedDataDirectory() + "/LANGUAGE";
+    ASSERT_TRUE(std::filesystem::exists(directory + "/ENGLISH.TXT"));
+    for (const auto& file : std::filesystem::directory_iterator(directory)) {
+        if (file.path().extension() != ".TXT") continue;
+        SCOPED_TRACE(file.path().string());
+        std::vector<uint8_t> bytes;
+        ASSERT_TRUE(readWholeFile(file.path().string(), bytes));
+        std::set<std::string> found;
+        for (const LanguageLine& line : readLanguageLines(bytes)) {
+            found.insert(line.key->key);
+            EXPECT_LE(line.text.size() + std::string(line.key->hint).size(), line.key->slotLength) << line.key->key;
+            EXPECT_FALSE(line.text.empty()) << line.key->key;
+        }
+        for (const LanguageKey& key : languageKeys()) EXPECT_EQ(found.count(key.key), 1u) << "lacks " << key.key;
+    }
 }

@@ -1,18 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
 #include "TestFiles.h"
-#include "game/App.h"
 #include "engine/Caption.h"
+#include "files/LayoutLines.h"
+#include "game/App.h"
 #include "game/CurrentLayout.h"
 
-namespace {
-
 // The marked cells as "(layer,row,column)" in mask order.
-std::string marks(const LayoutMask& mask) {
+static std::string marks(const LayoutMask& mask) {
     std::string text;
     for (int cell = 0; cell < cellCount; ++cell)
         if (mask[cell] == 1)
@@ -21,29 +21,17 @@ std::string marks(const LayoutMask& mask) {
     return text;
 }
 
-std::string read(const std::string& content, bool gridAllowed = false) {
-    LayoutMask mask{};
-    readLayoutBytes({content.begin(), content.end()}, gridAllowed, mask);
-    return marks(mask);
-}
-
 // Each numbered tile owns its four cells; layers ascend; the six neighbour
 // rules of the painter's order hold between every two tiles of one layer.
-void expectSettled(const GameModel& game, int tiles) {
-    struct Rule {
-        int dr, dc;
-        bool firstBefore;
-    };
-    const Rule rules[] = {{2, 1, true}, {2, -1, true}, {1, 2, false}, {1, -2, true}, {2, 0, true}, {0, 2, false}};
-    std::vector<int> owned(tileCount, 0);
-    for (uint8_t cell : game.boardGrid)
-        if (cell < tileCount) ++owned[cell];
+static void expectSettled(const GameModel& game, int tiles) {
+    const struct { int dr, dc; bool firstBefore; } rules[] = {{2, 1, true}, {2, -1, true}, {1, 2, false},
+                                                               {1, -2, true}, {2, 0, true}, {0, 2, false}};
     for (int p = 0; p < tiles; ++p) {
         const TileRecord& tile = game.tiles[p];
-        EXPECT_EQ(owned[p], 4);
+        EXPECT_EQ(std::count(game.boardGrid.begin(), game.boardGrid.end(), p), 4);
         EXPECT_EQ(tileAtCorner(game, {tile.layer, tile.row, tile.column}), p);
         EXPECT_LE(game.tiles[p > 0 ? p - 1 : 0].layer, tile.layer);
-        for (const Rule& rule : rules) {
+        for (const auto& rule : rules) {
             const int r = tile.row + rule.dr, c = tile.column + rule.dc;
             if (isTileCorner(r, c) && game.layoutMask[cellIndex(tile.layer, r, c)] == 1) {
                 EXPECT_EQ(p < tileAtCorner(game, {tile.layer, r, c}), rule.firstBefore) << rule.dr << "," << rule.dc;
@@ -52,59 +40,20 @@ void expectSettled(const GameModel& game, int tiles) {
     }
 }
 
-struct LayoutFiles : ::testing::Test {
-    RecordingHost host;
-    App app{host};
-    ScratchDirectory scratch;
-
-    void SetUp() override {
-        initDataDirectories(app.dirs, scratch.path);
-        app.language.MesNo144Tiles = "Need 144 tiles";
-    }
-    // Loads the file and tells whether it was refused.
-    bool refused(const std::string& name, const std::string& content) {
-        scratch.write("LAYOUTS/" + name, content);
-        app.settings.Layout = upperCase(name);
-        return refusedLoad();
-    }
-    bool refusedLoad() {
-        const int before = host.closeDownCalls;
-        loadLayout(app);
-        return host.closeDownCalls > before;
-    }
-};
-
-}  // namespace
-
 TEST(TileNumbering, ReadingOrderThenThePaintersOrder) {
     GameModel game;
-    clearGameModel(game);
-    markCorners(game.layoutMask, {{0, 0, 0}, {0, 2, 1}});
-    ASSERT_EQ(numberTiles(game), 2);
-    EXPECT_EQ(tileAtCorner(game, {0, 2, 1}), 0) << "columns are read from the right";
-    EXPECT_TRUE(orderPass(game, 2, 1, Order::ascending));
-    EXPECT_EQ(tileAtCorner(game, {0, 0, 0}), 0);
-    EXPECT_FALSE(orderPass(game, 2, 1, Order::ascending));
-
     const std::vector<std::vector<Corner>> heaps = {
-        {{0, 4, 10}, {0, 4, 12}, {0, 6, 10}, {0, 8, 11}, {1, 5, 12}},
-        {{0, 4, 10}, {0, 5, 12}, {0, 6, 8}},
+        twoLayerLayout(), staggeredLayout(), {{0, 4, 10}, {0, 5, 12}, {0, 6, 8}},
         // Swaps of one pass undo the order of another here: only whole cycles settle them.
         {{0, 4, 5}, {0, 2, 4}, {0, 6, 4}, {0, 0, 3}},
         {{0, 6, 6}, {0, 1, 6}, {0, 3, 7}, {0, 8, 7}, {0, 8, 5}, {0, 5, 8}},
         {{0, 1, 3}, {0, 5, 4}, {0, 3, 4}},
         {{0, 0, 2}, {0, 2, 3}, {0, 4, 4}, {0, 4, 2}, {0, 6, 3}},
-        twoLayerLayout(),
-        staggeredLayout()};
-    for (const auto& corners : heaps) {
-        const int tiles = buildBoard(game, corners);
-        expectSettled(game, tiles);
-        EXPECT_EQ(game.tiles[tiles - 1].layer, corners.back().layer);
-    }
-    buildBoard(game, heaps[0]);
-    EXPECT_EQ(tileAtCorner(game, {0, 4, 12}), 0) << "right before left, upper before lower";
-    EXPECT_EQ(tileAtCorner(game, {0, 4, 10}), 1);
-    EXPECT_EQ(tileAtCorner(game, {0, 6, 10}), 2);
+        {{0, 4, 10}, {0, 4, 12}, {0, 6, 10}, {0, 8, 11}, {1, 5, 12}}};
+    for (const auto& corners : heaps) expectSettled(game, buildBoard(game, corners));
+    const std::vector<int> first = {tileAtCorner(game, {0, 4, 12}), tileAtCorner(game, {0, 4, 10}),
+                                    tileAtCorner(game, {0, 6, 10})};
+    EXPECT_EQ(first, (std::vector<int>{0, 1, 2})) << "right before left, upper before lower";
 }
 
 TEST(TileNumbering, OnlyTheFirst144CornersBecomeTiles) {
@@ -112,7 +61,7 @@ TEST(TileNumbering, OnlyTheFirst144CornersBecomeTiles) {
     // (2, 1) compares it with a numbered tile, stay out of the numbering.
     std::vector<Corner> corners = twoLayerLayout();
     corners.pop_back();
-    for (const Corner c : {Corner{2, 2, 11}, Corner{2, 0, 10}, Corner{0, 19, 4}, Corner{0, 0, 33}}) corners.push_back(c);
+    corners.insert(corners.end(), {{2, 2, 11}, {2, 0, 10}, {0, 19, 4}, {0, 0, 33}});
     GameModel game;
     const auto numberOverOldRecords = [&game](const std::vector<Corner>& marks) {
         clearGameModel(game);
@@ -123,79 +72,79 @@ TEST(TileNumbering, OnlyTheFirst144CornersBecomeTiles) {
     EXPECT_EQ(numberOverOldRecords(corners), tileCount);
     expectSettled(game, tileCount);
     EXPECT_EQ(tileAtCorner(game, {2, 0, 10}), noTile);
-
     corners.resize(100);
     EXPECT_EQ(numberOverOldRecords(corners), 100);
     for (int t = 100; t < tileCount; ++t) {
-        EXPECT_EQ(game.tiles[t].face + game.tiles[t].layer + game.tiles[t].row + game.tiles[t].column, 0);
+        const TileRecord& tile = game.tiles[t];
+        EXPECT_EQ(std::make_tuple(tile.face, tile.layer, tile.row, tile.column), std::make_tuple(0, 0, 0, 0)) << t;
     }
-
-    // Tiles half a tile apart within a layer overlap; the ordering still ends.
-    corners.clear();
-    for (int r = 1; r < 9; ++r)
-        for (int c = 1; c < 10; ++c) corners.push_back({0, r, c});
-    EXPECT_EQ(buildBoard(game, corners), 72);
 }
 
-TEST(LayoutFormats, ExactlyThreeHundredAndEightBytesIsAlwaysBinary) {
-    std::vector<uint8_t> file(308, 0xFF);  // unused records: layer 7, row 31, column 63
-    const auto put = [&](int record, int layer, int row, int column, unsigned extra = 0) {
-        const unsigned word = static_cast<unsigned>(column | row << 6 | layer << 11) | extra;
-        file[2 * record] = static_cast<uint8_t>(word);
-        file[2 * record + 1] = static_cast<uint8_t>(word >> 8);
-    };
-    put(0, 0, 1, 11);  // its first byte is "K"
-    put(1, 4, 18, 32);
-    put(2, 3, 5, 7, 0xC000);  // the top two bits carry nothing
-    put(3, 4, 18, 32);
-    put(4, 0, 19, 33);  // on the board, though no tile corner
-    put(5, 0, 2, 34);   // off the board: columns end at 33, rows at 19, layers at 4
-    put(6, 0, 20, 2);
-    put(7, 5, 2, 2);
-    LayoutMask mask{};
-    ASSERT_EQ(file[0], 'K');
-    EXPECT_EQ(readLayoutBytes(file, true, mask), LayoutFormat::binary);
-    EXPECT_EQ(marks(mask), "(0,1,11)(0,19,33)(3,5,7)(4,18,32)");
-    std::string text = "0 0 0\n";
-    text.resize(308, ' ');
-    EXPECT_NE(read(text), "(0,0,0)") << "a text layout of 308 bytes is misread";
-}
-
-TEST(LayoutFormats, GridTextOnlyWithTheLaySetting) {
-    const std::string grid = "Kfirst line\nsecond 1 1 1\n" + std::string(34, '0') + std::string(34, '1');
-    LayoutMask mask{};
-    EXPECT_EQ(readLayoutBytes({grid.begin(), grid.end()}, true, mask), LayoutFormat::grid);
-    EXPECT_EQ(countMarks(mask), 34);
-    EXPECT_EQ(mask[cellIndex(0, 1, 0)] + mask[cellIndex(0, 1, 33)], 2);
-    EXPECT_EQ(read(grid, false), "") << "with .lay off a grid is read as lines";
-    // A line break inside the grid takes a cell and shifts every following one.
+// Exactly 308 bytes are always binary, whatever they hold; a leading "K" is
+// the grid text, with the ".lay" setting only; anything else is read as lines.
+TEST(LayoutFormats, TheBytesDecideTheFormat) {
+    std::string binary(308, '\xFF');  // unused records: layer 7, row 31, column 63
+    // Record 0's first byte is "K"; the top two bits carry nothing; (0, 19, 33) is on the board, though
+    // no tile corner; columns end at 33, rows at 19, layers at 4.
+    const unsigned records[][4] = {{0, 1, 11, 0}, {4, 18, 32, 0}, {3, 5, 7, 0xC000}, {4, 18, 32, 0},
+                                   {0, 19, 33, 0}, {0, 2, 34, 0}, {0, 20, 2, 0}, {5, 2, 2, 0}};
+    for (size_t k = 0; k < 8; ++k) {
+        const unsigned word = records[k][2] | records[k][1] << 6 | records[k][0] << 11 | records[k][3];
+        binary[2 * k] = char(word), binary[2 * k + 1] = char(word >> 8);
+    }
+    const std::string grid = "Kfirst line\nsecond 1 1 1\n" + std::string(34, '0') + "1" + std::string(32, '0') + "1";
     const std::string row = "1" + std::string(33, '0') + "\n";
-    EXPECT_EQ(read("K\n\n" + row + row, true), "(0,0,0)(0,1,1)");
-    EXPECT_EQ(read("K\r\n\r\n" + std::string(33, '0') + "\r\n1", true), "(0,1,1)");
-    EXPECT_EQ(read("K\n\n" + std::string(680, '0') + "01", true), "(1,0,1)");
-    EXPECT_EQ(read("K", true), "");
+    const struct { std::string text; LayoutFormat format; const char* marks; } cases[] = {
+        {binary, LayoutFormat::binary, "(0,1,11)(0,19,33)(3,5,7)(4,18,32)"},
+        {grid, LayoutFormat::grid, "(0,1,0)(0,1,33)"},
+        // A line break inside the grid takes a cell and shifts every following one.
+        {"K\n\n" + row + row, LayoutFormat::grid, "(0,0,0)(0,1,1)"},
+        {"K\r\n\r\n" + std::string(33, '0') + "\r\n1", LayoutFormat::grid, "(0,1,1)"},
+        {"K\n\n" + std::string(680, '0') + "01", LayoutFormat::grid, "(1,0,1)"}, {"K", LayoutFormat::grid, ""},
+        // Lines give row, column and layer; a position given twice marks once.
+        {"3 5 2\n; 3 5 3 is a comment\n 4 6 1 and a remark\n  +7\t8   0", LayoutFormat::line, "(0,7,8)(1,4,6)(2,3,5)"},
+        {"7 8 0\n7 8 0\n", LayoutFormat::line, "(0,7,8)"}, {"2 4 1\r\n2 6 1\r\n", LayoutFormat::line, "(1,2,4)(1,2,6)"},
+        {"20 0 0\n0 34 0\n0 0 5\n-1 0 0\n0 -1 0\n0 0 -1\n1 2\n7\nx 1 2 3\n19 33 4\n", LayoutFormat::line, "(4,19,33)"},
+        {"99999999999999999999 1 1\n1 1 99999999999999999999\n4294967301 1 1\n", LayoutFormat::line, ""},
+        // Pieces of at most 254 characters, line break included: a longer line is cut between its numbers.
+        {std::string(254, ' ') + "6 8 3\n", LayoutFormat::line, "(3,6,8)"},
+        {std::string(253, ' ') + "6 8 3\n", LayoutFormat::line, ""},
+        {std::string(248, ' ') + "6 8 3\n", LayoutFormat::line, "(3,6,8)"},
+        {std::string("5 6\0 1\n9 9 1\n", 13), LayoutFormat::line, "(1,9,9)"}};
+    for (const auto& c : cases) {
+        LayoutMask mask{};
+        EXPECT_EQ(readLayoutBytes({c.text.begin(), c.text.end()}, true, mask), c.format) << c.text;
+        EXPECT_EQ(marks(mask), c.marks) << c.text;
+    }
+    LayoutMask mask{};
+    EXPECT_EQ(readLayoutBytes({grid.begin(), grid.end()}, false, mask), LayoutFormat::line);
+    EXPECT_EQ(marks(mask), "") << "with .lay off a grid is read as lines";
 }
 
-TEST(LayoutFormats, LinesGiveRowColumnLayer) {
-    EXPECT_EQ(read("3 5 2\n; 3 5 3 is a comment\n 4 6 1 and a remark\n  +7\t8   0"), "(0,7,8)(1,4,6)(2,3,5)");
-    EXPECT_EQ(read("7 8 0\n7 8 0\n"), "(0,7,8)") << "a position given twice marks once";
-    EXPECT_EQ(read("20 0 0\n0 34 0\n0 0 5\n-1 0 0\n0 -1 0\n0 0 -1\n1 2\n7\nx 1 2 3\n19 33 4\n"), "(4,19,33)");
-    EXPECT_EQ(read("99999999999999999999 1 1\n1 1 99999999999999999999\n4294967301 1 1\n"), "");
-    EXPECT_EQ(read("2 4 1\r\n2 6 1\r\n"), "(1,2,4)(1,2,6)");
-    // Pieces of at most 254 characters, line break included.
-    EXPECT_EQ(read(std::string(254, ' ') + "6 8 3\n"), "(3,6,8)");
-    EXPECT_EQ(read(std::string(253, ' ') + "6 8 3\n"), "") << "cut between its numbers";
-    EXPECT_EQ(read(std::string(248, ' ') + "6 8 3\n"), "(3,6,8)");
-    EXPECT_EQ(read(std::string("5 6\0 1\n9 9 1\n", 13)), "(1,9,9)");
-}
+struct LayoutFiles : ::testing::Test {
+    RecordingHost host;
+    App app{host};
+    ScratchDirectory scratch;
+    void SetUp() override { initDataDirectories(app.dirs, scratch.path); }
+    // Loads the layout, written first when given, and tells whether it was refused.
+    bool refused(const std::string& name, const std::string& content = "") {
+        if (!content.empty()) scratch.write("LAYOUTS/" + name, content);
+        app.settings.Layout = name;
+        const int before = host.closeDownCalls;
+        loadLayout(app);
+        return host.closeDownCalls > before;
+    }
+};
 
+// Only exactly 144 marks, all tile corners, give a game; a missing file and a
+// grid without the ".lay" setting give none. The game ends with a message.
 TEST_F(LayoutFiles, OnlyExactly144TileCornersGiveAGame) {
+    app.language.MesNo144Tiles = "Need 144 tiles";
     std::vector<Corner> corners = staggeredLayout();
-    EXPECT_FALSE(refused("Heap.tvl", "; a test heap\n" + lineLayoutText(corners) + lineLayoutText({corners[5]})));
-    EXPECT_EQ(app.settings.Layout, "HEAP.TVL");
+    scratch.write("LAYOUTS/Heap.tvl", "; a test heap\n" + lineLayoutText(corners) + lineLayoutText({corners[5]}));
+    EXPECT_FALSE(refused("HEAP.TVL"));
     expectSettled(app.game, tileCount);
     EXPECT_TRUE(host.messages.empty());
-
     corners.push_back({4, 0, 0});
     EXPECT_TRUE(refused("MORE.TVL", lineLayoutText(corners)));
     for (const Corner stray : {Corner{0, 2, 33}, Corner{3, 19, 4}, corners.front()}) {
@@ -206,44 +155,73 @@ TEST_F(LayoutFiles, OnlyExactly144TileCornersGiveAGame) {
         EXPECT_EQ(app.game.tiles[tileCount - 1].face, 0);
     }
     ASSERT_EQ(host.messages.size(), 4u);
-    EXPECT_EQ(host.messages[0].text, "Need 144 tiles");
-    EXPECT_EQ(host.messages[0].caption, productCaption);
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::exclamation);
+    const RecordedMessage& m = host.messages[0];
+    EXPECT_EQ(std::tie(m.text, m.caption, m.icon),
+              std::make_tuple(std::string("Need 144 tiles"), std::string(productCaption), MessageIcon::exclamation));
     EXPECT_EQ(app.settings.EasyMode, 0) << "the deal made before the end must be a random one";
-}
-
-TEST_F(LayoutFiles, MissingFilesAndGridsWithoutTheSetting) {
-    app.settings.Layout = "NOWHERE.TVL";
-    EXPECT_TRUE(refusedLoad());
+    EXPECT_TRUE(refused("NOWHERE.TVL"));
     EXPECT_EQ(countMarks(app.game.layoutMask), 0);
     std::string grid = "K\n\n" + std::string(3400, '0');
     for (const Corner& c : twoLayerLayout()) grid[4 + cellIndex(c.layer, c.row, c.column)] = '1';
     app.settings.lay = 1;
     EXPECT_FALSE(refused("GRID.TVL", grid));
     app.settings.lay = 0;
-    EXPECT_TRUE(refused("GRID.TVL", grid));
+    EXPECT_TRUE(refused("GRID.TVL"));
 }
 
 TEST_F(LayoutFiles, RandomHeapsStackWholeTilesAndFollowTheClock) {
-    app.settings.Layout = "RANDOM.TVL";
-    EXPECT_FALSE(refusedLoad());
+    EXPECT_FALSE(refused("RANDOM.TVL"));
     const LayoutMask first = app.game.layoutMask;
     int lastRow = 0, lastColumn = 0;
     for (int cell = 0; cell < cellCount; ++cell) {
         if (first[cell] != 1) continue;
-        lastColumn = std::max(lastColumn, cell % columnCount);
-        lastRow = std::max(lastRow, cell % layerCells / columnCount);
-        EXPECT_EQ(cell % columnCount % 2, 0);
-        EXPECT_EQ(cell % layerCells / columnCount % 2, 0);
+        const int row = cell % layerCells / columnCount, column = cell % columnCount;
+        lastColumn = std::max(lastColumn, column);
+        lastRow = std::max(lastRow, row);
+        EXPECT_EQ(std::make_pair(row % 2, column % 2), std::make_pair(0, 0));
         EXPECT_TRUE(cell < layerCells || first[cell - layerCells] == 1) << "towers have no gaps";
     }
-    EXPECT_EQ(lastColumn + lastRow, 32 + 18) << "144 tiles reach the far edges";
+    EXPECT_EQ(std::make_pair(lastRow, lastColumn), std::make_pair(18, 32)) << "144 tiles reach the far edges";
     expectSettled(app.game, tileCount);
     loadLayout(app);
     EXPECT_EQ(app.game.layoutMask, first) << "the same second gives the same heap";
     host.now += 1;
     loadLayout(app);
     EXPECT_NE(app.game.layoutMask, first);
-    app.settings.Layout = "random.tvl";
-    EXPECT_TRUE(refusedLoad()) << "only the exact name asks for a random heap";
+    EXPECT_TRUE(refused("random.tvl")) << "only the exact name asks for a random heap";
+}
+
+// The layouts that come with the game: each is a heap the game can play, in the
+// form the game itself saves (that their deals clear is tested with dealing).
+TEST(ShippedLayouts, EachIsAPlayableHeapAsTheGameSavesIt) {
+    const std::string directory = shippedDataDirectory() + "/LAYOUTS";
+    const std::vector<std::string> names = listFiles(directory, "*.TVL");
+    EXPECT_GE(names.size(), 40u);
+    EXPECT_NE(std::find(names.begin(), names.end(), "DEFAULT.TVL"), names.end());
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        GameModel game;
+        clearGameModel(game);
+        std::vector<uint8_t> bytes;
+        ASSERT_TRUE(readWholeFile(filePath(directory, name), bytes));
+        ASSERT_EQ(readLayoutBytes(bytes, true, game.layoutMask), LayoutFormat::line);
+        ASSERT_TRUE(layoutHas144Tiles(game.layoutMask));
+        numberAndOrderTiles(game);
+        // Comments naming the layout, then the very lines the game writes when it saves one.
+        const std::string text(bytes.begin(), bytes.end());
+        EXPECT_EQ(text.rfind("; Tavrek layout: ", 0), 0u);
+        size_t body = 0;
+        while (body < text.size() && text[body] == ';') body = std::min(text.find('\n', body), text.size() - 1) + 1;
+        EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + std::ptrdiff_t(body), bytes.end()),
+                  layoutLineBytes(game.layoutMask));
+        expectSettled(game, tileCount);
+        for (const TileRecord& t : game.tiles) {
+            int resting = 0;  // of the four cells under a raised tile
+            for (int cell : {0, 1, columnCount, columnCount + 1})
+                resting += t.layer > 0 && game.boardGrid[cellIndex(t.layer - 1, t.row, t.column) + cell] != noTile;
+            EXPECT_TRUE(t.layer == 0 || resting >= 2) << int(t.row) << "," << int(t.column) << " hangs in the air";
+        }
+        EXPECT_EQ(game.tiles[0].layer, 0);
+        EXPECT_GE(game.tiles[tileCount - 1].layer, 2) << "a heap of at least three layers";
+    }
 }

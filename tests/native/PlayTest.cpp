@@ -46,8 +46,8 @@ struct Play : ::testing::Test {
                            " moves " + std::to_string(state.movesMade) + " pairs " +
                            std::to_string(app.game.moveList.moveCount) + " hint " + std::to_string(state.hintIndex) +
                            (state.showMoves ? " shown " : " ");
-        for (const std::string& path : host.sounds) {
-            const std::string sound = path.substr(app.dirs.sounds.size());
+        for (const std::filesystem::path& path : host.sounds) {
+            const std::string sound = path.filename().string();
             text += sound == app.settings.Sound1 ? "1" : sound == app.settings.Sound2 ? "2" : "3";
         }
         host.sounds.clear();

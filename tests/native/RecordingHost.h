@@ -21,7 +21,7 @@ struct RecordingHost : Host {
     std::vector<HallOfFame> hallsShown;
     std::vector<FileChoice> fileDialogs;
     std::vector<std::string> fileAnswers;  // the next dialogs' names, in turn; none cancels
-    std::vector<std::string> sounds;  // paths of the sounds played, in order
+    std::vector<std::filesystem::path> sounds;  // paths of the sounds played, in order
     std::vector<std::string> titles;
     std::vector<std::string> statusTexts;
     int framesPresented = 0;
@@ -52,7 +52,7 @@ struct RecordingHost : Host {
         fileAnswers.erase(fileAnswers.begin());
         return true;
     }
-    void playSound(const std::string& path) override { sounds.push_back(path); }
+    void playSound(const std::filesystem::path& path) override { sounds.push_back(path); }
     void setTitle(const std::string& title) override { titles.push_back(title); }
     void postStatus(const std::string& text) override { statusTexts.push_back(text); }
     void presentFrame(const uint32_t* pixels, int width, int height) override {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
@@ -16,11 +16,9 @@
 #include "game/SavedGames.h"
 #include "view2d/BoardView.h"
 
-namespace {
-
 using Bytes = std::vector<uint8_t>;
 
-uint32_t littleEndian(const Bytes& bytes, size_t offset, int width) {
+static uint32_t littleEndian(const Bytes& bytes, size_t offset, int width) {
     uint32_t value = 0;
     for (int k = width - 1; k >= 0; --k) value = value << 8 | bytes[offset + static_cast<size_t>(k)];
     return value;
@@ -34,21 +32,17 @@ struct SavedGames : ::testing::Test {
     GameModel& game = app.game;
     ScratchDirectory start;
     size_t first = 0, selected = 0;
-
     void SetUp() override {
-        start.makeDirectory("SAVEGAME");
-        start.makeDirectory("LAYOUTS");
+        for (const char* directory : {"SAVEGAME", "LAYOUTS"}) start.makeDirectory(directory);
         initDataDirectories(app.dirs, start.path);
-        app.language.FilterSaveGame = "Saved games";
-        app.language.MesSizeError = "not a saved game";
+        app.language.FilterSaveGame = "Saved games", app.language.MesSizeError = "not a saved game";
         app.language.MesReadError = "cannot read";
         buildBoard(game, staggeredLayout(), 0);
         dealNewGame(app);
         first = game.state.removalOrder[0];
         removePair(game, int(first), game.state.removalOrder[1]);
         selected = game.state.removalOrder[2];
-        game.state.selectedTile = int16_t(selected);
-        game.state.elapsedSeconds = 0x01020304;
+        game.state.selectedTile = int16_t(selected), game.state.elapsedSeconds = 0x01020304;
         app.hallOfFame.entries[0].playerName = "Ada";
         computeFreeTiles(game);
         layoutTiles(app.view, game);
@@ -60,50 +54,44 @@ struct SavedGames : ::testing::Test {
     }
 };
 
-}  // namespace
-
-TEST_F(SavedGames, EachBlockStandsAtItsOffsetLittleEndianAndAllUndoSlotsAreKept) {
-    game.tiles[5].screenX = -2;
-    Bytes file = bytes();
+// The file holds each block at its offset, little-endian, and all undo slots;
+// loading it restores the game while the pair counter and the hint start afresh.
+TEST_F(SavedGames, TheBlocksStandAtTheirOffsetsAndLoadBack) {
+    run(saveGame, "Level7.tvm");
+    Bytes file;
+    ASSERT_TRUE(readWholeFile(filePath(app.dirs.saveGame, "LEVEL7.TVM"), file));
+    ASSERT_EQ(file, bytes());
     ASSERT_EQ(file.size(), 9445u);
     const TileRecord& tile = game.tiles[first];
-    EXPECT_EQ(littleEndian(file, 14 * 5, 2), 0xFFFEu);
     EXPECT_EQ(Bytes(file.begin() + 14 * first + 8, file.begin() + 14 * first + 13),
               (Bytes{0, tile.freeFlag, tile.layer, tile.row, tile.column}));
     const size_t corner = size_t(cellIndex(tile.layer, tile.row, tile.column));
-    EXPECT_EQ(file[2016 + corner], noTile);
-    EXPECT_EQ(file[5416 + corner], 1);
-    EXPECT_EQ(file[8817], first);
+    EXPECT_EQ((Bytes{file[2016 + corner], file[5416 + corner], file[8817]}), (Bytes{noTile, 1, uint8_t(first)}))
+        << "grid, mask and history";
     EXPECT_EQ(std::string(file.begin() + 9035, file.begin() + 9038), "Ada");
-    EXPECT_EQ(littleEndian(file, 9435, 2), 142u);
-    EXPECT_EQ(littleEndian(file, 9437, 2), 1u);
-    EXPECT_EQ(littleEndian(file, 9439, 2), selected);
-    EXPECT_EQ(littleEndian(file, 9441, 4), 0x01020304u);
+    EXPECT_EQ((std::vector<uint32_t>{littleEndian(file, 9435, 2), littleEndian(file, 9437, 2),
+                                     littleEndian(file, 9439, 2), littleEndian(file, 9441, 4)}),
+              (std::vector<uint32_t>{142, 1, uint32_t(selected), 0x01020304}));
+    removePair(game, game.state.removalOrder[2], game.state.removalOrder[3]);
+    game.state.showMoves = 1, game.state.hintIndex = 3;
+    run(loadGame, "LEVEL7.TVM");
+    for (const FileChoice& shown : host.fileDialogs)
+        EXPECT_EQ(shown.directory.string() + "|" + shown.pattern + "|" + shown.filterText,
+                  app.dirs.saveGame.string() + "|*.TVM|Saved games");
+    EXPECT_TRUE(host.fileDialogs[0].mode == FileDialogMode::save && host.fileDialogs[1].mode == FileDialogMode::open);
+    EXPECT_EQ(bytes(), file);
+    EXPECT_EQ((std::vector<int>{game.state.gameWasLoaded, game.state.showMoves, game.state.hintIndex}),
+              (std::vector<int>{1, 0, 0}));
+    EXPECT_EQ(host.titles.back(), "Tavrek v3.2 - Level7.tvm");
+    EXPECT_TRUE(host.messages.empty());
     undoMove(app);
-    game.state.undoList[72] = {7, 8, 9};
+    game.tiles[5].screenX = -2, game.state.undoList[72] = {7, 8, 9};
     file = bytes();
+    EXPECT_EQ(littleEndian(file, 14 * 5, 2), 0xFFFEu);
     EXPECT_EQ(Bytes(file.begin() + 9032, file.begin() + 9035), (Bytes{7, 8, 9}));
     SavedGame read{};
     EXPECT_TRUE(decodeSavedGame(file.data(), file.size(), read));
     EXPECT_EQ(encodeSavedGame(read), file);
-}
-
-TEST_F(SavedGames, SaveThenLoadRestoresTheGameWhilePairCounterAndHintStartAfresh) {
-    run(saveGame, "Level7.tvm");
-    const GameModel saved = game;
-    removePair(game, game.state.removalOrder[2], game.state.removalOrder[3]);
-    game.state.showMoves = 1;
-    game.state.hintIndex = 3;
-    run(loadGame, "LEVEL7.TVM");
-    for (const FileChoice& shown : host.fileDialogs)
-        EXPECT_TRUE(shown.directory == app.dirs.saveGame && shown.pattern == "*.TVM" && shown.filterText == "Saved games");
-    EXPECT_TRUE(host.fileDialogs[0].mode == FileDialogMode::save && host.fileDialogs[1].mode == FileDialogMode::open);
-    EXPECT_EQ(bytes(), encodeSavedGame(savedGameOf(saved, app.hallOfFame)));
-    EXPECT_EQ(game.state.gameWasLoaded, 1);
-    EXPECT_EQ(game.state.showMoves, 0);
-    EXPECT_EQ(game.state.hintIndex, 0);
-    EXPECT_EQ(host.titles.back(), "Tavrek v3.2 - Level7.tvm");
-    EXPECT_TRUE(host.messages.empty());
 }
 
 // Each change makes a file this program never writes: the game stays exactly
@@ -113,36 +101,29 @@ TEST_F(SavedGames, AFileItDidNotWriteIsRefusedWholeAndChangesNothing) {
     Bytes good;
     readWholeFile(filePath(app.dirs.saveGame, "GOOD.TVM"), good);
     const TileRecord& removed = game.tiles[first];
-    const size_t removedCorner = size_t(cellIndex(removed.layer, removed.row, removed.column));
-    const size_t unmarked = size_t(cellIndex(4, 19, 33));
-    const std::vector<std::function<void(Bytes&)>> damages = {
-        [](Bytes& b) { b.pop_back(); },
-        [](Bytes& b) { b.push_back(0); },
-        [&](Bytes& b) { b[14 * selected + 8] = 43; },   // face
-        [&](Bytes& b) { b[14 * selected + 10] = 5; },   // layer
-        [&](Bytes& b) { b[14 * selected + 11] = 19; },  // row
-        [&](Bytes& b) { b[14 * selected + 12] = 33; },  // column
-        [&](Bytes& b) { b[2016 + removedCorner] = 144; },
-        [&](Bytes& b) { b[2016 + removedCorner] = uint8_t(first); },  // a removed tile on the grid
-        [&](Bytes& b) { b[2016 + unmarked] = uint8_t(selected); },    // a cell its tile does not cover
-        [&](Bytes& b) { b[5416 + unmarked] = 1; },                    // a 145th mark
-        [&](Bytes& b) { b[5416 + removedCorner] = 2; },
-        [&](Bytes& b) { b[5416 + removedCorner] = 0; },
-        [&](Bytes& b) { b[8817] = uint8_t(selected); },  // undo names a tile on the board
-        [](Bytes& b) { b[8818] = 200; },
-        [](Bytes& b) { b[8818] = b[8817]; },
-        [](Bytes& b) { b[8816] = 43; },
-        [](Bytes& b) { b[9435] = 140; },  // tilesLeft
-        [](Bytes& b) { b[9437] = 2; },    // movesMade
-        [](Bytes& b) { b[9439] = 144; },  // selectedTile
-        [&](Bytes& b) { b[9439] = uint8_t(first); },
-        [](Bytes& b) { b[9444] = 0x80; },  // a clock below zero
-    };
+    Bytes duplicated = good;  // a removed tile at another one's corner
+    std::copy_n(good.begin() + 14 * selected + 10, 3, duplicated.begin() + 14 * first + 10);
+    std::vector<Bytes> damaged = {Bytes(good.begin(), good.end() - 1), good, duplicated};
+    damaged[1].push_back(0);
+    const size_t corner = size_t(cellIndex(removed.layer, removed.row, removed.column)), unmarked = cellCount - 1;
+    const std::pair<size_t, uint8_t> changes[] = {
+        // A tile's face, layer, row or column out of range.
+        {14 * selected + 8, 43}, {14 * selected + 10, 5}, {14 * selected + 11, 19}, {14 * selected + 12, 33},
+        // The grid names no tile, a removed one, or one on a cell it does not cover.
+        {2016 + corner, 144}, {2016 + corner, uint8_t(first)}, {2016 + unmarked, uint8_t(selected)},
+        // A 145th mark, a mark that is no flag, a tile's mark missing.
+        {5416 + unmarked, 1}, {5416 + corner, 2}, {5416 + corner, 0},
+        // The history names a tile on the board, no tile, one tile twice, or a face no deal gives.
+        {8817, uint8_t(selected)}, {8818, 200}, {8818, good[8817]}, {8816, 43},
+        // tilesLeft, movesMade and selectedTile out of step; a clock below zero.
+        {9435, 140}, {9437, 2}, {9439, 144}, {9439, uint8_t(first)}, {9444, 0x80}};
+    for (const auto& [offset, value] : changes) {
+        damaged.push_back(good);
+        damaged.back()[offset] = value;
+    }
     const Bytes before = bytes();
-    for (size_t k = 0; k < damages.size(); ++k) {
-        Bytes bad = good;
-        damages[k](bad);
-        start.write("SAVEGAME/BAD" + std::to_string(k) + ".TVM", bad);
+    for (size_t k = 0; k < damaged.size(); ++k) {
+        start.write("SAVEGAME/BAD" + std::to_string(k) + ".TVM", damaged[k]);
         host.messages.clear();
         run(loadGame, "BAD" + std::to_string(k) + ".TVM");
         EXPECT_EQ(bytes(), before) << k;

@@ -23,6 +23,6 @@ struct ScoresFixture : ::testing::Test {
         app.language.MesWinLoad = "Loaded game";
     }
     std::string scoresFile(const std::string& name = "CLASSIC.TVS") const {
-        return start.path + pathSeparator + "SCORES" + pathSeparator + name;
+        return start.path + "/SCORES/" + name;
     }
 };

@@ -3,138 +3,88 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "files/SettingSteps.h"
 #include "files/SettingsKeys.h"
 
-namespace {
+using V = SteppedValue;
 
-const std::vector<SteppedValue> allValues = {SteppedValue::autoPlaySleep, SteppedValue::removeTileTime,
-                                             SteppedValue::borderSize, SteppedValue::shadowSize,
-#if TAVREK_3D
-                                             SteppedValue::stepRotation,
-#endif
-};
-
-void setValue(Settings& settings, SteppedValue value, double to) {
+static void setValue(Settings& settings, V value, double to) {
     switch (value) {
-        case SteppedValue::autoPlaySleep: settings.AutoPlaySleep = int32_t(to); break;
-        case SteppedValue::removeTileTime: settings.RemoveTileTime = int32_t(to); break;
-        case SteppedValue::borderSize: settings.BorderSize = int16_t(to); break;
-        case SteppedValue::shadowSize: settings.ShadowSize = int16_t(to); break;
+        case V::autoPlaySleep: settings.AutoPlaySleep = int32_t(to); break;
+        case V::removeTileTime: settings.RemoveTileTime = int32_t(to); break;
+        case V::borderSize: settings.BorderSize = int16_t(to); break;
+        case V::shadowSize: settings.ShadowSize = int16_t(to); break;
 #if TAVREK_3D
-        case SteppedValue::stepRotation: settings.StepRotation = float(to); break;
+        case V::stepRotation: settings.StepRotation = float(to); break;
 #endif
     }
 }
-
-// The settings-file key whose field is `colour`, or "" when none is.
-std::string keyOfColour(Settings& settings, const Colour* colour) {
-    std::vector<SettingKey> keys = generalSettingKeys(settings);
-#if TAVREK_3D
-    for (SettingKey& key : settingKeys3D(settings)) keys.push_back(key);
-#endif
-    for (const SettingKey& key : keys) {
-        const Colour* const* field = std::get_if<Colour*>(&key.field);
-        if (field != nullptr && *field == colour) return key.key;
-    }
-    return "";
-}
-
-}  // namespace
 
 // One press of "+" or "-" on a value, and the value as the dialog shows it
 // afterwards; every other value stays as it was.
 TEST(SettingSteps, OnePressAndTheValueShown) {
-    struct Press {
-        SteppedValue value;
-        double from;
-        bool up;
-        const char* shown;
-    };
     const double largest = INT32_MAX;
-    const Press presses[] = {
-        // Delays move by a hundred, never below zero, never past overflow.
-        {SteppedValue::autoPlaySleep, 50, false, "50 milliseconds"},
-        {SteppedValue::autoPlaySleep, 50, true, "150 milliseconds"},
-        {SteppedValue::autoPlaySleep, 100, false, "0 milliseconds"},
-        {SteppedValue::removeTileTime, 0, false, "0 milliseconds"},
-        {SteppedValue::removeTileTime, 2900, true, "3000 milliseconds"},
-        // A delay read out of range stays until a button moves it back.
-        {SteppedValue::autoPlaySleep, -250, false, "-250 milliseconds"},
-        {SteppedValue::autoPlaySleep, -250, true, "-150 milliseconds"},
-        {SteppedValue::removeTileTime, largest - 99, true, "2147483548 milliseconds"},
-        {SteppedValue::removeTileTime, largest - 100, true, "2147483647 milliseconds"},
-        {SteppedValue::removeTileTime, largest - 20, false, "2147483527 milliseconds"},
+    const struct { V value; double from; bool up; const char* shown; } presses[] = {
+        // Delays move by a hundred, never below zero, never past overflow; one
+        // read out of range stays until a button moves it back.
+        {V::autoPlaySleep, 50, false, "50 milliseconds"},   {V::autoPlaySleep, 50, true, "150 milliseconds"},
+        {V::autoPlaySleep, 100, false, "0 milliseconds"},   {V::removeTileTime, 0, false, "0 milliseconds"},
+        {V::removeTileTime, 2900, true, "3000 milliseconds"}, {V::autoPlaySleep, -250, false, "-250 milliseconds"},
+        {V::autoPlaySleep, -250, true, "-150 milliseconds"},
+        {V::removeTileTime, largest - 99, true, "2147483548 milliseconds"},
+        {V::removeTileTime, largest - 100, true, "2147483647 milliseconds"},
+        {V::removeTileTime, largest - 20, false, "2147483527 milliseconds"},
         // Sizes stay within two to ten; "+" on a size read as 0 or less goes straight to
         // two, so no button makes a zero divisor.
-        {SteppedValue::borderSize, 10, true, "1 / 10"},
-        {SteppedValue::borderSize, 9, true, "1 / 10"},
-        {SteppedValue::borderSize, 10, false, "1 / 9"},
-        {SteppedValue::shadowSize, 2, false, "1 / 2"},
-        {SteppedValue::shadowSize, 3, false, "1 / 2"},
-        {SteppedValue::shadowSize, 0, false, "1 / 0"},
-        {SteppedValue::shadowSize, 0, true, "1 / 2"},
-        {SteppedValue::borderSize, -1, false, "1 / -1"},
-        {SteppedValue::borderSize, -1, true, "1 / 2"},
-        {SteppedValue::borderSize, 1, true, "1 / 2"},
-        {SteppedValue::borderSize, 40, true, "1 / 40"},
-        {SteppedValue::borderSize, 40, false, "1 / 39"},
+        {V::borderSize, 10, true, "1 / 10"}, {V::borderSize, 9, true, "1 / 10"},   {V::borderSize, 10, false, "1 / 9"},
+        {V::shadowSize, 2, false, "1 / 2"},  {V::shadowSize, 3, false, "1 / 2"},   {V::shadowSize, 0, false, "1 / 0"},
+        {V::shadowSize, 0, true, "1 / 2"},   {V::borderSize, -1, false, "1 / -1"}, {V::borderSize, -1, true, "1 / 2"},
+        {V::borderSize, 1, true, "1 / 2"},   {V::borderSize, 40, true, "1 / 40"},  {V::borderSize, 40, false, "1 / 39"},
 #if TAVREK_3D
         // The 3D step stays within 1 to 255 and shows truncated, even when huge.
-        {SteppedValue::stepRotation, 254, true, "255"},
-        {SteppedValue::stepRotation, 255, true, "255"},
-        {SteppedValue::stepRotation, 254.5, true, "255"},
-        {SteppedValue::stepRotation, 2, false, "1"},
-        {SteppedValue::stepRotation, 1, false, "1"},
-        {SteppedValue::stepRotation, -3, true, "1"},
-        {SteppedValue::stepRotation, std::nan(""), true, "1"},
-        {SteppedValue::stepRotation, 5.9, true, "6"},
-        {SteppedValue::stepRotation, -2.7, false, "-2"},
-        {SteppedValue::stepRotation, 1e20, false, "100000002004087734272"},
+        {V::stepRotation, 254, true, "255"}, {V::stepRotation, 255, true, "255"}, {V::stepRotation, 254.5, true, "255"},
+        {V::stepRotation, 2, false, "1"},    {V::stepRotation, 1, false, "1"},    {V::stepRotation, -3, true, "1"},
+        {V::stepRotation, std::nan(""), true, "1"}, {V::stepRotation, 5.9, true, "6"},
+        {V::stepRotation, -2.7, false, "-2"}, {V::stepRotation, 1e20, false, "100000002004087734272"},
 #endif
     };
+    const int values = 4 + TAVREK_3D;
     LanguageTable language;
     language.MILLISECONDS = "milliseconds";
-    for (const Press& p : presses) {
+    const auto shown = [&](const Settings& settings) {
+        std::vector<std::string> texts;
+        for (int v = 0; v < values; ++v) texts.push_back(valueText(settings, V(v), language));
+        return texts;
+    };
+    for (const auto& p : presses) {
         Settings settings;
-        std::vector<std::string> before;
-        for (SteppedValue v : allValues) {
-            setValue(settings, v, 4 + int(v));
-            before.push_back(valueText(settings, v, language));
-        }
+        for (int v = 0; v < values; ++v) setValue(settings, V(v), 4 + v);
         setValue(settings, p.value, p.from);
+        std::vector<std::string> expected = shown(settings);
+        expected[size_t(p.value)] = p.shown;
         stepValue(settings, p.value, p.up);
-        EXPECT_EQ(valueText(settings, p.value, language), p.shown) << p.from << (p.up ? " +" : " -");
-        for (size_t i = 0; i < allValues.size(); ++i) {
-            if (allValues[i] == p.value) continue;
-            EXPECT_EQ(valueText(settings, allValues[i], language), before[i]);
-        }
+        EXPECT_EQ(shown(settings), expected) << p.from << (p.up ? " +" : " -");
     }
 }
 
+// The colour settings in the order of the buttons, each named by its key.
 TEST(SettingSteps, EachColourButtonNamesItsOwnSetting) {
-    const std::vector<std::pair<ColourSetting, std::string>> expected = {
-        {ColourSetting::background, "BackgroundColor"},
-        {ColourSetting::sides, "SidesColor"},
-#if TAVREK_3D
-        {ColourSetting::level0, "RGBLevel[0]Color"},
-        {ColourSetting::level1, "RGBLevel[1]Color"},
-        {ColourSetting::level2, "RGBLevel[2]Color"},
-        {ColourSetting::level3, "RGBLevel[3]Color"},
-        {ColourSetting::level4, "RGBLevel[4]Color"},
-        {ColourSetting::symbols0, "RGBVal[0]Color"},
-        {ColourSetting::symbols1, "RGBVal[1]Color"},
-        {ColourSetting::symbols2, "RGBVal[2]Color"},
-        {ColourSetting::symbols3, "RGBVal[3]Color"},
-        {ColourSetting::selection, "SelectColor"},
-#endif
-    };
     Settings settings;
-    for (const auto& [setting, key] : expected)
-        EXPECT_EQ(keyOfColour(settings, &colourSetting(settings, setting)), key);
+    std::vector<SettingKey> keys = generalSettingKeys(settings);
+    std::vector<std::string> named, expected = {"BackgroundColor", "SidesColor"};
+#if TAVREK_3D
+    for (SettingKey& key : settingKeys3D(settings)) keys.push_back(key);
+    expected.insert(expected.end(), {"RGBLevel[0]Color", "RGBLevel[1]Color", "RGBLevel[2]Color", "RGBLevel[3]Color",
+                                     "RGBLevel[4]Color", "RGBVal[0]Color", "RGBVal[1]Color", "RGBVal[2]Color",
+                                     "RGBVal[3]Color", "SelectColor"});
+#endif
+    for (size_t button = 0; button < expected.size(); ++button)
+        for (const SettingKey& key : keys) {
+            const Colour* const* field = std::get_if<Colour*>(&key.field);
+            if (field != nullptr && *field == &colourSetting(settings, ColourSetting(button))) named.push_back(key.key);
+        }
+    EXPECT_EQ(named, expected);
 }

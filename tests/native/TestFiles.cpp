@@ -63,8 +63,8 @@ std::string fixturePath(const std::string& relativePath) {
     return (fs::path(TAVREK_SOURCE_DIR) / "tests" / "fixtures" / relativePath).string();
 }
 
-std::string readText(const std::string& path) {
-    std::ifstream in(fs::path(path), std::ios::binary);
+std::string readText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -30,4 +31,4 @@ std::string fixturePath(const std::string& relativePath);
 bool rewritingFixtures();
 // Expects `text` to be the fixture file's content, or rewrites the file.
 void expectFixtureText(const std::string& relativePath, const std::string& text);
-std::string readText(const std::string& path);
+std::string readText(const std::filesystem::path& path);

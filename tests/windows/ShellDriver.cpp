@@ -9,6 +9,7 @@
 
 #include "engine/Commands.h"
 #include "files/SettingsFile.h"
+#include "files/Utf8Path.h"
 #include "shell/Shell.h"
 #include "shell/StartUp.h"
 #include "shell/WinHost.h"
@@ -25,15 +26,9 @@ int recordMessage(HWND, const char* text, const char* caption, UINT type) {
     return ShellDriver::answer;
 }
 
-std::string currentDirectoryText() {
-    char buffer[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, buffer);
-    return buffer;
-}
-
 }  // namespace
 
-ShellDriver::ShellDriver() : previousDirectory(currentDirectoryText()) {
+ShellDriver::ShellDriver() : startDirectory(start_.path), previousDirectory(fs::current_path()) {
     messages.clear();
     answer = IDOK;
     messageBoxHook = recordMessage;
@@ -42,17 +37,25 @@ ShellDriver::ShellDriver() : previousDirectory(currentDirectoryText()) {
 ShellDriver::~ShellDriver() {
     stop();
     messageBoxHook = nullptr;
-    SetCurrentDirectoryA(previousDirectory.c_str());
+    std::error_code error;
+    fs::current_path(previousDirectory, error);
+}
+
+void ShellDriver::nameStartFolder(const std::string& name) {
+    startDirectory = fs::path(start_.path) / pathFromUtf8(name);
+    fs::create_directories(startDirectory);
 }
 
 void ShellDriver::copyShippedData() const {
-    fs::copy(fs::path(shippedDataDirectory()), fs::path(start_.path), fs::copy_options::recursive);
+    fs::copy(fs::path(shippedDataDirectory()), startDirectory, fs::copy_options::recursive);
 }
 
-void ShellDriver::writeSettings(const std::string& text) const { start_.write(settingsFileName, text); }
+void ShellDriver::writeSettings(const std::string& text) const {
+    std::ofstream(startDirectory / settingsFileName, std::ios::binary) << text;
+}
 
 bool ShellDriver::start() {
-    SetCurrentDirectoryA(start_.path.c_str());
+    fs::current_path(startDirectory);
     // Test programs run side by side on one display: a window that is never
     // activated gets the focus messages a test sends and no others.
     const bool started = startProgram(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
@@ -137,7 +140,7 @@ std::string ShellDriver::statusText() {
     return text;
 }
 
-std::string ShellDriver::settingsFile() const { return readText(start_.path + "\\" + settingsFileName); }
+std::string ShellDriver::settingsFile() const { return readText(startDirectory / settingsFileName); }
 
 std::vector<std::string> menuTexts(HMENU menu) {
     std::vector<std::string> texts;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct ShellDriver {
     ShellDriver();
     ~ShellDriver();
 
+    // The start directory becomes a folder of that name (UTF-8) in the scratch directory.
+    void nameStartFolder(const std::string& name);
     // Copies the shipped data directories into the start directory.
     void copyShippedData() const;
     void writeSettings(const std::string& text) const;
@@ -45,7 +48,8 @@ struct ShellDriver {
     std::string settingsFile() const;
 
     ScratchDirectory start_;
-    std::string previousDirectory;
+    std::filesystem::path startDirectory;
+    std::filesystem::path previousDirectory;
     HWND window = nullptr;
     bool quit = false;
     // Message boxes shown, answered with `answer`.

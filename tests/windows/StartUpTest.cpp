@@ -2,134 +2,124 @@
 
 #include <windows.h>
 #include <commctrl.h>
-
-#include <filesystem>
+#include <mmsystem.h>
 
 #include "ShellDriver.h"
 #include "WinDialogs.h"
 #include "engine/Caption.h"
+#include "files/SettingsText.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
 
 namespace {
 
-// What the language dialog showed when the timer found it open.
-struct SeenDialog {
-    bool seen = false;
-    std::vector<std::string> items;
-    std::string selected;
-    std::string pick;  // the label to choose before pressing OK, or "" to keep the selection
-};
-SeenDialog seenDialog;
-
-std::string comboText(HWND box, LRESULT index) {
-    const LRESULT length = SendMessageA(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return text;
+// Lists the labels, the selected one in brackets, picks the label ("" keeps
+// the selection) and presses OK.
+DialogAnswer languageAnswer(const std::string& pick, std::vector<std::string>& seen) {
+    return {productCaption, [pick, &seen](HWND dialog) {
+                HWND box = GetDlgItem(dialog, IDC_LANGUAGE_LIST);
+                const LRESULT selected = SendMessageA(box, CB_GETCURSEL, 0, 0);
+                for (LRESULT k = 0; k < SendMessageA(box, CB_GETCOUNT, 0, 0); ++k) {
+                    char label[64] = {};
+                    SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(k), reinterpret_cast<LPARAM>(label));
+                    seen.push_back(k == selected ? "[" + std::string(label) + "]" : label);
+                }
+                if (!pick.empty())
+                    SendMessageA(box, CB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(pick.c_str()));
+                SendMessageA(dialog, WM_COMMAND, IDC_LANGUAGE_OK, 0);
+            }};
 }
 
-// Runs inside the dialog's own message loop: reads the list, picks, presses OK.
-void CALLBACK answerLanguageDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = ownDialog(productCaption);
-    if (dialog == nullptr) return;
-    KillTimer(nullptr, timer);
-    HWND box = GetDlgItem(dialog, IDC_LANGUAGE_LIST);
-    seenDialog.seen = true;
-    const LRESULT count = SendMessageA(box, CB_GETCOUNT, 0, 0);
-    for (LRESULT k = 0; k < count; ++k) seenDialog.items.push_back(comboText(box, k));
-    const LRESULT selected = SendMessageA(box, CB_GETCURSEL, 0, 0);
-    if (selected != CB_ERR) seenDialog.selected = comboText(box, selected);
-    if (!seenDialog.pick.empty())
-        SendMessageA(box, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                     reinterpret_cast<LPARAM>(seenDialog.pick.c_str()));
-    SendMessageA(dialog, WM_COMMAND, IDC_LANGUAGE_OK, 0);
-}
-
-void expectLanguageDialog(const std::string& pick) {
-    seenDialog = SeenDialog{};
-    seenDialog.pick = pick;
-    SetTimer(nullptr, 0, 50, answerLanguageDialog);
+// The settings file as the game reads it: the window's rectangle, the shadows
+// flag and, without a wave device (as here), the sound switched off.
+void expectWritten(const ShellDriver& driver, const std::vector<int>& rectangle) {
+    const std::string text = driver.settingsFile();
+    Settings s;
+    parseSettingsText(std::vector<uint8_t>(text.begin(), text.end()), s);
+    EXPECT_EQ(std::vector<int>({s.WindowXPos, s.WindowYPos, s.WindowXSize, s.WindowYSize}), rectangle) << text;
+    EXPECT_EQ(s.Shadows, 1);
+    if (waveOutGetNumDevs() != 0) return;
+    EXPECT_EQ(std::to_string(s.SoundEffects) + s.Music, "0") << text;
 }
 
 }  // namespace
 
-TEST(StartUp, AFirstStartAsksForTheLanguageWithEnglishPreselected) {
+// The language is asked only while no settings file exists. Exit and
+// closing the window write the settings with the window's rectangle, and the
+// next start places the window by them.
+TEST(StartUp, TheFirstStartAsksTheLanguageAndEachShutdownWritesTheSettings) {
     ShellDriver driver;
     driver.copyShippedData();
-    expectLanguageDialog("FRANCAIS");
+    std::vector<std::string> seen;
+    answerDialogs({languageAnswer("FRANCAIS", seen), languageAnswer("", seen)});
     ASSERT_TRUE(driver.start());
-    EXPECT_TRUE(seenDialog.seen);
-    EXPECT_EQ(seenDialog.items,
-              (std::vector<std::string>{"DANSK", "DEUTSCH", "ENGLISH", "ESPANOL", "FRANCAIS", "ITALIANO",
-                                        "NEDERLANDS", "NORSK", "PORTUGUES", "SVENSKA"}));
-    EXPECT_EQ(seenDialog.selected, "ENGLISH");
-    EXPECT_EQ(shell().app.settings.Language, "FRANCAIS.TXT");
+    EXPECT_EQ(seen, (std::vector<std::string>{"DANSK", "DEUTSCH", "[ENGLISH]", "ESPANOL", "FRANCAIS", "ITALIANO",
+                                              "NEDERLANDS", "NORSK", "PORTUGUES", "SVENSKA"}));
     EXPECT_EQ(menuTexts(GetMenu(driver.window)).front(), "&Partie");
-}
-
-TEST(StartUp, ASettingsFileMeansNoLanguageDialog) {
-    ShellDriver driver;
-    driver.copyShippedData();
-    driver.writeSettings("; settings\r\n\r\nLanguage        = \"FRANCAIS.TXT\"\r\n");
-    seenDialog = SeenDialog{};
-    ASSERT_TRUE(driver.start());
-    EXPECT_FALSE(seenDialog.seen);
-    EXPECT_EQ(shell().app.settings.Language, "FRANCAIS.TXT");
-}
-
-TEST(StartUp, WithoutLanguageFilesTheProgramStopsBeforeAnyWindow) {
-    ShellDriver driver;
-    driver.start_.makeDirectory("LANGUAGE");
-    expectLanguageDialog("");
-    EXPECT_FALSE(driver.start());
-    EXPECT_TRUE(seenDialog.seen);
-    EXPECT_TRUE(seenDialog.items.empty());
-    EXPECT_EQ(shell().app.settings.Language, "ENGLISH.TXT");
-    EXPECT_EQ(shell().mainWindow, nullptr);
-    EXPECT_TRUE(driver.pump());  // the quit message was posted
-    ASSERT_EQ(ShellDriver::messages.size(), 1u);
-    EXPECT_EQ(ShellDriver::messages[0].text,
-              "No language file found ! The game will stop. Please reinstall Tavrek");
-    EXPECT_EQ(ShellDriver::messages[0].caption, productCaption);
-    EXPECT_EQ(ShellDriver::messages[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
-}
-
-TEST(StartUp, WithoutLayoutsOrTileSetsTheProgramStopsWithTheLanguagesMessage) {
-    for (const char* missing : {"LAYOUTS", "TILESETS"}) {
-        ShellDriver driver;
-        driver.copyShippedData();
-        driver.writeSettings("; settings\r\n");
-        std::filesystem::remove_all(driver.start_.path + "\\" + missing);
-        EXPECT_FALSE(driver.start()) << missing;
-        EXPECT_EQ(shell().mainWindow, nullptr) << missing;
-        ASSERT_EQ(ShellDriver::messages.size(), 1u) << missing;
-        const std::string expected = std::string(missing) == "LAYOUTS"
-                                         ? shell().app.language.MesNoLayout
-                                         : shell().app.language.MesNoTileSet;
-        EXPECT_FALSE(expected.empty());
-        EXPECT_EQ(ShellDriver::messages[0].text, expected) << missing;
-        EXPECT_TRUE(driver.pump());
-    }
-}
-
-TEST(StartUp, TheWindowIsBuiltInOrderWithItsTimerToolbarAndStatusBar) {
-    ShellDriver driver;
-    driver.copyShippedData();
-    driver.writeSettings("; settings\r\n");
-    ASSERT_TRUE(driver.start());
     const Shell& s = shell();
     char className[64] = {};
     GetClassNameA(driver.window, className, sizeof className);
     EXPECT_STREQ(className, productCaption);
     EXPECT_EQ(GetDlgCtrlID(s.toolbar), 1);
     EXPECT_EQ(GetDlgCtrlID(s.statusBar), 2);
-    EXPECT_GT(s.toolbarHeight, 0);
-    EXPECT_GT(s.statusBarHeight, 0);
     EXPECT_EQ(SendMessageA(s.toolbar, TB_BUTTONCOUNT, 0, 0), 13);
-    EXPECT_NE(KillTimer(driver.window, 900), 0);  // the clock timer runs
-    SetTimer(driver.window, 900, 1000, nullptr);
-    EXPECT_EQ(s.app.game.state.tilesLeft, 144);
-    EXPECT_EQ(s.app.game.state.selectedTile, noTile);
+    EXPECT_NE(KillTimer(driver.window, 900), 0) << "the clock timer runs";
+    driver.key(VK_F9);
+    MoveWindow(driver.window, 30, 40, 900, 700, TRUE);
+    driver.key(VK_F12);
+    EXPECT_TRUE(driver.quit);
+    expectWritten(driver, {30, 40, 900, 700});
+
+    driver.stop();
+    driver.quit = false;
+    ASSERT_TRUE(driver.start());
+    EXPECT_EQ(answersLeft(), 1u) << "asked again";
+    RECT placed;
+    GetWindowRect(driver.window, &placed);
+    EXPECT_EQ(std::vector<LONG>({placed.left, placed.top, placed.right, placed.bottom}),
+              std::vector<LONG>({30, 40, 930, 740}));
+    MoveWindow(driver.window, 50, 60, 800, 600, TRUE);
+    SendMessageA(driver.window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(driver.pump());
+    driver.window = nullptr;
+    expectWritten(driver, {50, 60, 800, 600});
+    stopAnsweringWinDialogs();
+}
+
+TEST(StartUp, WithoutLanguageFilesTheProgramStopsBeforeAnyWindow) {
+    ShellDriver driver;
+    driver.start_.makeDirectory("LANGUAGE");
+    std::vector<std::string> seen;
+    answerDialogs({languageAnswer("", seen)});
+    EXPECT_FALSE(driver.start());
+    EXPECT_EQ(answersLeft(), 0u);
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(shell().mainWindow, nullptr);
+    EXPECT_TRUE(driver.pump()) << "the quit message was posted";
+    ASSERT_EQ(ShellDriver::messages.size(), 1u);
+    EXPECT_EQ(ShellDriver::messages[0].text, "No language file found ! The game will stop. Please reinstall Tavrek");
+    EXPECT_EQ(ShellDriver::messages[0].caption, productCaption);
+    EXPECT_EQ(ShellDriver::messages[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    stopAnsweringWinDialogs();
+}
+
+// A layout that cannot be played ends the run without storing the settings,
+// so the next start plays the layout played before.
+TEST(StartUp, ARefusedLayoutEndsTheRunButNotTheNextStart) {
+    const std::string settings = "Language = \"ENGLISH.TXT\"\r\nLayout = \"DEFAULT.TVL\"\r\n";
+    ShellDriver driver;
+    driver.copyShippedData();
+    driver.start_.write("LAYOUTS/BROKEN.TVL", "broken");
+    driver.writeSettings(settings);
+    ASSERT_TRUE(driver.start());
+    driver.command(layoutCommand(GetMenu(driver.window), "BROKEN"));
+    EXPECT_TRUE(driver.quit);
+    ASSERT_EQ(ShellDriver::messages.size(), 1u);
+    EXPECT_EQ(ShellDriver::messages[0].text.rfind("This layout does not hold exactly 144 tiles", 0), 0u);
+    EXPECT_EQ(ShellDriver::messages[0].type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+    driver.stop();
+    EXPECT_EQ(driver.settingsFile(), settings);
+    driver.quit = false;
+    ASSERT_TRUE(driver.start());
+    EXPECT_EQ(driver.title(), "Tavrek v3.2 - Default.tvl");
 }

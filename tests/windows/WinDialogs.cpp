@@ -1,52 +1,36 @@
 #include "WinDialogs.h"
 
-#include <windows.h>
-
-#include <fstream>
-#include <iterator>
-
-#include "ShellDriver.h"
+#include <commdlg.h>
+#include <dlgs.h>
 
 #include "resources/resource.h"
 #include "shell/Shell.h"
 
 namespace {
 
-std::string typedName;
-WinDialogsSeen seen;
+std::vector<DialogAnswer> pending;
+int unansweredTicks = 0;
+int leftOpen = 0;
 UINT_PTR answerTimer = 0;
+WinDialogsSeen seen;
 
-std::string itemText(HWND dialog, int id) {
-    char buffer[256] = {};
-    GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
-    return buffer;
-}
-
-void answerName(HWND dialog) {
-    ++seen.nameDialogs;
-    seen.prompt = itemText(dialog, IDC_WINNER_PROMPT);
-    SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    seen.escapeIgnored = IsWindow(dialog) && IsWindowVisible(dialog);
-    SetDlgItemTextA(dialog, IDC_WINNER_NAME, typedName.c_str());
-    SendMessageA(dialog, WM_COMMAND, IDC_WINNER_OK, 0);
-}
-
-void answerHallOfFame(HWND dialog) {
-    ++seen.hallOfFameDialogs;
-    seen.names.clear();
-    seen.times.clear();
-    for (int k = 0; k < 10; ++k) {
-        seen.names.push_back(itemText(dialog, IDC_HALLOFFAME_NAMES + k));
-        seen.times.push_back(itemText(dialog, IDC_HALLOFFAME_TIMES + k));
+// An answer may open a dialog of its own, whose loop runs this again: the
+// answer is taken off the list before it acts.
+void CALLBACK answerNext(HWND, UINT, UINT_PTR, DWORD) {
+    for (size_t k = 0; k < pending.size(); ++k) {
+        HWND dialog = ownDialog(pending[k].caption);
+        if (dialog == nullptr) continue;
+        const DialogAnswer answer = pending[k];
+        pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(k));
+        unansweredTicks = 0;
+        answer.act(dialog);
+        return;
     }
-    SendMessageA(dialog, WM_COMMAND, IDC_HALLOFFAME_OK, 0);
-}
-
-// Runs inside the dialogs' own message loops.
-void CALLBACK answerOpenDialog(HWND, UINT, UINT_PTR, DWORD) {
-    const LanguageTable& language = shell().app.language;
-    if (HWND dialog = ownDialog(language.WINCAPTION)) answerName(dialog);
-    if (HWND dialog = ownDialog(language.HALLFAMECAPTION)) answerHallOfFame(dialog);
+    HWND stray = ownDialog("");
+    if (stray == nullptr || ++unansweredTicks < 50) return;
+    ++leftOpen;
+    unansweredTicks = 0;
+    EndDialog(stray, 0);
 }
 
 }  // namespace
@@ -55,25 +39,61 @@ void CALLBACK answerOpenDialog(HWND, UINT, UINT_PTR, DWORD) {
 // waiting for a dialog of its own is disabled. Neither is answered.
 HWND ownDialog(const std::string& caption) {
     HWND dialog = nullptr;
-    while ((dialog = FindWindowExA(nullptr, dialog, MAKEINTATOM(32770), caption.c_str())) != nullptr)
+    const char* title = caption.empty() ? nullptr : caption.c_str();
+    while ((dialog = FindWindowExA(nullptr, dialog, MAKEINTATOM(32770), title)) != nullptr)
         if (GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId() && IsWindowVisible(dialog) &&
             IsWindowEnabled(dialog))
             return dialog;
     return nullptr;
 }
 
-void answerWinDialogs(const std::string& name) {
+std::string itemText(HWND dialog, int id) {
+    char buffer[512] = {};
+    GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
+    return buffer;
+}
+
+void press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void typeFileName(HWND dialog, const std::string& name) {
+    SetDlgItemTextA(dialog, GetDlgItem(dialog, cmb13) != nullptr ? cmb13 : edt1, name.c_str());
+    SendMessageA(dialog, WM_COMMAND, name.empty() ? IDCANCEL : IDOK, 0);
+}
+
+void answerDialogs(std::vector<DialogAnswer> answers) {
     stopAnsweringWinDialogs();
-    typedName = name;
+    pending = std::move(answers);
+    unansweredTicks = 0;
+    leftOpen = 0;
+    answerTimer = SetTimer(nullptr, 0, 20, answerNext);
+}
+
+size_t answersLeft() { return pending.size(); }
+
+int dialogsLeftOpen() { return leftOpen; }
+
+void answerWinDialogs(const std::string& name) {
+    const LanguageTable& language = shell().app.language;
     seen = WinDialogsSeen{};
-    answerTimer = SetTimer(nullptr, 0, 30, answerOpenDialog);
+    const auto answerName = [name](HWND dialog) {
+        ++seen.nameDialogs;
+        seen.prompt = itemText(dialog, IDC_WINNER_PROMPT);
+        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        seen.escapeIgnored = IsWindowVisible(dialog) != FALSE;
+        SetDlgItemTextA(dialog, IDC_WINNER_NAME, name.c_str());
+        SendMessageA(dialog, WM_COMMAND, IDC_WINNER_OK, 0);
+    };
+    const auto answerHallOfFame = [](HWND dialog) {
+        ++seen.hallOfFameDialogs;
+        for (int k = 0; k < 10; ++k) {
+            seen.names.push_back(itemText(dialog, IDC_HALLOFFAME_NAMES + k));
+            seen.times.push_back(itemText(dialog, IDC_HALLOFFAME_TIMES + k));
+        }
+        SendMessageA(dialog, WM_COMMAND, IDC_HALLOFFAME_OK, 0);
+    };
+    answerDialogs({{language.WINCAPTION, answerName}, {language.HALLFAMECAPTION, answerHallOfFame}});
 }
 
 void stopAnsweringWinDialogs() { KillTimer(nullptr, answerTimer); }
 
 const WinDialogsSeen& winDialogsSeen() { return seen; }
-
-std::vector<uint8_t> readScoresFile(const ShellDriver& driver) {
-    std::ifstream file(driver.start_.path + "\\SCORES\\DEFAULT.TVS", std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
-}

@@ -1,20 +1,34 @@
-// Answers the dialogs a won game opens, as a player would: the name dialog
-// gets a typed name and OK, the hall-of-fame dialog is read and closed.
+// Answers the program's modal dialogs as a player would, from a thread timer
+// that runs inside their own message loops.
 #pragma once
-
-#include <cstdint>
-#include <string>
-#include <vector>
 
 #include <windows.h>
 
-struct ShellDriver;
+#include <functional>
+#include <string>
+#include <vector>
 
-// This thread's visible, enabled dialog with this caption, or null. Test
-// programs may run side by side on one desktop, and the program's dialogs
-// share captions ("Tavrek v3.2" is the language question's and the file
-// dialogs'): a search of the whole desktop would answer another program's.
+// This thread's visible, enabled dialog with this caption ("" for any), or
+// null. Test programs may run side by side on one desktop, and the program's
+// dialogs share captions ("Tavrek v3.2" is the language question's and the
+// file dialogs'): a search of the whole desktop would answer another program's.
 HWND ownDialog(const std::string& caption);
+std::string itemText(HWND dialog, int id);
+void press(HWND dialog, int id);
+// Types the name into the program's open or save dialog and confirms it; "" cancels.
+void typeFileName(HWND dialog, const std::string& name);
+
+struct DialogAnswer {
+    std::string caption;
+    std::function<void(HWND dialog)> act;
+};
+
+// From now on each tick hands one open dialog to the first unused answer for
+// its caption. A dialog no answer takes for a second is ended by force and
+// counted, so a test fails instead of hanging.
+void answerDialogs(std::vector<DialogAnswer> answers);
+size_t answersLeft();
+int dialogsLeftOpen();
 
 struct WinDialogsSeen {
     int nameDialogs = 0;
@@ -25,11 +39,9 @@ struct WinDialogsSeen {
     std::vector<std::string> times;
 };
 
-// From now until stopAnsweringWinDialogs, each such dialog of this thread is answered;
-// the name dialog first gets Escape, which must not close it.
+// The dialogs a won game opens: the name dialog first gets Escape, then the
+// name and OK; the hall-of-fame dialog is read and closed.
 void answerWinDialogs(const std::string& name);
+// Ends every answering started here.
 void stopAnsweringWinDialogs();
 const WinDialogsSeen& winDialogsSeen();
-
-// The bytes of the default layout's hall-of-fame file; none when it was never written.
-std::vector<uint8_t> readScoresFile(const ShellDriver& driver);

@@ -14,7 +14,7 @@ struct QuietHost : Host {
     std::string askWinnerName() override { return {}; }
     void showHallOfFame(const HallOfFame&) override {}
     bool chooseFile(const FileChoice&, std::string&) override { return false; }
-    void playSound(const std::string&) override {}
+    void playSound(const std::filesystem::path&) override {}
     void setTitle(const std::string&) override {}
     void postStatus(const std::string&) override {}
     void presentFrame(const uint32_t*, int, int) override {}
