@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "files/Utf8Path.h"
 #include "game/View3DGame.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
@@ -22,10 +23,14 @@ void appendItems(HMENU menu, const std::vector<MenuItem>& items) {
                 AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), entry.text.c_str());
                 break;
             }
-            case MenuItemKind::command:
-                AppendMenuA(menu, MF_STRING | (entry.checked ? MF_CHECKED : 0), entry.command,
-                            entry.text.c_str());
+            case MenuItemKind::command: {
+                const UINT flags = MF_STRING | (entry.checked ? MF_CHECKED : 0);
+                // Language texts are in the player's code page; a file's name may be
+                // in any script, so it goes in its wide form.
+                if (entry.fileName) AppendMenuW(menu, flags, entry.command, pathFromUtf8(entry.text).c_str());
+                else AppendMenuA(menu, flags, entry.command, entry.text.c_str());
                 break;
+            }
         }
     }
 }

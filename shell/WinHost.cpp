@@ -5,6 +5,7 @@
 
 #include "dialogs/HallOfFameDialog.h"
 #include "dialogs/WinnerDialog.h"
+#include "files/Utf8Path.h"
 #include "shell/BoardWindow.h"
 #include "shell/FileChooser.h"
 #include "shell/Shell.h"
@@ -54,7 +55,10 @@ void WinHost::playSound(const std::filesystem::path& path) {
 }
 
 void WinHost::setTitle(const std::string& title) {
-    SetWindowTextA(shell().mainWindow, title.c_str());
+    // The title ends in a file's name, which may be in any script. The window
+    // is an ANSI one, whose own text handling would pass that name through the
+    // code page; the default procedure's wide form keeps it whole.
+    DefWindowProcW(shell().mainWindow, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pathFromUtf8(title).c_str()));
 }
 
 // The text stays in the mailbox until the window thread takes its own copy,

@@ -125,9 +125,9 @@ void ShellDriver::clickTile(int tile) {
 }
 
 std::string ShellDriver::title() const {
-    char buffer[256] = {};
-    GetWindowTextA(window, buffer, sizeof buffer);
-    return buffer;
+    wchar_t buffer[256] = {};
+    InternalGetWindowText(window, buffer, 256);  // the caption as shown, not through the code page
+    return utf8FromPath(buffer);
 }
 
 std::string ShellDriver::statusText() {

@@ -41,7 +41,9 @@ TEST_P(StartFolder, TheProgramFindsItsFilesSavesAGameRecordsAWinAndKeepsItsSetti
     const std::array<uint8_t, tileCount> order = state.removalOrder;
     driver.clickTile(order[0]);
     driver.clickTile(order[1]);
-    answerDialogs({{productCaption, [](HWND dialog) { typeFileName(dialog, "Partie"); }}});
+    // The game is saved under the player's name, which the title shows once it is loaded.
+    const std::string name = GetParam();
+    answerDialogs({{productCaption, [name](HWND dialog) { typeFileName(dialog, name); }}});
     driver.command(command::saveGame);
     answerWinDialogs("Marguerite");
     for (size_t k = 2; k < order.size(); ++k) driver.clickTile(order[k]);
@@ -49,10 +51,11 @@ TEST_P(StartFolder, TheProgramFindsItsFilesSavesAGameRecordsAWinAndKeepsItsSetti
     stopAnsweringWinDialogs();
     EXPECT_EQ(winDialogsSeen().hallOfFameDialogs, 1);
     EXPECT_NE(readText(driver.startDirectory / "SCORES" / "DEFAULT.TVS").find("Marguerite"), std::string::npos);
-    answerDialogs({{productCaption, [](HWND dialog) { typeFileName(dialog, "Partie.TVM"); }}});
+    answerDialogs({{productCaption, [name](HWND dialog) { typeFileName(dialog, name + ".TVM"); }}});
     driver.command(command::loadGame);
     stopAnsweringWinDialogs();
     EXPECT_EQ(state.tilesLeft, tileCount - 2) << "the game saved in this folder comes back";
+    EXPECT_EQ(driver.title(), "Tavrek v3.2 - " + name + ".tvm");
     driver.command(command::showChrono);
     driver.stop();
     EXPECT_NE(driver.settingsFile().find("\r\nShowChrono      = 0\r\n"), std::string::npos);

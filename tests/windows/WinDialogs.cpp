@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <dlgs.h>
 
+#include "files/Utf8Path.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
 
@@ -56,7 +57,7 @@ std::string itemText(HWND dialog, int id) {
 void press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 void typeFileName(HWND dialog, const std::string& name) {
-    SetDlgItemTextA(dialog, GetDlgItem(dialog, cmb13) != nullptr ? cmb13 : edt1, name.c_str());
+    SetDlgItemTextW(dialog, GetDlgItem(dialog, cmb13) != nullptr ? cmb13 : edt1, pathFromUtf8(name).c_str());
     SendMessageA(dialog, WM_COMMAND, name.empty() ? IDCANCEL : IDOK, 0);
 }
 
