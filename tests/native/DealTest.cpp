@@ -10,6 +10,7 @@
 #include "engine/Deal.h"
 #include "engine/FreeTiles.h"
 #include "engine/Moves.h"
+#include "files/LayoutLines.h"
 #include "game/App.h"
 #include "game/CurrentLayout.h"
 #include "game/DealGame.h"
@@ -43,16 +44,39 @@ struct Dealing : ::testing::Test {
     }
 };
 
+// A shipped layout holds comments naming it, then the very lines the game
+// writes when it saves one; it has three layers and no tile hangs in the air.
+static void expectShippedForm(const std::filesystem::path& file, const GameModel& game) {
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(readWholeFile(file, bytes));
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_EQ(text.rfind("; Tavrek layout: ", 0), 0u);
+    size_t body = 0;
+    while (body < text.size() && text[body] == ';') body = std::min(text.find('\n', body), text.size() - 1) + 1;
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + std::ptrdiff_t(body), bytes.end()), layoutLineBytes(game.layoutMask));
+    for (const TileRecord& t : game.tiles) {
+        int resting = 0;  // of the four cells under a raised tile
+        for (int cell : {0, 1, columnCount, columnCount + 1})
+            resting += t.layer > 0 && game.boardGrid[cellIndex(t.layer - 1, t.row, t.column) + cell] != noTile;
+        EXPECT_TRUE(t.layer == 0 || resting >= 2) << int(t.row) << "," << int(t.column) << " hangs in the air";
+    }
+    EXPECT_GE(game.tiles[tileCount - 1].layer, 2);
+}
+
 TEST_F(Dealing, EveryShippedLayoutAndRandomHeapDealsSolvably) {
     initDataDirectories(app.dirs, shippedDataDirectory());
     std::vector<std::string> layouts = listFiles(app.dirs.layouts, "*.TVL");
+    EXPECT_GE(layouts.size(), 40u);
+    EXPECT_NE(std::find(layouts.begin(), layouts.end(), "DEFAULT.TVL"), layouts.end());
     layouts.insert(layouts.end(), 6, "RANDOM.TVL");
     for (const std::string& layout : layouts) {
+        SCOPED_TRACE(layout);
         app.settings.Layout = layout;
         host.now += 977;
         loadLayout(app);
+        if (layout != "RANDOM.TVL") expectShippedForm(filePath(app.dirs.layouts, layout), game);
         const DealReport report = dealNewGame(app);
-        EXPECT_EQ(std::make_pair(report.fellBack, report.removalAttempts > 0), std::make_pair(false, true)) << layout;
+        EXPECT_EQ(std::make_pair(report.fellBack, report.removalAttempts > 0), std::make_pair(false, true));
         expectSolvedByRemovalOrder();
     }
     EXPECT_EQ(host.closeDownCalls, 0);

@@ -9,8 +9,6 @@
 
 namespace {
 
-const std::vector<Placement> bridge = {{0, 0, 2, 3}, {0, 0, 0, 4}, {1, 0, 1, 40}};
-
 struct Fade : ::testing::Test {
     BoardScene scene;
     void SetUp() override { scene.place(bridge); }

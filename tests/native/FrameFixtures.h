@@ -44,6 +44,9 @@ constexpr uint32_t sceneSides = 0x0080C0;
 // that file (see rewritingFixtures).
 void expectPicture(const Surface& picture, const std::string& name);
 
+// Two layer-0 tiles side by side and one layer-1 tile across them.
+inline const std::vector<Placement> bridge = {{0, 0, 2, 3}, {0, 0, 0, 4}, {1, 0, 1, 40}};
+
 // A heap of 144 tiles in three layers (80, 48 and 16), in painter's order,
 // carrying the dealt faces.
 std::vector<Placement> threeLayerHeap();

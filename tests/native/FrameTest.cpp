@@ -11,9 +11,6 @@
 
 namespace {
 
-// Two layer-0 tiles side by side and one layer-1 tile across them.
-const std::vector<Placement> bridge = {{0, 0, 2, 3}, {0, 0, 0, 4}, {1, 0, 1, 40}};
-
 // A picture whose every pixel differs from its neighbours, so that a wrong
 // weight or rounding in stretching shows.
 Surface texturedPicture(int width, int height) {
