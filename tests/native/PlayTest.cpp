@@ -105,8 +105,7 @@ TEST_F(Play, AMatchingPairIsRemovedRecordedAndUndone) {
     undoMove(app);
     EXPECT_EQ(look(), "-- 144 moves 0 pairs 0 hint 0 1");
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text + "|" + host.messages[0].caption, std::string("Nothing to undo|") + productCaption);
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::information);
+    EXPECT_EQ(describe(host.messages[0]), std::string("Nothing to undo|") + productCaption + "|0");
 }
 
 TEST_F(Play, TheRemovalFadeBelongsToThe2DViewAndRemovePairToItsCaller) {

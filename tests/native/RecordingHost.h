@@ -14,6 +14,11 @@ struct RecordedMessage {
     MessageIcon icon;
 };
 
+// A message as "text|caption|icon number", to compare in one check.
+inline std::string describe(const RecordedMessage& m) {
+    return m.text + "|" + m.caption + "|" + std::to_string(int(m.icon));
+}
+
 struct RecordingHost : Host {
     std::vector<RecordedMessage> messages;
     std::string winnerName;  // what the player types into the name dialog

@@ -6,7 +6,6 @@
 #include <cfloat>
 #include <filesystem>
 #include <string>
-#include <tuple>
 
 #include "RecordingHost.h"
 #include "TestFiles.h"
@@ -124,6 +123,7 @@ TEST(SettingsReading, Rules) {
         {"SelectMode = INVERT\n", "SelectMode", "INVERT"},
         {"SelectMode = INVERT\nSelectMode = DARKER\n", "SelectMode", "DARKER"},
         {"SelectMode = INVERT\nSelectMode = darker\n", "SelectMode", "INVERT"},
+        {"SelectMode = INVERT\nSelectMode = 1\n", "SelectMode", "INVERT"}, {"SelectMode =\n", "SelectMode", "DARKER"},
         // Names are quoted and upper-cased; "none" only in lower case and only for optional names.
         {"Layout = \"My Heap.tvl\"\n", "Layout", "\"MY HEAP.TVL\""},
         {"Layout = x\"pyramid.tvl\" y\n", "Layout", "\"PYRAMID.TVL\""},
@@ -250,8 +250,5 @@ TEST(SettingsSaving, AFailedWriteIsReportedAndKeepsTheOldFile) {
     EXPECT_FALSE(saveSettings(start.app, WindowRectangle{0, 0, 800, 600}));
     EXPECT_EQ(start.settingsText(), "Shadows = 1\n");
     ASSERT_EQ(start.host.messages.size(), 1u);
-    const RecordedMessage& m = start.host.messages[0];
-    EXPECT_EQ(std::tie(m.text, m.caption, m.icon),
-              std::make_tuple(std::string("TAVREK32.INI : cannot be written"), std::string("Tavrek v3.2"),
-                              MessageIcon::exclamation));
+    EXPECT_EQ(describe(start.host.messages[0]), "TAVREK32.INI : cannot be written|Tavrek v3.2|1");
 }
