@@ -116,7 +116,6 @@ TEST_F(AutoPlay, AFreshDealIsClearedInSeventyTwoFadedMovesAndThenRestored) {
     autoPlayWorker(app);
     EXPECT_EQ(host.tilesAtRemovalSound, countdown(pairCount)) << "one pair per move";
     for (int frames : framesPerMove) EXPECT_GT(frames, 1) << "the pair shown, then fading";
-    EXPECT_TRUE(host.messages.empty());
     expectDealAtItsStart();
 }
 
@@ -151,7 +150,6 @@ TEST_F(AutoPlay, OnlyAnUntouchedSolvableDealThatWasNotLoadedAndClearsInOrderIsDe
     state.gameWasLoaded = 0;
     autoPlayWorker(app);
     EXPECT_EQ(host.tilesAtRemovalSound.size(), size_t(pairCount)) << "every pair undone again: it runs";
-    EXPECT_TRUE(host.messages.empty());
     host.tilesAtRemovalSound.clear();
     std::vector<Corner> corners;  // floor tiles half a tile apart: never free
     for (int cell = 0; cell < tileCount; ++cell) corners.push_back({cell / 72, 1 + cell % 72 / 9, 1 + cell % 9});

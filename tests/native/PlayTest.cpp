@@ -100,7 +100,6 @@ TEST_F(Play, AMatchingPairIsRemovedRecordedAndUndone) {
     // The undo record keeps one face: both tiles come back with the first one's.
     EXPECT_EQ((V{app.game.tiles[F].face, app.game.tiles[G].face, tileAtCorner(app.game, corners[6])}), (V{28, 28, G}));
     EXPECT_EQ(look(), "-- 144 moves 0 pairs 0 hint 0 ");
-    EXPECT_TRUE(host.messages.empty());
     clickTile(app, A);
     undoMove(app);
     EXPECT_EQ(look(), "-- 144 moves 0 pairs 0 hint 0 1");
