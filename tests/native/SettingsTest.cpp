@@ -122,8 +122,8 @@ TEST(SettingsReading, Rules) {
         // SelectMode takes only its two words.
         {"SelectMode = INVERT\n", "SelectMode", "INVERT"},
         {"SelectMode = INVERT\nSelectMode = DARKER\n", "SelectMode", "DARKER"},
-        {"SelectMode = INVERT\nSelectMode = darker\n", "SelectMode", "INVERT"},
-        {"SelectMode = INVERT\nSelectMode = 1\n", "SelectMode", "INVERT"}, {"SelectMode =\n", "SelectMode", "DARKER"},
+        {"SelectMode = INVERT\nSelectMode = darker\n", "SelectMode", "INVERT"}, {"SelectMode =\n", "SelectMode", "DARKER"},
+        {"SelectMode = INVERT\nSelectMode = DARKEST\nSelectMode = 1\n", "SelectMode", "INVERT"},
         // Names are quoted and upper-cased; "none" only in lower case and only for optional names.
         {"Layout = \"My Heap.tvl\"\n", "Layout", "\"MY HEAP.TVL\""},
         {"Layout = x\"pyramid.tvl\" y\n", "Layout", "\"PYRAMID.TVL\""},
