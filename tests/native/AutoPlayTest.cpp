@@ -179,13 +179,20 @@ TEST_F(AutoPlay, AClickOrAChangedBoardEndsTheDemonstration) {
     expectDealAtItsStart(3);
 }
 
-// What the window thread meets while a demonstration runs: each message
-// gets the lock within a frame though a move lasts 600 ms, a second AUTOPLAY
-// is ignored, and a click lets only the move under way finish.
-TEST_F(AutoPlay, TheWindowIsAnsweredWithinAFrameAndAClickStopsTheWorker) {
+// What the window thread meets while a demonstration runs: each message gets
+// the lock within a frame though a move lasts 600 ms, and a second AUTOPLAY is
+// ignored. A load ends it and waits for its worker first, which would otherwise
+// go on with the old deal's removal order and restart the loaded game.
+TEST_F(AutoPlay, TheWindowIsAnsweredWithinAFrameAndALoadWaitsForTheWorker) {
     host.realTime = true;
     host.soundMilliseconds = 300;
     app.settings.AutoPlaySleep = 300;
+    ScratchDirectory start;
+    initDataDirectories(app.dirs, start.path);
+    clickTile(app, state.removalOrder[0]);
+    clickTile(app, state.removalOrder[1]);
+    start.write("SAVEGAME/ONE.TVM", encodeSavedGame(savedGameOf(app.game, app.hallOfFame)));
+    undoMove(app);
     startAutoPlay(app);
     using Clock = std::chrono::steady_clock;
     Clock::duration longestWait{};
@@ -194,48 +201,15 @@ TEST_F(AutoPlay, TheWindowIsAnsweredWithinAFrameAndAClickStopsTheWorker) {
         const Clock::time_point sent = Clock::now();
         const GameHold hold = holdForWindow(app.gameLock);
         longestWait = std::max(longestWait, Clock::now() - sent);
-        ASSERT_TRUE(app.autoPlayerBusy) << "the worker ended before the click";
+        ASSERT_TRUE(app.autoPlayerBusy) << "the worker ended before the load";
         if (message == 30) startAutoPlay(app);
     }
-    int movesAtClick = 0;
-    {
-        const GameHold hold = holdForWindow(app.gameLock);
-        stopAutoPlay(app);  // what a left click does first
-        movesAtClick = state.movesMade;
-        clickTile(app, state.removalOrder[2 * movesAtClick]);
-    }
-    while (autoPlayerBusy(app)) std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // for a second worker to show itself
-    const GameHold hold = holdForWindow(app.gameLock);
     EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(longestWait).count(), 100);
-    const int moves = int(host.tilesAtRemovalSound.size());
-    EXPECT_GE(movesAtClick, 2) << "the demonstration went on meanwhile";
-    EXPECT_TRUE(moves == movesAtClick || moves == movesAtClick + 1) << moves << " moves, clicked after " << movesAtClick;
-    EXPECT_EQ(host.tilesAtRemovalSound, countdown(moves));
-    EXPECT_TRUE(host.messages.empty()) << "no second worker was started";
-    expectDealAtItsStart(moves);
-}
-
-// The worker would otherwise go on with the removal order of the old deal on
-// the loaded board, and its closing restart would undo the loaded moves.
-TEST_F(AutoPlay, ALoadEndsTheDemonstrationAndWaitsForItsWorkerFirst) {
-    host.realTime = true;
-    ScratchDirectory start;
-    initDataDirectories(app.dirs, start.path);
-    clickTile(app, state.removalOrder[0]);
-    clickTile(app, state.removalOrder[1]);
-    start.write("SAVEGAME/ONE.TVM", encodeSavedGame(savedGameOf(app.game, app.hallOfFame)));
-    undoMove(app);
-    startAutoPlay(app);
-    const auto movesMade = [&] {
-        const GameHold hold = holdForWindow(app.gameLock);
-        return state.movesMade;
-    };
-    while (movesMade() < 3) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     host.fileAnswers = {"ONE.TVM"};
     loadGame(app);
     EXPECT_FALSE(autoPlayerBusy(app));
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // for a second worker to show itself
     const GameHold hold = holdForWindow(app.gameLock);
+    EXPECT_TRUE(host.messages.empty()) << "no second worker was started";
     EXPECT_EQ((V{state.gameWasLoaded, state.tilesLeft, state.movesMade}), (V{1, tileCount - 2, 1}));
 }
