@@ -19,12 +19,11 @@ namespace {
 
 struct MenuDriver : ::testing::Test {
     void SetUp() override {
-        driver.copyShippedData();
+        driver.install("Language = \"ENGLISH.TXT\"\r\nShowChrono = 1\r\nCoolMenu = 1\r\n");
         // The shipped folders grow; the lists counted here are fixed.
         keepOnly("TILESETS", {"CONTRAST.BMP", "STANDARD.BMP"});
         keepOnly("BACKGRND", {"JADE.BMP", "SLATE.BMP", "SUNSET.BMP"});
         fs::copy_file(path("TILESETS\\STANDARD.BMP"), path("TILESETS\\Forest.BMP"));
-        driver.writeSettings("Language = \"ENGLISH.TXT\"\r\nShowChrono = 1\r\nCoolMenu = 1\r\n");
         ASSERT_TRUE(driver.start());
     }
     std::string path(const std::string& relative) const { return driver.start_.path + "\\" + relative; }
