@@ -51,15 +51,7 @@ struct FileDriver : ::testing::Test {
         return shown.empty() ? "" : shown[0];
     }
     std::string path(const std::string& relative) const { return driver.start_.path + "\\" + relative; }
-    // The labels of the layout menu's checked items.
-    std::vector<std::string> checkedLayouts() {
-        HMENU layouts = subMenuTitled(GetMenu(driver.window), "&Layout");
-        const std::vector<std::string> labels = menuTexts(layouts);
-        std::vector<std::string> checked;
-        for (size_t k = 0; k < labels.size(); ++k)
-            if (GetMenuState(layouts, static_cast<UINT>(k), MF_BYPOSITION) & MF_CHECKED) checked.push_back(labels[k]);
-        return checked;
-    }
+    std::vector<std::string> checkedLayouts() { return checkedItems(subMenuTitled(GetMenu(driver.window), "&Layout")); }
     ShellDriver driver;
     std::vector<std::string> shown;
 };

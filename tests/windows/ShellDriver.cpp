@@ -156,6 +156,14 @@ bool isChecked(HMENU menu, unsigned id) {
     return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
+std::vector<std::string> checkedItems(HMENU menu) {
+    const std::vector<std::string> texts = menuTexts(menu);
+    std::vector<std::string> checked;
+    for (size_t k = 0; k < texts.size(); ++k)
+        if (GetMenuState(menu, static_cast<UINT>(k), MF_BYPOSITION) & MF_CHECKED) checked.push_back(texts[k]);
+    return checked;
+}
+
 HMENU subMenuTitled(HMENU menu, const std::string& title) {
     const std::vector<std::string> texts = menuTexts(menu);
     for (size_t k = 0; k < texts.size(); ++k)

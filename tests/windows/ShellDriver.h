@@ -65,6 +65,8 @@ struct ShellDriver {
 // The texts of a menu's items, "-" for a separator.
 std::vector<std::string> menuTexts(HMENU menu);
 bool isChecked(HMENU menu, unsigned id);
+// The texts of a menu's checked items.
+std::vector<std::string> checkedItems(HMENU menu);
 HMENU subMenuTitled(HMENU menu, const std::string& title);
 // A layout's command, found by its label in the layout menu.
 unsigned layoutCommand(HMENU bar, const std::string& label);

@@ -40,7 +40,6 @@ struct View3DDriver : ::testing::Test {
 
 TEST_F(View3DDriver, StartsIn3DAnswersTheCameraAndSwitchesBothWays) {
     ASSERT_TRUE(drawsIn3D(app()));
-    EXPECT_TRUE(ShellDriver::messages.empty());
     const std::vector<uint32_t> start = nextFrame();
     driver.key(VK_LEFT);
     EXPECT_EQ(app().settings.YPosition, -5);
