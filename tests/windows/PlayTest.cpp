@@ -16,16 +16,10 @@ const std::string blanks(20, ' ');
 
 struct PlayDriver : ::testing::Test {
     void SetUp() override {
-        driver.copyShippedData();
-        driver.writeSettings("Language = \"ENGLISH.TXT\"\r\nLayout = \"DEFAULT.TVL\"\r\nRemoveTileTime = 0\r\n"
-                             "AutoPlaySleep = 10\r\nShowChrono = 1\r\nEasyMode = 1\r\n");
+        driver.install(playSettings + "AutoPlaySleep = 10\r\nShowChrono = 1\r\nEasyMode = 1\r\n");
         ASSERT_TRUE(driver.startForPlay());
     }
     GameState& state() { return shell().app.game.state; }
-    void removePair(int k) {
-        driver.clickTile(state().removalOrder[static_cast<size_t>(2 * k)]);
-        driver.clickTile(state().removalOrder[static_cast<size_t>(2 * k + 1)]);
-    }
     // The window thread goes on handling its messages while the worker plays.
     bool waitForTheWorker() {
         for (int waited = 0; waited < 30000; waited += 5) {
@@ -42,15 +36,11 @@ struct PlayDriver : ::testing::Test {
 
 TEST_F(PlayDriver, StatusBarClockFocusCursorAndSizeFollowTheWindow) {
     state().elapsedSeconds = 3725;
-    driver.key(VK_F11);
-    EXPECT_EQ(driver.statusText(), "144 tiles");
-    driver.command(command::showChrono);
-    EXPECT_EQ(driver.statusText(), "144 tiles" + blanks + "Time : 01:02:05");
     driver.key(VK_F5);
     EXPECT_EQ(driver.statusText(), "144 tiles" + blanks + "Time : paused");
     driver.key(VK_F5);
     SendMessageA(driver.window, WM_TIMER, 900, 0);
-    EXPECT_EQ(state().elapsedSeconds, 3726);
+    EXPECT_EQ(driver.statusText(), "144 tiles" + blanks + "Time : 01:02:06");
     SendMessageA(driver.window, WM_KILLFOCUS, 0, 0);
     EXPECT_EQ(state().tilesHidden, 1);
     SendMessageA(driver.window, WM_SETFOCUS, 0, 0);
@@ -75,23 +65,19 @@ TEST_F(PlayDriver, StatusBarClockFocusCursorAndSizeFollowTheWindow) {
     EXPECT_EQ(state().selectedTile, state().removalOrder[0]) << "the heap was laid out anew";
 }
 
-// Undo from the right button and F7, a new game from F2; the demonstration is
-// refused after a move with the game's message and plays a fresh deal.
+// Undo from the right button, a new game from F2; the demonstration is refused
+// after a move with a message box and plays a fresh deal.
 TEST_F(PlayDriver, UndoNewGameAndTheAutomaticPlayer) {
-    removePair(0);
-    removePair(1);
+    driver.removePair(0);
+    driver.removePair(1);
     SendMessageA(driver.window, WM_RBUTTONDOWN, MK_RBUTTON, 0);
     EXPECT_EQ(state().tilesLeft, 142);
     driver.command(command::autoPlay);
     ASSERT_TRUE(waitForTheWorker());
     ASSERT_EQ(ShellDriver::messages.size(), 1u);
-    EXPECT_EQ(ShellDriver::messages[0].text, shell().app.language.MesAutoplayError);
     EXPECT_EQ(ShellDriver::messages[0].type, UINT(MB_OK | MB_ICONINFORMATION));
-    EXPECT_EQ(state().tilesLeft, 142);
-    driver.key(VK_F7);
-    EXPECT_EQ(state().tilesLeft, 144);
-
     driver.key(VK_F2);
+    EXPECT_EQ(state().tilesLeft, 144);
     const BoardGrid dealt = shell().app.game.boardGrid;
     state().elapsedSeconds = 42;
     driver.command(command::autoPlay);
@@ -114,7 +100,7 @@ TEST_F(PlayDriver, ClickingTheSolutionPairsWinsTheGameAndEntersTheHallOfFame) {
     answerWinDialogs("Marguerite");
     state().elapsedSeconds = 65;
     for (int k = 0; k < tileCount / 2; ++k) {
-        removePair(k);
+        driver.removePair(k);
         ASSERT_EQ(state().tilesLeft, tileCount - 2 * k - 2) << k;
     }
     // Whether the end text is still shown depends on whether the win's dialogs took the
@@ -128,8 +114,5 @@ TEST_F(PlayDriver, ClickingTheSolutionPairsWinsTheGameAndEntersTheHallOfFame) {
     EXPECT_EQ(seen.hallOfFameDialogs, 1);
     ASSERT_EQ(seen.names.size(), 10u);
     EXPECT_EQ(seen.names[0] + seen.times[0] + seen.names[1] + seen.times[9], "Marguerite00:01:05Earlier00:13:00");
-    const std::string bytes = readText(scores);
-    EXPECT_EQ(bytes.size(), 400u);
-    EXPECT_NE(bytes.find("Marguerite"), std::string::npos);
-    stopAnsweringWinDialogs();
+    EXPECT_NE(readText(scores).find("Marguerite"), std::string::npos);
 }

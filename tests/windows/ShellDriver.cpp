@@ -1,4 +1,5 @@
 #include "ShellDriver.h"
+#include "WinDialogs.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -28,30 +29,26 @@ int recordMessage(HWND, const char* text, const char* caption, UINT type) {
 
 }  // namespace
 
-ShellDriver::ShellDriver() : startDirectory(start_.path), previousDirectory(fs::current_path()) {
+ShellDriver::ShellDriver(const std::string& startFolder)
+    : startDirectory(startFolder.empty() ? fs::path(start_.path) : fs::path(start_.path) / pathFromUtf8(startFolder)),
+      previousDirectory(fs::current_path()) {
+    fs::create_directories(startDirectory);
     messages.clear();
     answer = IDOK;
     messageBoxHook = recordMessage;
 }
 
 ShellDriver::~ShellDriver() {
+    stopAnsweringWinDialogs();
     stop();
     messageBoxHook = nullptr;
     std::error_code error;
     fs::current_path(previousDirectory, error);
 }
 
-void ShellDriver::nameStartFolder(const std::string& name) {
-    startDirectory = fs::path(start_.path) / pathFromUtf8(name);
-    fs::create_directories(startDirectory);
-}
-
-void ShellDriver::copyShippedData() const {
+void ShellDriver::install(const std::string& settings) const {
     fs::copy(fs::path(shippedDataDirectory()), startDirectory, fs::copy_options::recursive);
-}
-
-void ShellDriver::writeSettings(const std::string& text) const {
-    std::ofstream(startDirectory / settingsFileName, std::ios::binary) << text;
+    if (!settings.empty()) std::ofstream(startDirectory / settingsFileName, std::ios::binary) << settings;
 }
 
 bool ShellDriver::start() {
@@ -124,6 +121,12 @@ void ShellDriver::clickTile(int tile) {
           app.view.boardTop + record.screenY + app.view.tileSet.tileHeight / 2);
 }
 
+void ShellDriver::removePair(int k) {
+    const GameState& state = shell().app.game.state;
+    clickTile(state.removalOrder[static_cast<size_t>(2 * k)]);
+    clickTile(state.removalOrder[static_cast<size_t>(2 * k + 1)]);
+}
+
 std::string ShellDriver::title() const {
     wchar_t buffer[256] = {};
     InternalGetWindowText(window, buffer, 256);  // the caption as shown, not through the code page
@@ -132,11 +135,8 @@ std::string ShellDriver::title() const {
 
 std::string ShellDriver::statusText() {
     pump();
-    HWND bar = shell().statusBar;
-    const LRESULT length = LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, 0, 0));
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
+    char text[256] = {};
+    SendMessageA(shell().statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
@@ -144,22 +144,24 @@ std::string ShellDriver::settingsFile() const { return readText(startDirectory /
 
 std::vector<std::string> menuTexts(HMENU menu) {
     std::vector<std::string> texts;
-    const int count = GetMenuItemCount(menu);
-    for (int k = 0; k < count; ++k) {
+    for (int k = 0; k < GetMenuItemCount(menu); ++k) {
         char buffer[256] = {};
-        MENUITEMINFOA info = {};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_STRING;
-        info.dwTypeData = buffer;
-        info.cch = sizeof buffer;
-        GetMenuItemInfoA(menu, static_cast<UINT>(k), TRUE, &info);
-        texts.push_back((info.fType & MFT_SEPARATOR) ? "-" : buffer);
+        GetMenuStringA(menu, static_cast<UINT>(k), buffer, sizeof buffer, MF_BYPOSITION);
+        texts.push_back(buffer[0] != '\0' ? buffer : "-");  // only separators have no text
     }
     return texts;
 }
 
 bool isChecked(HMENU menu, unsigned id) {
     return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+std::vector<std::string> checkedItems(HMENU menu) {
+    const std::vector<std::string> texts = menuTexts(menu);
+    std::vector<std::string> checked;
+    for (size_t k = 0; k < texts.size(); ++k)
+        if (GetMenuState(menu, static_cast<UINT>(k), MF_BYPOSITION) & MF_CHECKED) checked.push_back(texts[k]);
+    return checked;
 }
 
 HMENU subMenuTitled(HMENU menu, const std::string& title) {

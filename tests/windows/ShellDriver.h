@@ -16,15 +16,18 @@ struct ShownMessage {
     UINT type;
 };
 
+// What most tests play with: a fixed language and layout, tiles gone at once.
+inline const std::string playSettings =
+    "Language = \"ENGLISH.TXT\"\r\nLayout = \"DEFAULT.TVL\"\r\nRemoveTileTime = 0\r\n";
+
 struct ShellDriver {
-    ShellDriver();
+    // A named start folder (UTF-8) is made inside the scratch directory.
+    explicit ShellDriver(const std::string& startFolder = "");
     ~ShellDriver();
 
-    // The start directory becomes a folder of that name (UTF-8) in the scratch directory.
-    void nameStartFolder(const std::string& name);
-    // Copies the shipped data directories into the start directory.
-    void copyShippedData() const;
-    void writeSettings(const std::string& text) const;
+    // Copies the shipped data into the start directory and writes the settings
+    // file there, none when the text is empty.
+    void install(const std::string& settings) const;
     // Starts the program; false when it ended before opening its window.
     bool start();
     // Starts it for play: the clock ticks only when a test sends them, so no
@@ -42,6 +45,8 @@ struct ShellDriver {
     void openMenu();
     // Left click on the middle of a tile's face.
     void clickTile(int tile);
+    // Clicks the k-th pair of the deal's solution.
+    void removePair(int k = 0);
 
     std::string title() const;
     std::string statusText();
@@ -60,6 +65,8 @@ struct ShellDriver {
 // The texts of a menu's items, "-" for a separator.
 std::vector<std::string> menuTexts(HMENU menu);
 bool isChecked(HMENU menu, unsigned id);
+// The texts of a menu's checked items.
+std::vector<std::string> checkedItems(HMENU menu);
 HMENU subMenuTitled(HMENU menu, const std::string& title);
 // A layout's command, found by its label in the layout menu.
 unsigned layoutCommand(HMENU bar, const std::string& label);

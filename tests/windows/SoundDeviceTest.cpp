@@ -39,15 +39,12 @@ TEST(SoundDevice, TheMenuIsOfferedEachEffectPlaysAtItsEventAndMusicStopsWithNone
     ASSERT_NE(waveOutGetNumDevs(), 0u) << "HOME must hold the .asoundrc with the null device";
     multimedia = {platform.waveOutDevices, recordSound, recordMci};
     ShellDriver driver;
-    driver.copyShippedData();
-    driver.writeSettings("Language = \"ENGLISH.TXT\"\r\nRemoveTileTime = 0\r\nSound1 = \"SELECT.WAV\"\r\n"
-                         "Sound2 = \"REMOVE.WAV\"\r\nSound3 = \"BESIDE.WAV\"\r\nMusic = \"THEME01.MID\"\r\n");
+    driver.install(playSettings + "Sound1 = \"SELECT.WAV\"\r\nSound2 = \"REMOVE.WAV\"\r\nSound3 = \"BESIDE.WAV\"\r\n"
+                                  "Music = \"THEME01.MID\"\r\n");
     ASSERT_TRUE(driver.startForPlay());
     EXPECT_NE(subMenuTitled(GetMenu(driver.window), "&Sound"), nullptr);
     EXPECT_EQ(mciCalls, (std::vector<std::string>{"close", "open THEME01.MID", "play"}));
-    const GameState& state = shell().app.game.state;
-    driver.clickTile(state.removalOrder[0]);
-    driver.clickTile(state.removalOrder[1]);
+    driver.removePair();
     driver.click(1, shell().toolbarHeight + 1);
     EXPECT_EQ(played, (std::vector<std::string>{"SELECT.WAV", "REMOVE.WAV", "BESIDE.WAV"}));
     mciCalls.clear();

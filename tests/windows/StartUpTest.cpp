@@ -49,7 +49,7 @@ void expectWritten(const ShellDriver& driver, const std::vector<int>& rectangle)
 // next start places the window by them.
 TEST(StartUp, TheFirstStartAsksTheLanguageAndEachShutdownWritesTheSettings) {
     ShellDriver driver;
-    driver.copyShippedData();
+    driver.install("");
     std::vector<std::string> seen;
     answerDialogs({languageAnswer("FRANCAIS", seen), languageAnswer("", seen)});
     ASSERT_TRUE(driver.start());
@@ -83,7 +83,6 @@ TEST(StartUp, TheFirstStartAsksTheLanguageAndEachShutdownWritesTheSettings) {
     EXPECT_TRUE(driver.pump());
     driver.window = nullptr;
     expectWritten(driver, {50, 60, 800, 600});
-    stopAnsweringWinDialogs();
 }
 
 TEST(StartUp, WithoutLanguageFilesTheProgramStopsBeforeAnyWindow) {
@@ -100,7 +99,6 @@ TEST(StartUp, WithoutLanguageFilesTheProgramStopsBeforeAnyWindow) {
     EXPECT_EQ(ShellDriver::messages[0].text, "No language file found ! The game will stop. Please reinstall Tavrek");
     EXPECT_EQ(ShellDriver::messages[0].caption, productCaption);
     EXPECT_EQ(ShellDriver::messages[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    stopAnsweringWinDialogs();
 }
 
 // A layout that cannot be played ends the run without storing the settings,
@@ -108,9 +106,8 @@ TEST(StartUp, WithoutLanguageFilesTheProgramStopsBeforeAnyWindow) {
 TEST(StartUp, ARefusedLayoutEndsTheRunButNotTheNextStart) {
     const std::string settings = "Language = \"ENGLISH.TXT\"\r\nLayout = \"DEFAULT.TVL\"\r\n";
     ShellDriver driver;
-    driver.copyShippedData();
+    driver.install(settings);
     driver.start_.write("LAYOUTS/BROKEN.TVL", "broken");
-    driver.writeSettings(settings);
     ASSERT_TRUE(driver.start());
     driver.command(layoutCommand(GetMenu(driver.window), "BROKEN"));
     EXPECT_TRUE(driver.quit);

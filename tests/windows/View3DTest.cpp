@@ -7,7 +7,6 @@
 #include "TileProjection.h"
 #include "WinDialogs.h"
 #include "engine/Commands.h"
-#include "game/AutoPlay.h"
 #include "game/View3DGame.h"
 #include "shell/GLContext.h"
 #include "shell/Shell.h"
@@ -17,9 +16,7 @@ namespace {
 
 struct View3DDriver : ::testing::Test {
     void SetUp() override {
-        driver.copyShippedData();
-        driver.writeSettings("Language = \"ENGLISH.TXT\"\r\nLayout = \"DEFAULT.TVL\"\r\nRemoveTileTime = 0\r\n"
-                             "AutoPlaySleep = 10\r\nEasyMode = 1\r\n");
+        driver.install(playSettings + "EasyMode = 1\r\n");
         ASSERT_TRUE(driver.start());
         KillTimer(driver.window, 900);
     }
@@ -41,9 +38,8 @@ struct View3DDriver : ::testing::Test {
 
 }  // namespace
 
-TEST_F(View3DDriver, StartsIn3DAnswersTheCameraSwitchesBothWaysAndDemonstratesWhileAnswering) {
+TEST_F(View3DDriver, StartsIn3DAnswersTheCameraAndSwitchesBothWays) {
     ASSERT_TRUE(drawsIn3D(app()));
-    EXPECT_TRUE(ShellDriver::messages.empty());
     const std::vector<uint32_t> start = nextFrame();
     driver.key(VK_LEFT);
     EXPECT_EQ(app().settings.YPosition, -5);
@@ -58,18 +54,7 @@ TEST_F(View3DDriver, StartsIn3DAnswersTheCameraSwitchesBothWaysAndDemonstratesWh
         EXPECT_FALSE(switchGreyed());
         driver.key(VK_SPACE);
     }
-    ASSERT_TRUE(drawsIn3D(app()));
-    driver.command(command::autoPlay);
-    bool answered = false;
-    for (int waited = 0; waited < 30000 && autoPlayerBusy(app()); waited += 5) {
-        if (!answered && state().movesMade >= 10) {
-            driver.key(VK_RIGHT);
-            answered = app().settings.YPosition == 0 && autoPlayerBusy(app());
-        }
-        driver.pump();
-        Sleep(5);
-    }
-    EXPECT_TRUE(answered && !autoPlayerBusy(app()));
+    EXPECT_TRUE(drawsIn3D(app()));
 }
 
 TEST_F(View3DDriver, AWholeGameIsWonByClicksWhereTheTilesAreSeen) {
@@ -82,7 +67,6 @@ TEST_F(View3DDriver, AWholeGameIsWonByClicksWhereTheTilesAreSeen) {
         ASSERT_EQ(state().tilesLeft, int(tileCount - k - 2)) << k;
     }
     EXPECT_EQ(winDialogsSeen().nameDialogs, 1);
-    stopAnsweringWinDialogs();
 }
 
 TEST_F(View3DDriver, WithoutAContextThePlayerIsToldOnceAndTheSwitchStaysGreyed) {
@@ -122,7 +106,6 @@ TEST(GLContext, AWindowWithAnotherPixelFormatRefusesTheContext) {
     EXPECT_EQ(createGLContext(window, context), GLContextResult::pixelFormatRefused);
     EXPECT_STREQ(pixelFormatFailureText(GLContextResult::pixelFormatRefused), "SetPixelFormat failed.");
     EXPECT_STREQ(pixelFormatFailureText(GLContextResult::noPixelFormat), "ChoosePixelFormat failed.");
-    EXPECT_EQ(pixelFormatFailureText(GLContextResult::noContext), nullptr);
     EXPECT_EQ(context.deviceContext, nullptr);
     EXPECT_EQ(context.renderingContext, nullptr);
     ReleaseDC(window, deviceContext);

@@ -15,6 +15,21 @@ int leftOpen = 0;
 UINT_PTR answerTimer = 0;
 WinDialogsSeen seen;
 
+// This thread's visible, enabled dialog with this caption ("" for any), or
+// null. Test programs share one desktop and the program's dialogs share
+// captions: a search of the whole desktop would answer another program's. A
+// dialog already answered stays, hidden, until its loop notices; one waiting
+// for a dialog of its own is disabled. Neither is answered.
+HWND ownDialog(const std::string& caption) {
+    HWND dialog = nullptr;
+    const char* title = caption.empty() ? nullptr : caption.c_str();
+    while ((dialog = FindWindowExA(nullptr, dialog, MAKEINTATOM(32770), title)) != nullptr)
+        if (GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId() && IsWindowVisible(dialog) &&
+            IsWindowEnabled(dialog))
+            return dialog;
+    return nullptr;
+}
+
 // An answer may open a dialog of its own, whose loop runs this again: the
 // answer is taken off the list before it acts.
 void CALLBACK answerNext(HWND, UINT, UINT_PTR, DWORD) {
@@ -35,18 +50,6 @@ void CALLBACK answerNext(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 }  // namespace
-
-// A dialog already answered stays, hidden, until its loop notices; one
-// waiting for a dialog of its own is disabled. Neither is answered.
-HWND ownDialog(const std::string& caption) {
-    HWND dialog = nullptr;
-    const char* title = caption.empty() ? nullptr : caption.c_str();
-    while ((dialog = FindWindowExA(nullptr, dialog, MAKEINTATOM(32770), title)) != nullptr)
-        if (GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId() && IsWindowVisible(dialog) &&
-            IsWindowEnabled(dialog))
-            return dialog;
-    return nullptr;
-}
 
 std::string itemText(HWND dialog, int id) {
     char buffer[512] = {};

@@ -8,11 +8,6 @@
 #include <string>
 #include <vector>
 
-// This thread's visible, enabled dialog with this caption ("" for any), or
-// null. Test programs may run side by side on one desktop, and the program's
-// dialogs share captions ("Tavrek v3.2" is the language question's and the
-// file dialogs'): a search of the whole desktop would answer another program's.
-HWND ownDialog(const std::string& caption);
 std::string itemText(HWND dialog, int id);
 void press(HWND dialog, int id);
 // Types the name into the program's open or save dialog and confirms it; "" cancels.
