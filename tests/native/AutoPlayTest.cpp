@@ -151,9 +151,7 @@ TEST_F(AutoPlay, OnlyAnUntouchedSolvableDealThatWasNotLoadedAndClearsInOrderIsDe
     autoPlayWorker(app);
     EXPECT_EQ(host.tilesAtRemovalSound.size(), size_t(pairCount)) << "every pair undone again: it runs";
     host.tilesAtRemovalSound.clear();
-    std::vector<Corner> corners;  // floor tiles half a tile apart: never free
-    for (int cell = 0; cell < tileCount; ++cell) corners.push_back({cell / 72, 1 + cell % 72 / 9, 1 + cell % 9});
-    buildBoard(app.game, corners, 0);
+    buildBoard(app.game, overlappingLayout(), 0);
     ASSERT_TRUE(dealNewGame(app).fellBack);
     expectRefused("a deal that fell back to random faces");
 }

@@ -53,6 +53,14 @@ inline std::vector<Corner> staggeredLayout() {
     return corners;
 }
 
+// 144 tiles on two layers of 8 x 9 corners half a tile apart: they overlap,
+// each keeps a sliver of its cells and none is ever free.
+inline std::vector<Corner> overlappingLayout() {
+    std::vector<Corner> corners;
+    for (int cell = 0; cell < tileCount; ++cell) corners.push_back({cell / 72, 1 + cell % 72 / 9, 1 + cell % 9});
+    return corners;
+}
+
 // The line format: "row column layer" per line.
 inline std::string lineLayoutText(const std::vector<Corner>& corners) {
     std::string text;

@@ -127,15 +127,10 @@ TEST_F(Dealing, TheClockSeedsEveryFaceDraw) {
     EXPECT_NE(facesOf(game), first);
 }
 
-// Floor tiles half a tile apart overlap: each keeps a sliver of its cells and
-// can never be free, so no removal order clears the heap and this second's
+// No removal order clears a heap whose tiles are never free: this second's
 // random deal is made instead.
 TEST_F(Dealing, HeapsThatCannotBeClearedFallBackToTheRandomDeal) {
-    std::vector<Corner> corners;
-    for (int layer = 0; layer < 2; ++layer)
-        for (int r = 1; r <= 8; ++r)
-            for (int c = 1; c <= 9; ++c) corners.push_back({layer, r, c});
-    useLayout(corners);
+    useLayout(overlappingLayout());
     const DealReport report = dealNewGame(app);
     EXPECT_EQ(std::make_pair(report.fellBack, report.removalAttempts), std::make_pair(true, maxRemovalAttempts));
     const Numbers fallback = facesOf(game);
