@@ -1,7 +1,5 @@
-// Whole frames of the 2D view against reference pictures in
-// tests/fixtures/scenes. The exact pixel rules have their own tables
-// (PixelRules, TileLook, Shadows); these scenes check that the frame puts
-// them together in the right places and order.
+// Whole frames of the 2D view against reference pictures: the pixel rules
+// have their own tables; these check that the frame places and orders them.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -50,7 +48,6 @@ struct Scene {
 
 }  // namespace
 
-// The hint and the background scenes follow with the rules that lead to them.
 TEST(Frame, ReferenceScenes) {
     const Scene scenes[] = {
         {"bridge", [](auto&, auto&, auto&) {}},

@@ -1,6 +1,5 @@
-// The settings file: the exact bytes written, the reading rules, and loading
-// it in a start directory with the repair of its file names. (The start-up
-// failures and the file written at shutdown are tested with the real window.)
+// The settings file written, read and loaded; the start-up failures and the
+// file written at shutdown are tested with the real window.
 #include <gtest/gtest.h>
 
 #include <cfloat>
