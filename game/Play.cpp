@@ -59,9 +59,6 @@ void reselect(App& app, int selected, int clicked) {
 
 }  // namespace
 
-// The last pair taken leaves no pair to find: the game is over, won when
-// the board is empty, and the status bar says so.
-
 void clickTile(App& app, int tile) {
     GameState& state = app.game.state;
     if (!isTile(tile)) {
