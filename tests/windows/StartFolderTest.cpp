@@ -1,6 +1,6 @@
 // Players name their folders after themselves. Started from such a folder,
-// the program finds its data there, plays, saves and loads a game and keeps
-// its settings.
+// the program finds its data there, plays, saves and loads a game, records a
+// win and keeps its settings.
 #include <gtest/gtest.h>
 
 #include "ShellDriver.h"
@@ -11,7 +11,7 @@
 
 using StartFolder = ::testing::TestWithParam<const char*>;
 
-TEST_P(StartFolder, TheProgramFindsItsFilesSavesAGameAndKeepsItsSettings) {
+TEST_P(StartFolder, TheProgramFindsItsFilesSavesAGameRecordsAWinAndKeepsItsSettings) {
     const std::string name = GetParam();
     ShellDriver driver(name);
     driver.install(playSettings + "TileSet         = \"STANDARD.BMP\"\r\nBackground      = \"JADE.BMP\"\r\n"
@@ -27,7 +27,10 @@ TEST_P(StartFolder, TheProgramFindsItsFilesSavesAGameAndKeepsItsSettings) {
     // The game is saved under the player's name, which the title shows once it is loaded.
     answerDialogs({{productCaption, [name](HWND dialog) { typeFileName(dialog, name); }}});
     driver.command(command::saveGame);
-    driver.removePair(1);
+    answerWinDialogs("Marguerite");
+    for (int k = 1; k < tileCount / 2; ++k) driver.removePair(k);
+    EXPECT_EQ(winDialogsSeen().hallOfFameDialogs, 1);
+    EXPECT_NE(readText(driver.startDirectory / "SCORES" / "DEFAULT.TVS").find("Marguerite"), std::string::npos);
     answerDialogs({{productCaption, [name](HWND dialog) { typeFileName(dialog, name + ".TVM"); }}});
     driver.command(command::loadGame);
     EXPECT_EQ(app.game.state.tilesLeft, tileCount - 2) << "the game saved in this folder comes back";
