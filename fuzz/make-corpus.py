@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the fuzzers' seed corpora (fuzz/corpus/<harness>/) and dictionaries
 (fuzz/<harness>.dict): a tiny valid file of every kind each reader accepts, so
-that a run starts past the headers instead of rediscovering them.
+that a run starts past the headers instead of rediscovering them. The files
+named by a digest are what long runs found, merged in with -merge=1; they stay.
 
     python3 fuzz/make-corpus.py        (from the repository root)
 
@@ -163,8 +164,17 @@ def saved_games():
     write("savedgame", "two-moves.tvm", saved_game_bytes([(143, 71), (142, 70)]))
 
 
+def remove_old_seeds():
+    """The seeds are remade; what long runs found and merged in (libFuzzer
+    names those by their SHA-1 digest) stays."""
+    for folder, _, names in os.walk(CORPUS):
+        for name in names:
+            if not re.fullmatch(r"[0-9a-f]{40}", name):
+                os.remove(os.path.join(folder, name))
+
+
 if __name__ == "__main__":
-    shutil.rmtree(CORPUS, ignore_errors=True)
+    remove_old_seeds()
     bitmaps()
     hall_of_fame()
     layouts()
