@@ -57,8 +57,12 @@ void releaseCursors(const Cursors& cursors) {
     if (cursors.busy != nullptr) DestroyCursor(cursors.busy);
 }
 
+// A cursor is never released while it is shown.
 void releaseOwnCursors() {
     Shell& s = shell();
+    const HCURSOR shown = GetCursor();
+    if (shown != nullptr && (shown == s.ownCursors.normal || shown == s.ownCursors.busy))
+        SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     releaseCursors(s.ownCursors);
     s.ownCursors = {};
 }
