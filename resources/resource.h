@@ -3,6 +3,11 @@
 
 #define IDI_TAVREK 902
 #define IDB_TOOLBAR 903
+// The toolbar strip drawn for 125, 150, 175 and 200 % scaling: pictures of 20, 24, 28, 32 pixels.
+#define IDB_TOOLBAR20 931
+#define IDB_TOOLBAR24 932
+#define IDB_TOOLBAR28 933
+#define IDB_TOOLBAR32 934
 #define IDC_SELECT 905
 #define IDC_BUSY 906
 

@@ -4,15 +4,16 @@
 #include <commctrl.h>
 
 #include "game/View3DGame.h"
+#include "shell/Dpi.h"
 #include "shell/Shell.h"
 #include "shell/View3DWindow.h"
-
 
 BoardArea boardArea() {
     const Shell& s = shell();
     RECT outer;
     GetWindowRect(s.mainWindow, &outer);
-    return BoardArea{outer.right - outer.left - 2 * GetSystemMetrics(SM_CXDLGFRAME),
+    const int frame = metricForDpi(SM_CXDLGFRAME, windowDpi(s.mainWindow));
+    return BoardArea{outer.right - outer.left - 2 * frame,
                      outer.bottom - outer.top - s.nonClientHeight - s.toolbarHeight -
                          s.statusBarHeight};
 }

@@ -4,14 +4,28 @@
 
 #include "files/Utf8Path.h"
 #include "game/View3DGame.h"
-#include "resources/resource.h"
+#include "shell/Dpi.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
 
 namespace {
 
 constexpr COLORREF stripBackground = RGB(192, 192, 192);
-constexpr int pictureSize = 16;
+
+// What the menu pictures are cut from and made into: the strip drawn nearest
+// to the check-mark size of the window's scaling, brought to that size.
+struct PictureSizes {
+    DrawnSize strip;
+    int width;
+    int height;
+};
+
+PictureSizes menuPictureSizes(HWND window) {
+    const int dpi = windowDpi(window);
+    const int width = metricForDpi(SM_CXMENUCHECK, dpi);
+    const int height = metricForDpi(SM_CYMENUCHECK, dpi);
+    return PictureSizes{toolbarStripFor(height), width, height};
+}
 
 void appendItems(HMENU menu, const std::vector<MenuItem>& items) {
     for (const MenuItem& entry : items) {
@@ -49,7 +63,8 @@ void givePictures() {
 }
 
 HBITMAP cutPicture(HDC windowSurface, HDC stripSurface, HDC pictureSurface, int index,
-                   COLORREF menuColour) {
+                   COLORREF menuColour, const PictureSizes& sizes) {
+    const int pictureSize = sizes.strip.pixels;
     HBITMAP picture = CreateCompatibleBitmap(windowSurface, pictureSize, pictureSize);
     HGDIOBJ old = SelectObject(pictureSurface, picture);
     for (int y = 0; y < pictureSize; ++y)
@@ -58,8 +73,7 @@ HBITMAP cutPicture(HDC windowSurface, HDC stripSurface, HDC pictureSurface, int 
             SetPixel(pictureSurface, x, y, colour == stripBackground ? menuColour : colour);
         }
     SelectObject(pictureSurface, old);
-    return static_cast<HBITMAP>(CopyImage(picture, IMAGE_BITMAP, GetSystemMetrics(SM_CXMENUCHECK),
-                                          GetSystemMetrics(SM_CYMENUCHECK), LR_COPYDELETEORG));
+    return static_cast<HBITMAP>(CopyImage(picture, IMAGE_BITMAP, sizes.width, sizes.height, LR_COPYDELETEORG));
 }
 
 }  // namespace
@@ -93,13 +107,14 @@ void destroyMenus() {
 void makeMenuPictures() {
     Shell& s = shell();
     const COLORREF menuColour = GetSysColor(COLOR_MENU);
-    HBITMAP strip = LoadBitmapA(s.instance, MAKEINTRESOURCEA(IDB_TOOLBAR));
+    const PictureSizes sizes = menuPictureSizes(s.mainWindow);
+    HBITMAP strip = LoadBitmapA(s.instance, MAKEINTRESOURCEA(sizes.strip.resource));
     HDC windowSurface = GetDC(s.mainWindow);
     HDC stripSurface = CreateCompatibleDC(windowSurface);
     HDC pictureSurface = CreateCompatibleDC(windowSurface);
     HGDIOBJ oldStrip = SelectObject(stripSurface, strip);
     for (int k = 0; k < menuPictureSlots; ++k) {
-        HBITMAP picture = cutPicture(windowSurface, stripSurface, pictureSurface, k, menuColour);
+        HBITMAP picture = cutPicture(windowSurface, stripSurface, pictureSurface, k, menuColour, sizes);
         HBITMAP& slot = s.menuPictures[static_cast<size_t>(k)];
         if (slot != nullptr) DeleteObject(slot);
         slot = picture;

@@ -17,6 +17,11 @@ constexpr int toolbarControlId = 1;
 constexpr int statusBarControlId = 2;
 constexpr int menuPictureSlots = 10;
 
+struct Cursors {
+    HCURSOR normal = nullptr;
+    HCURSOR busy = nullptr;
+};
+
 struct Shell {
     Shell() : app(host) {}
 
@@ -29,6 +34,12 @@ struct Shell {
     int nonClientHeight = 0;
     HCURSOR normalCursor = nullptr;
     HCURSOR busyCursor = nullptr;
+    // The program's own cursors, loaded at the window's scaling; none while
+    // the system's are used.
+    Cursors ownCursors;
+    // The status bar's font at the window's DPI; none where Windows gives
+    // only the screen's font.
+    HFONT statusFont = nullptr;
     HMENU menuBar = nullptr;
     std::array<HBITMAP, menuPictureSlots> menuPictures{};
     FileLists fileLists;

@@ -14,6 +14,8 @@
 #include "game/View3DGame.h"
 #include "resources/resource.h"
 #include "shell/BoardWindow.h"
+#include "shell/Dpi.h"
+#include "shell/StatusBar.h"
 #include "shell/Menus.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
@@ -45,13 +47,24 @@ void registerWindowClass(HINSTANCE instance) {
     RegisterClassA(&windowClass);
 }
 
-void createStatusBar(HWND window) {
+HCURSOR loadOwnCursor(int resource, int size) {
+    return static_cast<HCURSOR>(
+        LoadImageA(shell().instance, MAKEINTRESOURCEA(resource), IMAGE_CURSOR, size, size, 0));
+}
+
+void releaseCursors(const Cursors& cursors) {
+    if (cursors.normal != nullptr) DestroyCursor(cursors.normal);
+    if (cursors.busy != nullptr) DestroyCursor(cursors.busy);
+}
+
+// A cursor is never released while it is shown.
+void releaseOwnCursors() {
     Shell& s = shell();
-    s.statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "", window,
-                                      statusBarControlId);
-    RECT rect;
-    GetWindowRect(s.statusBar, &rect);
-    s.statusBarHeight = rect.bottom - rect.top;
+    const HCURSOR shown = GetCursor();
+    if (shown != nullptr && (shown == s.ownCursors.normal || shown == s.ownCursors.busy))
+        SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+    releaseCursors(s.ownCursors);
+    s.ownCursors = {};
 }
 
 void deleteMenuPictures() {
@@ -94,6 +107,8 @@ void releaseAndQuit() {
 #endif
     destroyMenus();
     deleteMenuPictures();
+    releaseOwnCursors();
+    releaseStatusFont();
     releaseBoardBitmaps();
     KillTimer(s.mainWindow, clockTimerId);
     PostQuitMessage(0);
@@ -165,8 +180,7 @@ bool createMainWindow(HWND window) {
     s.mainWindow = window;
     buildMenus();
     loadCursors();
-    s.nonClientHeight = GetSystemMetrics(SM_CYSIZE) + GetSystemMetrics(SM_CYMENU) +
-                        2 * GetSystemMetrics(SM_CYFRAME) + 1;
+    measureNonClientHeight(window);
     createToolbar(window);
     createStatusBar(window);
     SetTimer(window, clockTimerId, clockPeriodMilliseconds, nullptr);
@@ -215,15 +229,28 @@ void clearShellHandles() {
     s.musicDeviceId = 0;
 }
 
+// The program's own cursors are loaded at the size drawn for the window's
+// scaling and released when replaced; the system's are shared.
 void loadCursors() {
     Shell& s = shell();
+    const Cursors previous = s.ownCursors;
+    s.ownCursors = {};
     if (s.app.settings.NewCursors == 1) {
-        s.normalCursor = LoadCursorA(s.instance, MAKEINTRESOURCEA(IDC_SELECT));
-        s.busyCursor = LoadCursorA(s.instance, MAKEINTRESOURCEA(IDC_BUSY));
+        const int size = cursorSizeForDpi(windowDpi(s.mainWindow));
+        s.ownCursors = {loadOwnCursor(IDC_SELECT, size), loadOwnCursor(IDC_BUSY, size)};
+        s.normalCursor = s.ownCursors.normal;
+        s.busyCursor = s.ownCursors.busy;
     } else {
         s.normalCursor = LoadCursorA(nullptr, IDC_ARROW);
         s.busyCursor = LoadCursorA(nullptr, IDC_APPSTARTING);
     }
     SetCursor(s.normalCursor);
     ShowCursor(TRUE);
+    releaseCursors(previous);
+}
+
+void measureNonClientHeight(HWND window) {
+    const int dpi = windowDpi(window);
+    shell().nonClientHeight = metricForDpi(SM_CYSIZE, dpi) + metricForDpi(SM_CYMENU, dpi) +
+                              2 * metricForDpi(SM_CYFRAME, dpi) + 1;
 }

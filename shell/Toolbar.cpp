@@ -7,11 +7,15 @@
 #include <cstring>
 
 #include "engine/Commands.h"
-#include "resources/resource.h"
+#include "shell/Dpi.h"
 #include "shell/Shell.h"
 
+// The pictures are those drawn nearest to the window's scaling; the buttons
+// take their size from them.
 void createToolbar(HWND window) {
     Shell& s = shell();
+    if (s.toolbar != nullptr) DestroyWindow(s.toolbar);
+    const DrawnSize strip = toolbarStripForDpi(windowDpi(window));
     std::array<TBBUTTON, toolbarButtonCount> buttons{};
     for (int k = 0; k < toolbarButtonCount; ++k) {
         const ToolbarButton& button = toolbarButtons()[k];
@@ -22,8 +26,9 @@ void createToolbar(HWND window) {
         entry.fsStyle = button.command == 0 ? BTNS_SEP : BTNS_BUTTON;
     }
     s.toolbar = CreateToolbarEx(window, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_TOP | TBSTYLE_TOOLTIPS,
-                                toolbarControlId, toolbarButtonCount, s.instance, IDB_TOOLBAR,
-                                buttons.data(), toolbarButtonCount, 0, 0, 16, 16, sizeof(TBBUTTON));
+                                toolbarControlId, toolbarButtonCount, s.instance, static_cast<UINT_PTR>(strip.resource),
+                                buttons.data(), toolbarButtonCount, 0, 0, strip.pixels, strip.pixels,
+                                sizeof(TBBUTTON));
     RECT rect;
     GetWindowRect(s.toolbar, &rect);
     s.toolbarHeight = rect.bottom - rect.top;

@@ -11,6 +11,7 @@
 #include "game/View3DGame.h"
 #include "shell/BoardWindow.h"
 #include "shell/CommandHandler.h"
+#include "shell/DpiChange.h"
 #include "shell/Menus.h"
 #include "shell/Shell.h"
 #include "shell/StartUp.h"
@@ -91,6 +92,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM first, LPARAM 
         case WM_CREATE: return createMainWindow(window) ? 0 : -1;
         case WM_DESTROY: shutDown(); return 0;
         case WM_SIZE: resizeBoardWindow(); return 0;
+        case WM_DPICHANGED: dpiChanged(window, second); return 0;
         case WM_SETFOCUS: setBoardFocus(shell().app, true); return 0;
         case WM_KILLFOCUS: setBoardFocus(shell().app, false); return 0;
         case WM_PAINT: paint(window); return 0;

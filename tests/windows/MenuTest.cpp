@@ -83,7 +83,10 @@ TEST_F(MenuDriver, CheckMarksFollowTheFlagsAndEasyModeAsksFirst) {
     driver.command(command::changeCursor);
     driver.openMenu();
     EXPECT_TRUE(isChecked(bar(), command::changeCursor));
-    EXPECT_EQ(shell().normalCursor, LoadCursorA(shell().instance, MAKEINTRESOURCEA(905)));
+    // The program's own cursor, loaded at the window's scaling.
+    EXPECT_NE(shell().normalCursor, nullptr);
+    EXPECT_EQ(shell().normalCursor, shell().ownCursors.normal);
+    EXPECT_NE(shell().normalCursor, LoadCursorA(nullptr, IDC_ARROW));
 
     const uint8_t easy = shell().app.settings.EasyMode;
     ShellDriver::answer = IDCANCEL;

@@ -10,8 +10,10 @@ import wave
 import numpy as np
 
 from bitmaps import readBmp24
+from cursors import SIZES as CURSOR_SIZES
 from facegrid import COLUMNS, HIDDEN_CELL, ROWS, faceCell
 from midiread import readTracks, soundingNotes
+from toolbarstrip import SIZES as TOOLBAR_SIZES, toolbarFileName
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 faults = []
@@ -103,43 +105,53 @@ def checkIcon(path):
         fault("tavrek.ico", "no 48 and 256 pixel images")
 
 
+def checkCursorImage(name, data, entry, hotSpot):
+    width, height, _, _, x, y, length, offset = entry
+    _, _, doubled, _, bits = struct.unpack_from("<IiiHH", data, offset)
+    if (height, bits, doubled) != (width, 1, 2 * width) or (x, y) != hotSpot:
+        fault(name, f"the {width}-pixel image is not square monochrome with hot spot {hotSpot}")
+        return
+    stride = (width + 31) // 32 * 4
+    maskStart = offset + 40 + 8 + stride * height
+    maskRow = data[maskStart + (height - 1 - y) * stride:maskStart + (height - y) * stride]
+    if (maskRow[x // 8] >> (7 - x % 8)) & 1:
+        fault(name, f"the hot spot of the {width}-pixel image lies on a see-through pixel")
+
+
 def checkCursor(path, hotSpot):
+    """One image for each scaling from 100 to 200 %, the hot spot scaled with it."""
     name = os.path.basename(path)
     with open(path, "rb") as source:
         data = source.read()
     entries = directoryEntries(data, 2)
-    if len(entries) != 1:
-        fault(name, "not a cursor file with one image")
+    if [entry[0] for entry in entries] != CURSOR_SIZES:
+        fault(name, f"not one image of each size {CURSOR_SIZES}")
         return
-    width, height, _, _, x, y, length, offset = entries[0]
-    _, _, doubled, _, bits = struct.unpack_from("<IiiHH", data, offset)
-    if (width, height, bits, doubled) != (32, 32, 1, 64) or (x, y) != hotSpot:
-        fault(name, f"not 32 x 32 monochrome with hot spot {hotSpot}")
-        return
-    maskStart = offset + 40 + 8 + 32 * 4
-    maskRow = data[maskStart + (31 - y) * 4:maskStart + (32 - y) * 4]
-    if (maskRow[x // 8] >> (7 - x % 8)) & 1:
-        fault(name, "the hot spot lies on a see-through pixel")
+    for entry in entries:
+        size = entry[0]
+        checkCursorImage(name, data, entry, (hotSpot[0] * size // 32, hotSpot[1] * size // 32))
 
 
-def checkToolbar(path):
+def checkToolbar(path, size):
+    name = os.path.basename(path)
     with open(path, "rb") as source:
         data = source.read()
     width, height, _, bits = struct.unpack_from("<iiHH", data, 18)
-    if (width, height, bits) != (160, 16, 4):
-        fault("toolbar.bmp", "not 160 x 16 with 4 bits per pixel")
+    if (width, height, bits) != (10 * size, size, 4):
+        fault(name, f"not {10 * size} x {size} with 4 bits per pixel")
         return
     palette = [tuple(data[54 + 4 * i:57 + 4 * i][::-1]) for i in range(16)]
     offset = struct.unpack_from("<I", data, 10)[0]
-    rows = np.frombuffer(data, np.uint8, 80 * 16, offset).reshape(16, 80)
-    indices = np.stack([rows >> 4, rows & 15], -1).reshape(16, 160)
+    stride = (width * 4 + 31) // 32 * 4
+    rows = np.frombuffer(data, np.uint8, stride * height, offset).reshape(height, stride)[::-1, :width // 2]
+    indices = np.stack([rows >> 4, rows & 15], -1).reshape(height, width)
     colours = np.array(palette)[indices]
     if tuple(colours[0, 0]) != (192, 192, 192):
-        fault("toolbar.bmp", "background is not RGB 192 192 192")
-    pictures = [colours[:, 16 * i:16 * i + 16] for i in range(10)]
+        fault(name, "background is not RGB 192 192 192")
+    pictures = [colours[:, size * i:size * i + size] for i in range(10)]
     for i, picture in enumerate(pictures):
-        if (picture != (192, 192, 192)).any(-1).sum() < 40:
-            fault("toolbar.bmp", f"picture {i} is nearly empty")
+        if (picture != (192, 192, 192)).any(-1).sum() < 40 * size * size // 256:
+            fault(name, f"picture {i} is nearly empty")
 
 
 def checkEffect(path):
@@ -197,7 +209,8 @@ def main():
         checkTune(path)
     resources = os.path.join(ROOT, "resources")
     checkIcon(os.path.join(resources, "tavrek.ico"))
-    checkToolbar(os.path.join(resources, "toolbar.bmp"))
+    for size in TOOLBAR_SIZES:
+        checkToolbar(os.path.join(resources, toolbarFileName(size)), size)
     checkCursor(os.path.join(resources, "select.cur"), (8, 3))
     checkCursor(os.path.join(resources, "busy.cur"), (7, 11))
     print("\n".join(faults) if faults else "art checks passed")

@@ -64,10 +64,18 @@ def iconBytes(images):
     return directory(1, [(w, h, c, 1, bits, image) for w, h, c, bits, image in images])
 
 
-def cursorBytes(shape, hotSpot):
-    """A 32 x 32 monochrome cursor from a shape of 'k' (black), 'w' (white) and ' ' (clear)."""
-    size = 32
+def cursorImage(shape, size):
+    """One monochrome size x size image from rows of 'k' (black), 'w' (white) and ' ' (clear)."""
     rows = [row.ljust(size) for row in shape] + [" " * size] * (size - len(shape))
     grid = np.array([list(row) for row in rows])
-    image = indexedImage((grid == "w").astype(np.uint8), MONOCHROME, grid == " ")
-    return directory(2, [(size, size, 2, hotSpot[0], hotSpot[1], image)])
+    return indexedImage((grid == "w").astype(np.uint8), MONOCHROME, grid == " ")
+
+
+def cursorBytes(images):
+    """A cursor file of monochrome images, one per size: images are (rows, hot spot),
+    each picture as wide as the largest of its rows and as tall, at least 32."""
+    entries = []
+    for shape, (x, y) in images:
+        size = max(32, len(shape), max(len(row) for row in shape))
+        entries.append((size, size, 2, x, y, cursorImage(shape, size)))
+    return directory(2, entries)

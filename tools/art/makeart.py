@@ -8,7 +8,7 @@ from bitmaps import bmp24Bytes, bmp4Bytes, writeFile
 from brooktune import brookTune
 from classicset import drawClassicBack, drawClassicFace
 from contrastset import drawContrastBack, drawContrastFace, plainFace
-from cursors import BUSY, BUSY_HOT_SPOT, SELECT, SELECT_HOT_SPOT
+from cursors import busyCursor, selectCursor
 from facegrid import writeSheet
 from iconfile import cursorBytes
 from ivoryface import ivoryFace
@@ -20,7 +20,7 @@ from programicon import programIcon
 from shapeset import drawShapeBack, drawShapeFace, shapeFace
 from soundeffects import EFFECTS, waveBytes
 from themetune import themeTune
-from toolbarstrip import toolbarStrip
+from toolbarstrip import SIZES, toolbarFileName, toolbarStripOfSize
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 
@@ -48,9 +48,10 @@ def makeProgramPictures():
     folder = os.path.join(ROOT, "resources")
     os.makedirs(folder, exist_ok=True)
     writeFile(os.path.join(folder, "tavrek.ico"), programIcon())
-    writeFile(os.path.join(folder, "toolbar.bmp"), bmp4Bytes(toolbarStrip(), PALETTE))
-    writeFile(os.path.join(folder, "select.cur"), cursorBytes(SELECT, SELECT_HOT_SPOT))
-    writeFile(os.path.join(folder, "busy.cur"), cursorBytes(BUSY, BUSY_HOT_SPOT))
+    for size in SIZES:
+        writeFile(os.path.join(folder, toolbarFileName(size)), bmp4Bytes(toolbarStripOfSize(size), PALETTE))
+    writeFile(os.path.join(folder, "select.cur"), cursorBytes(selectCursor()))
+    writeFile(os.path.join(folder, "busy.cur"), cursorBytes(busyCursor()))
 
 
 def makeSounds():
