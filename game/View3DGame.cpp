@@ -24,6 +24,7 @@ Scene3D scene3D(App& app) { return {app.game, app.view.shadowFlags, app.view.boa
 
 void open3DView(App& app, int clientWidth, int clientHeight) {
     app.view3d.open = true;
+    claimContext(app.view3d);
     setRenderState(app.settings);
     setCamera(app.view3d, app.settings, clientWidth, clientHeight);
 }
@@ -68,6 +69,7 @@ void rebuildFaceTextures(App& app) {
 }
 
 void redrawMeasured3D(App& app) {
+    if (!ownsContext(app.view3d)) return app.host.requestRepaint();
     const int64_t start = app.host.microseconds();
     View3D& view = app.view3d;
     render3D(view, scene3D(app));
