@@ -15,6 +15,7 @@
 
 namespace {
 
+// Said in English when the language file has no text for it.
 const char* const no3DText =
     "OpenGL could not be started on this display: the game goes on in the 2D view.";
 
@@ -32,7 +33,8 @@ void open3DView(App& app, int clientWidth, int clientHeight) {
 void without3DView(App& app) {
     app.view3d.open = false;
     app.settings.view3D = 0;
-    app.host.showMessage(no3DText, productCaption, MessageIcon::information);
+    const std::string& text = app.language.MesNo3D;
+    app.host.showMessage(text.empty() ? no3DText : text, productCaption, MessageIcon::information);
 }
 
 void close3DView(App& app) {

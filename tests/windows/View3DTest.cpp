@@ -74,6 +74,7 @@ TEST_F(View3DDriver, WithoutAContextThePlayerIsToldOnceAndTheSwitchStaysGreyed) 
     destroyGLContext(shell().view3DWindow, shell().gl);
     useGLContext(GLContextResult::noContext);
     ASSERT_EQ(ShellDriver::messages.size(), 1u);
+    EXPECT_EQ(ShellDriver::messages[0].text, app().language.MesNo3D);
     EXPECT_NE(ShellDriver::messages[0].text.find("2D view"), std::string::npos);
     for (int tries = 0; tries < 2; ++tries) {
         EXPECT_EQ(menuTexts(options()).front(), app().language.GO3D);
