@@ -14,7 +14,8 @@ void setTexts(HWND dialog, const LanguageTable& language) {
     SetDlgItemTextA(dialog, IDC_ABOUT_HOMEPAGE, language.ABOUTHOMEPAGE.c_str());
     SetDlgItemTextA(dialog, IDC_ABOUT_AUTHOR, language.ABOUTAUTHOR.c_str());
     SetDlgItemTextA(dialog, IDC_ABOUT_COPYRIGHT, language.ABOUTCOPYRIGHT.c_str());
-    SetDlgItemTextA(dialog, IDC_ABOUT_NOTICE, TAVREK_ABOUT_NOTICE);
+    // A language file without the line keeps the template's English one.
+    if (!language.ABOUTNOTICE.empty()) SetDlgItemTextA(dialog, IDC_ABOUT_NOTICE, language.ABOUTNOTICE.c_str());
 }
 
 }  // namespace

@@ -81,6 +81,9 @@ const std::vector<LanguageKey>& languageKeys() {
         text("MesNoTileSet", &LanguageTable::MesNoTileSet),
         text("MesChronoPaused", &LanguageTable::MesChronoPaused),
         text("MesNo144Tiles", &LanguageTable::MesNo144Tiles),
+#if TAVREK_3D
+        text("MesNo3D", &LanguageTable::MesNo3D),
+#endif
         text("Tiles", &LanguageTable::Tiles),
         text("Chrono", &LanguageTable::Chrono),
         text("Sol", &LanguageTable::Sol),
@@ -92,6 +95,7 @@ const std::vector<LanguageKey>& languageKeys() {
         text("ABOUTAUTHOR", &LanguageTable::ABOUTAUTHOR),
         text("ABOUTEMAIL", &LanguageTable::ABOUTEMAIL),
         text("ABOUTHOMEPAGE", &LanguageTable::ABOUTHOMEPAGE),
+        text("ABOUTNOTICE", &LanguageTable::ABOUTNOTICE),
         text("WINCAPTION", &LanguageTable::WINCAPTION),
         text("WINNAME", &LanguageTable::WINNAME),
         text("HALLFAMECAPTION", &LanguageTable::HALLFAMECAPTION),

@@ -83,6 +83,9 @@ struct LanguageTable {
     std::string MesNoTileSet;
     std::string MesChronoPaused;
     std::string MesNo144Tiles;
+#if TAVREK_3D
+    std::string MesNo3D;
+#endif
     std::string Tiles;
     std::string Chrono;
     std::string Sol;
@@ -96,6 +99,7 @@ struct LanguageTable {
     std::string ABOUTAUTHOR;
     std::string ABOUTEMAIL;
     std::string ABOUTHOMEPAGE;
+    std::string ABOUTNOTICE;
     std::string WINCAPTION;
     std::string WINNAME;
     std::string HALLFAMECAPTION;

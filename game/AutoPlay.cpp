@@ -73,8 +73,8 @@ void putDealBack(App& app) {
     restartGame(app);
 }
 
-// The last removal and the restart share one hold, so no window message ever
-// sees the cleared board of a demonstration. The sound plays without the lock.
+// The sound plays without the lock, and the last one over the cleared board:
+// the deal is put back once it has been heard.
 bool makeMove(App& app, int k) {
     GameHold hold = holdForWorker(app.gameLock);
     GameState& state = app.game.state;
@@ -86,7 +86,6 @@ bool makeMove(App& app, int k) {
     if (!moveApplies(app, k)) return false;
     removePair(app.game, a, b);
     computeShadowFlags(app.game, app.view.shadowFlags);
-    if (state.tilesLeft == 0) putDealBack(app);
     const std::filesystem::path sound = effectPath(app, app.settings.Sound2);
     hold.unlock();
     playEffectFile(app.host, sound);
@@ -96,7 +95,6 @@ bool makeMove(App& app, int k) {
 void demonstrate(App& app) {
     int k = 0;
     while (k < tileCount && makeMove(app, k)) k += 2;
-    if (k == tileCount) return;
     GameHold hold = holdForWorker(app.gameLock);
     putDealBack(app);
 }

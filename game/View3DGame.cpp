@@ -15,6 +15,7 @@
 
 namespace {
 
+// Said in English when the language file has no text for it.
 const char* const no3DText =
     "OpenGL could not be started on this display: the game goes on in the 2D view.";
 
@@ -24,6 +25,7 @@ Scene3D scene3D(App& app) { return {app.game, app.view.shadowFlags, app.view.boa
 
 void open3DView(App& app, int clientWidth, int clientHeight) {
     app.view3d.open = true;
+    claimContext(app.view3d);
     setRenderState(app.settings);
     setCamera(app.view3d, app.settings, clientWidth, clientHeight);
 }
@@ -31,7 +33,8 @@ void open3DView(App& app, int clientWidth, int clientHeight) {
 void without3DView(App& app) {
     app.view3d.open = false;
     app.settings.view3D = 0;
-    app.host.showMessage(no3DText, productCaption, MessageIcon::information);
+    const std::string& text = app.language.MesNo3D;
+    app.host.showMessage(text.empty() ? no3DText : text, productCaption, MessageIcon::information);
 }
 
 void close3DView(App& app) {
@@ -68,6 +71,7 @@ void rebuildFaceTextures(App& app) {
 }
 
 void redrawMeasured3D(App& app) {
+    if (!ownsContext(app.view3d)) return app.host.requestRepaint();
     const int64_t start = app.host.microseconds();
     View3D& view = app.view3d;
     render3D(view, scene3D(app));

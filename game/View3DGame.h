@@ -11,8 +11,9 @@ struct App;
 
 Scene3D scene3D(App& app);
 
-// The window's OpenGL context has just been made current: the fixed render
-// state, and the camera for the client area.
+// The window's OpenGL context has just been made current on this thread,
+// which alone draws from now on: the fixed render state, and the camera for
+// the client area.
 void open3DView(App& app, int clientWidth, int clientHeight);
 // No context could be made current: the player is told once, and the game
 // goes on in the 2D view, which is then the only one.
@@ -39,6 +40,8 @@ void rebuildFaceTextures(App& app);
 
 // Draws and shows one frame, and measures from it how many frames a removal
 // fade would have (none are drawn in 3D, but the 2D view inherits the count).
+// Off the context's thread (the automatic player's restart) it only asks the
+// window thread to repaint.
 void redrawMeasured3D(App& app);
 // A left click at client coordinates: stops a demonstration, hides the hint,
 // plays the picked tile like a 2D click and shows the result. The 3D view,

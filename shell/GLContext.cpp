@@ -25,9 +25,15 @@ GLContextResult fail(HWND window, GLWindowContext& context, GLContextResult resu
     return result;
 }
 
+bool openSurfaceOfWindowSize(HWND window, GLWindowContext& context, unsigned allowedPaths) {
+    RECT client;
+    GetClientRect(window, &client);
+    return openGLSurface(context.surface, client.right, client.bottom, allowedPaths);
+}
+
 }  // namespace
 
-GLContextResult createGLContext(HWND window, GLWindowContext& context) {
+GLContextResult createGLContext(HWND window, GLWindowContext& context, unsigned allowedPaths) {
     context.deviceContext = GetDC(window);
     const PIXELFORMATDESCRIPTOR format = requestedFormat(context.deviceContext);
     const int chosen = ChoosePixelFormat(context.deviceContext, &format);
@@ -37,6 +43,10 @@ GLContextResult createGLContext(HWND window, GLWindowContext& context) {
     context.renderingContext = wglCreateContext(context.deviceContext);
     if (context.renderingContext == nullptr || !wglMakeCurrent(context.deviceContext, context.renderingContext))
         return fail(window, context, GLContextResult::noContext);
+    if (!openSurfaceOfWindowSize(window, context, allowedPaths)) {
+        wglMakeCurrent(nullptr, nullptr);
+        return fail(window, context, GLContextResult::noContext);
+    }
     return GLContextResult::ready;
 }
 
@@ -48,6 +58,7 @@ const char* pixelFormatFailureText(GLContextResult result) {
 
 void destroyGLContext(HWND window, GLWindowContext& context) {
     if (context.deviceContext == nullptr) return;
+    closeGLSurface(context.surface);
     wglMakeCurrent(nullptr, nullptr);
     if (context.renderingContext != nullptr) wglDeleteContext(context.renderingContext);
     ReleaseDC(window, context.deviceContext);

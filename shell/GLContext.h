@@ -1,33 +1,41 @@
-// The OpenGL context of the main window, in which the 3D view draws and its
-// textures live for the whole life of the window.
+// The OpenGL context of the 3D view, in which its textures live for the
+// whole life of the main window. It is made on a hidden window of its own,
+// which lends it a pixel format; no frame is ever drawn into that window:
+// every frame goes to the off-screen surface chosen with the context.
 #pragma once
 
 #include <windows.h>
+
+#include "shell/GLSurface.h"
 
 #if TAVREK_3D
 
 struct GLWindowContext {
     HDC deviceContext = nullptr;  // the window's, kept while the context lives
     HGLRC renderingContext = nullptr;
+    GLSurface surface;
 };
 
 enum class GLContextResult {
     ready,
     noPixelFormat,       // ChoosePixelFormat found none: the program cannot start
     pixelFormatRefused,  // SetPixelFormat failed: the program cannot start
-    noContext,           // no rendering context could be made current: the 2D view plays on
+    noContext,           // no context made current, or no surface to draw in: the 2D view plays on
 };
 
 // Asks for a double-buffered RGBA window format with the display's colour
-// depth and a 16-bit depth buffer, and makes a rendering context of it
-// current on this thread. On any failure nothing is left held.
-GLContextResult createGLContext(HWND window, GLWindowContext& context);
+// depth and a 16-bit depth buffer, makes a rendering context of it current
+// on this thread and opens a surface of the window's client size, by the
+// first of `allowedPaths` the driver offers. On any failure nothing is left
+// held.
+GLContextResult createGLContext(HWND window, GLWindowContext& context, unsigned allowedPaths = everyGLSurfacePath);
 
 // The fixed text of a pixel-format failure, shown with the caption "Error";
 // nullptr for the other results.
 const char* pixelFormatFailureText(GLContextResult result);
 
-// Makes no context current and releases the context and the device context.
+// Closes the surface, makes no context current and releases the context and
+// the device context.
 void destroyGLContext(HWND window, GLWindowContext& context);
 
 #endif

@@ -1,5 +1,7 @@
 #include "shell/View3DWindow.h"
 
+#include "shell/Shell.h"
+
 #if TAVREK_3D
 
 namespace {
@@ -23,6 +25,7 @@ HWND createView3DWindow(HINSTANCE instance, HWND mainWindow) {
 void sizeView3DWindow(HWND window, int width, int height) {
     SetWindowPos(window, nullptr, 0, 0, width > 0 ? width : 1, height > 0 ? height : 1,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    sizeGLSurface(shell().gl.surface, width, height);
 }
 
 #endif

@@ -36,6 +36,7 @@ void applyPerspective(const View3D& view, const Settings& settings) {
 }
 
 void setCamera(View3D& view, const Settings& settings, int width, int height) {
+    if (!onContextThread(view)) return;
     if (width >= 0 && height >= 0) {
         if (height == 0) height = 1;
         glViewport(0, 0, width, height);

@@ -42,6 +42,7 @@ std::vector<uint8_t> faceTextureImage(const Surface& fileImage, int k) {
 }
 
 void releaseTileTextures(View3D& view) {
+    if (!onContextThread(view)) return;
     for (uint32_t& name : view.textures) {
         if (name != 0) glDeleteTextures(1, &name);
         name = 0;
@@ -51,6 +52,7 @@ void releaseTileTextures(View3D& view) {
 // Mipmaps keep the pictures smooth where a tile shows them smaller than 64
 // pixels, which the default camera does.
 void buildTileTextures(View3D& view, const Surface& fileImage) {
+    if (!onContextThread(view)) return;
     releaseTileTextures(view);
     for (int k = 0; k < faceTextureCount; ++k) {
         const std::vector<uint8_t> rgb = faceTextureImage(fileImage, k);

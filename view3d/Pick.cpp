@@ -11,6 +11,7 @@
 // compared, so a tile above is found even where the heap is turned to show
 // the one below nearer.
 int pick3D(View3D& view, const Scene3D& scene, int x, int y) {
+    if (!onContextThread(view)) return noTile;
     std::array<GLuint, pickBufferWords> buffer{};
     GLint viewport[4];
     glSelectBuffer(pickBufferWords, buffer.data());

@@ -130,6 +130,17 @@ void drawOutlines(const Frame& f) {
     glEnd();
 }
 
+// The shadow triangles a tile casts, just above what lies beside and below it.
+void sendShadows(const Scene3D& scene, int tile, Vertex3 origin) {
+    const TileShadowFlags& flags = scene.shadowFlags[tile];
+    for (const ShadowTriangle& shadow : shadowTriangles) {
+        if (flags[shadow.flag] != 1 && flags[shadow.otherFlag] != 1) continue;
+        Triangle3 t;
+        for (int i = 0; i < 3; ++i) t.v[i] = {shadow.corners[i][0], shadow.corners[i][1], scene.settings.ombreZ};
+        sendTriangle(t, origin);
+    }
+}
+
 // Translucent dark grey just above the tops: highlights, and shadows on the layer below.
 void drawShades(const Frame& f) {
     const Settings& s = f.scene.settings;
@@ -141,14 +152,7 @@ void drawShades(const Frame& f) {
         if (!isPresent(f.scene, tile)) continue;
         const Vertex3 o = f.origins[tile];
         if (f.looks[tile].highlighted) sendTop(f.box, {o.x, o.y, o.z + s.ombreZ});
-        if (s.Shadows != 1) continue;
-        const TileShadowFlags& flags = f.scene.shadowFlags[tile];
-        for (const ShadowTriangle& shadow : shadowTriangles) {
-            if (flags[shadow.flag] != 1 && flags[shadow.otherFlag] != 1) continue;
-            Triangle3 t;
-            for (int i = 0; i < 3; ++i) t.v[i] = {shadow.corners[i][0], shadow.corners[i][1], s.ombreZ};
-            sendTriangle(t, o);
-        }
+        if (s.Shadows == 1) sendShadows(f.scene, tile, o);
     }
     glEnd();
     glDisable(GL_BLEND);
@@ -174,6 +178,7 @@ void applyHeapTransform(const Scene3D& scene) {
 }
 
 void render3D(View3D& view, const Scene3D& scene) {
+    if (!onContextThread(view)) return;
     const Settings& s = scene.settings;
     Frame f{scene, shearedTileBox(s.Inclination), tileOutline(s.Inclination, s.contourZ), {}, {}};
     for (int tile = 0; tile < tileCount; ++tile) {
@@ -217,9 +222,11 @@ void drawPickScene(const Scene3D& scene) {
     glPushName(0);
     for (int tile = 0; tile < tileCount; ++tile) {
         if (!isPresent(scene, tile)) continue;
+        const Vertex3 origin = tileOrigin(scene, tile);
         glLoadName(GLuint(tile));
         glBegin(GL_TRIANGLES);
-        sendTriangles(box, 0, 11, tileOrigin(scene, tile));
+        sendTriangles(box, 0, 11, origin);
+        if (scene.settings.Shadows == 1) sendShadows(scene, tile, origin);
         glEnd();
     }
     glPopMatrix();

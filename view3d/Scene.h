@@ -21,7 +21,7 @@ void render3D(View3D& view, const Scene3D& scene);
 void readFrame3D(Surface& frame, int width, int height);
 
 // The boxes of the present tiles, each under its index as selection name, in
-// the place render3D draws them. Outlines, shadows and highlights stay out:
-// they lie on other tiles or on the tile's own top, and a click on a shadow
-// means the tile under it.
+// the place render3D draws them, and with shadows on the shadows each tile
+// casts under its own name: a click on the band an upper tile throws on a
+// lower one picks the upper tile.
 void drawPickScene(const Scene3D& scene);

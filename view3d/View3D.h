@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <thread>
 
 #include "engine/BoardModel.h"
 #include "view2d/Shadows.h"
@@ -20,7 +21,18 @@ struct View3D {
     // OpenGL texture names; 0 where the tile set gave no picture.
     std::array<uint32_t, faceTextureCount> textures{};
     Surface frame;  // the last frame, read back to be shown like a 2D one
+    // OpenGL may be called only where the context is current: the thread
+    // that made the view, until the window's context is opened on another.
+    std::thread::id contextThread = std::this_thread::get_id();
+    int strayCalls = 0;  // drawing asked for on another thread, and refused
 };
+
+// The calling thread now holds the view's context.
+void claimContext(View3D& view);
+bool ownsContext(const View3D& view);
+// True on the context's thread; elsewhere counts a stray call and is false,
+// so that the caller draws nothing.
+bool onContextThread(View3D& view);
 
 // What a frame draws: the game model (drawing may set the hint index back to
 // its first pair), the shadow flags and the heap's centre in scene units.

@@ -97,10 +97,10 @@ struct AutoPlay : ::testing::Test {
 };
 
 // The tiles left at each removal sound; the last pair's sound of a whole
-// demonstration plays over the board already put back.
+// demonstration plays over the cleared board, before the deal is put back.
 V countdown(int moves) {
     V left;
-    for (int m = 1; m <= moves; ++m) left.push_back(m == pairCount ? tileCount : tileCount - 2 * m);
+    for (int m = 1; m <= moves; ++m) left.push_back(tileCount - 2 * m);
     return left;
 }
 

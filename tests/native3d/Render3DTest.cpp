@@ -137,7 +137,11 @@ TEST(Pick3D, TheHigherIndexOfTwoStackedTilesWinsEvenWhenTheLowerIsNearer) {
     f.settings().YPosition = 180;
     f.settings().Shadows = 1;
     EXPECT_EQ(f.pick(f.project(1, 7.5f, 10, 0)), 3);
-    // A click on a tile's shadow means the tile the shadow lies on.
+    // The band the upper tile throws on the one below is picked as the tile
+    // that casts it, and only while shadows are drawn.
     f.settings().YPosition = 0;
-    EXPECT_EQ(f.pick(f.project(3, 7.5f, -4, 0)), 2);
+    const ClientPoint band = f.project(3, 7.5f, -4, 0);
+    EXPECT_EQ(f.pick(band), 3);
+    f.settings().Shadows = 0;
+    EXPECT_EQ(f.pick(band), 2);
 }

@@ -159,6 +159,8 @@ TEST(Dialogs, AboutShowsTheProductInTheCurrentLanguage) {
     EXPECT_TRUE(runDialog(driver, WM_COMMAND, command::helpAbout, words().ABOUTCAPTION, {[](HWND dialog) {
         EXPECT_EQ(itemText(dialog, IDC_ABOUT_PRODUCT), "Tavrek v3.2");
         EXPECT_EQ(itemText(dialog, IDC_ABOUT_COPYRIGHT), words().ABOUTCOPYRIGHT);
+        EXPECT_EQ(itemText(dialog, IDC_ABOUT_NOTICE), words().ABOUTNOTICE);
+        EXPECT_NE(words().ABOUTNOTICE, TAVREK_ABOUT_NOTICE);
         EXPECT_EQ(itemText(dialog, IDC_ABOUT_OK), words().OK);
         press(dialog, IDC_ABOUT_OK);
     }}));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "ShellDriver.h"
 #include "TileProjection.h"
 #include "WinDialogs.h"
@@ -11,8 +13,11 @@
 #include "shell/GLContext.h"
 #include "shell/Shell.h"
 #include "shell/StartUp.h"
+#include "shell/View3DWindow.h"
 
 namespace {
+
+using V = std::vector<int>;
 
 struct View3DDriver : ::testing::Test {
     void SetUp() override {
@@ -33,6 +38,21 @@ struct View3DDriver : ::testing::Test {
     }
     HMENU options() { return subMenuTitled(GetMenu(driver.window), "&Options"); }
     bool switchGreyed() { return (GetMenuState(options(), command::switchView, MF_BYCOMMAND) & MF_GRAYED) != 0; }
+    // The context made again, as at start-up, on a fresh hidden window, with
+    // only the surface paths given.
+    GLContextResult reopenContext(unsigned allowedPaths) {
+        Shell& s = shell();
+        close3DView(app());
+        destroyGLContext(s.view3DWindow, s.gl);
+        DestroyWindow(s.view3DWindow);
+        s.view3DWindow = createView3DWindow(s.instance, driver.window);
+        sizeView3DWindow(s.view3DWindow, app().view.boardWidth, app().view.boardHeight);
+        const GLContextResult result = createGLContext(s.view3DWindow, s.gl, allowedPaths);
+        if (result != GLContextResult::ready) return result;
+        useGLContext(result);
+        rebuildFaceTextures(app());
+        return result;
+    }
     ShellDriver driver;
 };
 
@@ -69,11 +89,51 @@ TEST_F(View3DDriver, AWholeGameIsWonByClicksWhereTheTilesAreSeen) {
     EXPECT_EQ(winDialogsSeen().nameDialogs, 1);
 }
 
+// Frames come from the off-screen surface, not from the hidden window: one
+// shrunk to a single pixel behind the shell's back changes nothing. Each
+// family of entry points draws the same frame; a driver with neither leaves
+// nothing held and the 2D view to play in.
+TEST_F(View3DDriver, EverySurfacePathDrawsTheWholeFrameOffScreen) {
+    const GLSurface& surface = shell().gl.surface;
+    EXPECT_EQ(surface.path, GLSurfacePath::framebufferObject);
+    EXPECT_EQ((V{surface.width, surface.height}), (V{app().view.boardWidth, app().view.boardHeight}));
+    const std::vector<uint32_t> first = nextFrame();
+    EXPECT_EQ(first.size(), size_t(app().view.boardWidth) * size_t(app().view.boardHeight));
+    EXPECT_GT(std::set<uint32_t>(first.begin(), first.end()).size(), 50u) << "the heap, not a plain frame";
+    EXPECT_FALSE(IsWindowVisible(shell().view3DWindow));
+    SetWindowPos(shell().view3DWindow, nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(nextFrame(), first);
+
+    ASSERT_EQ(reopenContext(surfacePathBit(GLSurfacePath::framebufferObjectEXT)), GLContextResult::ready);
+    EXPECT_EQ(surface.path, GLSurfacePath::framebufferObjectEXT);
+    EXPECT_EQ(nextFrame(), first);
+    RECT outer;
+    GetWindowRect(driver.window, &outer);
+    const auto resize = [&](int less) {
+        SetWindowPos(driver.window, nullptr, 0, 0, outer.right - outer.left - less, outer.bottom - outer.top - less,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return nextFrame();
+    };
+    const size_t smaller = resize(100).size();
+    EXPECT_EQ((V{surface.width, surface.height}), (V{app().view.boardWidth, app().view.boardHeight}));
+    EXPECT_EQ(smaller, size_t(surface.width) * size_t(surface.height));
+    EXPECT_EQ(resize(0), first);
+
+    EXPECT_EQ(reopenContext(0), GLContextResult::noContext);
+    EXPECT_EQ((std::vector<const void*>{shell().gl.deviceContext, shell().gl.renderingContext}),
+              (std::vector<const void*>{nullptr, nullptr}));
+    EXPECT_EQ(surface.path, GLSurfacePath::none);
+    useGLContext(GLContextResult::noContext);
+    EXPECT_FALSE(drawsIn3D(app()));
+    EXPECT_TRUE(switchGreyed());
+}
+
 TEST_F(View3DDriver, WithoutAContextThePlayerIsToldOnceAndTheSwitchStaysGreyed) {
     close3DView(app());
     destroyGLContext(shell().view3DWindow, shell().gl);
     useGLContext(GLContextResult::noContext);
     ASSERT_EQ(ShellDriver::messages.size(), 1u);
+    EXPECT_EQ(ShellDriver::messages[0].text, app().language.MesNo3D);
     EXPECT_NE(ShellDriver::messages[0].text.find("2D view"), std::string::npos);
     for (int tries = 0; tries < 2; ++tries) {
         EXPECT_EQ(menuTexts(options()).front(), app().language.GO3D);

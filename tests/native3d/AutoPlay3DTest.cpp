@@ -1,0 +1,76 @@
+// A demonstration that ends in the 3D view, with a real OpenGL context open:
+// only the thread that holds the context may draw, the worker asks for repaints.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "native/BoardBuilder.h"
+#include "native/RecordingHost.h"
+#include "engine/Deal.h"
+#include "game/App.h"
+#include "game/AutoPlay.h"
+#include "game/DealGame.h"
+#include "game/Redraw.h"
+#include "game/View3DGame.h"
+#include "files/DataDirectories.h"
+#include "files/Settings.h"
+#include "view2d/BoardView.h"
+#include "view3d/Camera.h"
+#include "view3d/FaceTextures.h"
+#include "view3d/offscreen/OffscreenContext.h"
+
+namespace {
+
+// Frames shown from a thread other than the test's own are counted apart.
+struct ThreadWatchingHost : RecordingHost {
+    std::thread::id windowThread = std::this_thread::get_id();
+    int framesFromOtherThreads = 0;
+    void presentFrame(const uint32_t* pixels, int width, int height) override {
+        if (std::this_thread::get_id() != windowThread) ++framesFromOtherThreads;
+        RecordingHost::presentFrame(pixels, width, height);
+    }
+};
+
+}  // namespace
+
+TEST(AutoPlay3D, TheWorkerOfADemonstrationEndingIn3DNeverDrawsAndTheWindowThreadShowsTheDealBack) {
+    ThreadWatchingHost host;
+    App app{host};
+    OffscreenContext gl;
+    ASSERT_TRUE(openOffscreenContext(gl, 200, 150));
+    initDataDirectories(app.dirs, "start");
+    app.settings.AutoPlaySleep = 0;
+    resizeBoard(scene2D(app), 200, 150);
+    buildBoard(app.game, twoLayerLayout(), 0);
+    ASSERT_FALSE(dealNewGame(app).fellBack);
+    open3DView(app, 200, 150);
+    app.settings.view3D = 1;
+    redrawBoard(app);
+    const int framesBefore = host.framesPresented;
+    ASSERT_GT(framesBefore, 0);
+
+    std::thread worker(autoPlayWorker, std::ref(app));
+    worker.join();
+    EXPECT_EQ(app.view3d.strayCalls, 0) << "OpenGL asked for on the worker";
+    EXPECT_EQ(host.framesFromOtherThreads, 0);
+    EXPECT_EQ(host.framesPresented, framesBefore);
+    EXPECT_GT(host.repaintRequests, pairCount);
+    EXPECT_EQ(app.game.state.tilesLeft, tileCount);
+
+    // The repaint the worker asked for, answered on the window thread.
+    redrawBoard(app);
+    EXPECT_EQ(host.framesPresented, framesBefore + 1);
+    close3DView(app);
+    closeOffscreenContext(gl);
+}
+
+TEST(AutoPlay3D, EveryDrawingEntryRefusesAThreadThatDoesNotHoldTheContext) {
+    View3D view;
+    std::thread([&view] { claimContext(view); }).join();
+    setCamera(view, Settings{}, 10, 10);
+    releaseTileTextures(view);
+    EXPECT_EQ(view.strayCalls, 2);
+    claimContext(view);
+    EXPECT_TRUE(onContextThread(view));
+    EXPECT_EQ(view.strayCalls, 2);
+}
