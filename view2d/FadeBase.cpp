@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "view2d/BoardView.h"
+#include "view2d/FrontToBack.h"
 
 namespace {
 
@@ -46,9 +47,7 @@ void keepFadeBase(const Scene2D& scene, int fadingA, int fadingB) {
     FadeBase& base = view.fadeBase;
     base.tail = tailOf(scene, fadingA, fadingB);
     makeBoardBitmap(view);
-    drawBackground2D(view, scene.settings);
-    for (int tile = 0; tile < tileCount; ++tile)
-        if (std::find(base.tail.begin(), base.tail.end(), tile) == base.tail.end()) drawTile2D(scene, tile, 0, 0, true);
+    composeFromFront(scene, base.tail);
     base.pixels = view.boardBitmap;
     base.fadingA = fadingA;
     base.fadingB = fadingB;
