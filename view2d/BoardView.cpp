@@ -9,7 +9,6 @@
 #include "host/Host.h"
 #include "view2d/Fade.h"
 #include "view2d/FadeBase.h"
-#include "view2d/FrontToBack.h"
 #include "view2d/TileLook.h"
 
 namespace {
@@ -39,13 +38,19 @@ void centreHeap3D(BoardView& view, const GameModel& game) {
 }
 #endif
 
+TileBox tileBox(const TileSet& set, const TileRecord& t) {
+    return {t.screenX, t.screenY, set.tileWidth, set.tileHeight, std::abs(set.edgeX)};
+}
+
 void drawFace(const Scene2D& scene, int tile, const TileBox& box, int16_t weight1, int16_t weight2, bool opaque) {
     BoardView& view = scene.view;
     const TileRecord& t = scene.game.tiles[tile];
     const bool hidden = scene.game.state.tilesHidden == 1;
     const FaceCell cell = hidden ? hiddenFaceCell : faceCell(t.face);
     if (opaque) {
-        drawTileImage(opaqueTileImage(scene, tile), box.edge, view.boardBitmap, box.x, box.y);
+        const bool selected = !hidden && (isHintedTile(scene.game, tile) || isMarkedTile(scene.game.state, tile));
+        drawTileImage(tileImage(view.tileSet, scene.settings, cell.row, cell.column, selected), box.edge,
+                      view.boardBitmap, box.x, box.y);
         return;
     }
     if (hidden)
@@ -57,23 +62,6 @@ void drawFace(const Scene2D& scene, int tile, const TileBox& box, int16_t weight
 }
 
 }  // namespace
-
-TileBox tileBox(const TileSet& set, const TileRecord& t) {
-    return {t.screenX, t.screenY, set.tileWidth, set.tileHeight, std::abs(set.edgeX)};
-}
-
-const TileImage& opaqueTileImage(const Scene2D& scene, int tile) {
-    const bool hidden = scene.game.state.tilesHidden == 1;
-    const FaceCell cell = hidden ? hiddenFaceCell : faceCell(scene.game.tiles[tile].face);
-    const bool selected = !hidden && (isHintedTile(scene.game, tile) || isMarkedTile(scene.game.state, tile));
-    return tileImage(scene.view.tileSet, scene.settings, cell.row, cell.column, selected);
-}
-
-bool isDrawnTile(const Scene2D& scene, int tile) {
-    if (tile < 0 || tile >= tileCount) return false;
-    const int face = scene.game.tiles[tile].face;
-    return face != 0 && face <= lastFace && scene.view.tileSet.tileWidth > 0;
-}
 
 void layoutTiles(BoardView& view, GameModel& game) {
     const TileSet& set = view.tileSet;
@@ -106,17 +94,13 @@ void makeBoardBitmap(BoardView& view) {
         resizeSurface(bitmap, view.boardWidth, view.boardHeight);
 }
 
-const Surface* backgroundPicture(BoardView& view, const Settings& settings) {
-    if (settings.Background.empty()) return nullptr;
-    fitBackground(view.background, view.boardWidth, view.boardHeight);
-    return isEmpty(view.background.fitted) ? nullptr : &view.background.fitted;
-}
-
 void drawBackground2D(BoardView& view, const Settings& settings) {
-    if (const Surface* picture = backgroundPicture(view, settings))
-        copyRectangle(*picture, 0, 0, view.boardBitmap, 0, 0, picture->width, picture->height);
-    else
+    if (!settings.Background.empty()) fitBackground(view.background, view.boardWidth, view.boardHeight);
+    const Surface& picture = view.background.fitted;
+    if (settings.Background.empty() || isEmpty(picture))
         fillRectangle(view.boardBitmap, 0, 0, view.boardWidth, view.boardHeight, settings.BackgroundColor);
+    else
+        copyRectangle(picture, 0, 0, view.boardBitmap, 0, 0, picture.width, picture.height);
 }
 
 // The view's pictures change under the frame lock, so that the automatic
@@ -135,8 +119,10 @@ void resizeBoard(const Scene2D& scene, int width, int height) {
 }
 
 void drawTile2D(const Scene2D& scene, int tile, int16_t weight1, int16_t weight2, bool opaque) {
-    if (!isDrawnTile(scene, tile)) return;
-    const TileBox box = tileBox(scene.view.tileSet, scene.game.tiles[tile]);
+    if (tile < 0 || tile >= tileCount) return;
+    const TileRecord& t = scene.game.tiles[tile];
+    if (t.face == 0 || t.face > lastFace || scene.view.tileSet.tileWidth <= 0) return;
+    const TileBox box = tileBox(scene.view.tileSet, t);
     const TileSet& set = scene.view.tileSet;
     if (scene.settings.Shadows == 1)
         drawShadows(scene.view.boardBitmap, box, set.shadowWidth, set.shadowHeight, scene.view.shadowFlags[tile],
@@ -147,10 +133,6 @@ void drawTile2D(const Scene2D& scene, int tile, int16_t weight1, int16_t weight2
 void composeFrame2D(const Scene2D& scene, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
     makeBoardBitmap(scene.view);
     if (composeFromFadeBase(scene, fadingA, fadingB, weight1, weight2)) return;
-    if (fadingA == noTile && fadingB == noTile) {
-        composeFromFront(scene, {});
-        return;
-    }
     drawBackground2D(scene.view, scene.settings);
     for (int tile = 0; tile < tileCount; ++tile)
         drawTile2D(scene, tile, weight1, weight2, tile != fadingA && tile != fadingB);

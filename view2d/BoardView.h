@@ -5,7 +5,6 @@
 #include <mutex>
 
 #include "view2d/Background.h"
-#include "view2d/CoveredRows.h"
 #include "view2d/FadeBase.h"
 #include "view2d/Shadows.h"
 #include "view2d/Surface.h"
@@ -13,12 +12,6 @@
 
 struct Host;
 struct Settings;
-
-// Room for composing a frame from the front, kept so that a frame need not allocate.
-struct FrontScratch {
-    CoveredRows covered;
-    std::vector<RowSpan> shadows;  // what shadows darken, applied once every pixel is in place
-};
 
 struct BoardView {
     // Intermediate frames the removal fade may use, measured by every redraw.
@@ -32,7 +25,6 @@ struct BoardView {
     BackgroundImage background;
     ShadowFlags shadowFlags{};
     FadeBase fadeBase;
-    FrontScratch front;
     // Keeps the window thread and the automatic player from composing two frames at once.
     std::mutex frameLock;
 #if TAVREK_3D
@@ -52,17 +44,6 @@ struct Scene2D {
 // Places every tile's face in the board area and centres the heap; removed
 // tiles take part, so the heap keeps its place as tiles go.
 void layoutTiles(BoardView& view, GameModel& game);
-
-// Where tile t's face lies in the board area, with its sides' thickness.
-TileBox tileBox(const TileSet& set, const TileRecord& t);
-// Whether tile t is on the board and there are faces to draw it with.
-bool isDrawnTile(const Scene2D& scene, int tile);
-// The picture of tile t when it does not fade: its face (or the hidden
-// face) in the normal or the selected look, with its sides.
-const TileImage& opaqueTileImage(const Scene2D& scene, int tile);
-// The picture the background is copied from, fitted to the board area, or
-// nullptr when the background colour fills the board.
-const Surface* backgroundPicture(BoardView& view, const Settings& settings);
 
 // A board bitmap of the current board area (kept when it already has that size).
 void makeBoardBitmap(BoardView& view);

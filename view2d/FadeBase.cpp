@@ -5,7 +5,6 @@
 #include <mutex>
 
 #include "view2d/BoardView.h"
-#include "view2d/FrontToBack.h"
 
 namespace {
 
@@ -47,7 +46,9 @@ void keepFadeBase(const Scene2D& scene, int fadingA, int fadingB) {
     FadeBase& base = view.fadeBase;
     base.tail = tailOf(scene, fadingA, fadingB);
     makeBoardBitmap(view);
-    composeFromFront(scene, base.tail);
+    drawBackground2D(view, scene.settings);
+    for (int tile = 0; tile < tileCount; ++tile)
+        if (std::find(base.tail.begin(), base.tail.end(), tile) == base.tail.end()) drawTile2D(scene, tile, 0, 0, true);
     base.pixels = view.boardBitmap;
     base.fadingA = fadingA;
     base.fadingB = fadingB;
