@@ -3,8 +3,8 @@
 #if TAVREK_3D
 
 #include "engine/CameraKeys.h"
-#include "engine/Caption.h"
 #include "game/App.h"
+#include "game/Modal.h"
 #include "game/Play.h"
 #include "game/Redraw.h"
 #include "view2d/Fade.h"
@@ -31,7 +31,7 @@ void open3DView(App& app, int clientWidth, int clientHeight) {
 void without3DView(App& app) {
     app.view3d.open = false;
     app.settings.view3D = 0;
-    app.host.showMessage(no3DText, productCaption, MessageIcon::information);
+    tellPlayer(app, no3DText, MessageIcon::information);
 }
 
 void close3DView(App& app) {
