@@ -33,11 +33,18 @@ HBRUSH swatchBrush(HWND dialog, Settings& settings, ColourRows rows, HDC context
     return nullptr;
 }
 
-bool chooseRowColour(HWND dialog, Settings& settings, ColourRows rows, int id) {
+// The chooser is open without the game lock; the chosen colour is stored
+// under it, since a demonstration draws from the settings meanwhile.
+bool chooseRowColour(HWND dialog, App& app, ColourRows rows, int id) {
     for (const ColourRow& row : rows) {
         if (id != row.buttonId) continue;
-        if (chooseColour(dialog, colourSetting(settings, row.setting)))
-            InvalidateRect(GetDlgItem(dialog, row.swatchId), nullptr, TRUE);
+        Colour chosen = colourSetting(app.settings, row.setting);
+        if (!chooseColour(dialog, chosen)) return true;
+        {
+            const GameHold hold = holdForWindow(app.gameLock);
+            colourSetting(app.settings, row.setting) = chosen;
+        }
+        InvalidateRect(GetDlgItem(dialog, row.swatchId), nullptr, TRUE);
         return true;
     }
     return false;
@@ -56,7 +63,7 @@ INT_PTR colourDialogMessage(const ColourDialogKind& kind, HWND dialog, UINT mess
                                                      reinterpret_cast<HWND>(second)));
     if (message != WM_COMMAND) return FALSE;
     const int id = LOWORD(first);
-    if (id != IDC_COLORS_OK) return chooseRowColour(dialog, app->settings, kind.rows, id) ? TRUE : FALSE;
+    if (id != IDC_COLORS_OK) return chooseRowColour(dialog, *app, kind.rows, id) ? TRUE : FALSE;
     EndDialog(dialog, 1);
     return TRUE;
 }

@@ -8,6 +8,8 @@
 
 #include "files/SettingSteps.h"
 
+struct App;
+
 // Opens the full chooser with `colour` selected and fresh white custom
 // colours; true, with `colour` changed, when the player pressed OK. A cancel
 // leaves `colour` as it was, so pure black can be chosen like any colour.
@@ -31,7 +33,7 @@ using ColourRows = std::initializer_list<ColourRow>;
 HBRUSH swatchBrush(HWND dialog, Settings& settings, ColourRows rows, HDC context, HWND control);
 // Lets the player choose the colour of the button `id` and repaints its
 // swatch; false when `id` is no colour button.
-bool chooseRowColour(HWND dialog, Settings& settings, ColourRows rows, int id);
+bool chooseRowColour(HWND dialog, App& app, ColourRows rows, int id);
 
 struct LanguageTable;
 

@@ -1,5 +1,7 @@
 #include "dialogs/OptionsDialog.h"
 
+#include "game/App.h"
+
 void showOptionsDialog(HINSTANCE instance, int templateId, HWND owner, DLGPROC procedure, App& app) {
     DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), owner, procedure, reinterpret_cast<LPARAM>(&app));
 }
@@ -19,7 +21,12 @@ INT_PTR optionsDialogMessage(const OptionsDialogKind& kind, HWND dialog, UINT me
             keepApp(dialog, second);
             kind.open(dialog, *keptApp(dialog));
             return TRUE;
-        case WM_COMMAND: return kind.command(dialog, *keptApp(dialog), LOWORD(first)) ? TRUE : FALSE;
+        case WM_COMMAND: {
+            // The settings change under the game lock: a demonstration draws from them meanwhile.
+            App& app = *keptApp(dialog);
+            const GameHold hold = holdForWindow(app.gameLock);
+            return kind.command(dialog, app, LOWORD(first)) ? TRUE : FALSE;
+        }
         default: return FALSE;
     }
 }

@@ -61,10 +61,19 @@ int numberTiles(GameModel& game) {
     return n;
 }
 
+// Where tiles of one layer overlap, a corner cell may hold the neighbour
+// lying over it, and the passes then move cells that are not the tile's own:
+// the grid is written again from the ordered tiles, a later tile holding the
+// cells it shares with an earlier one.
 int numberAndOrderTiles(GameModel& game) {
     const int numbered = numberTiles(game);
     for (int cycle = 0; cycle < maxOrderCycles; ++cycle)
         if (!orderCycle(game)) break;
+    game.boardGrid.fill(noTile);
+    for (int tile = 0; tile < numbered; ++tile) {
+        const TileRecord& t = game.tiles[tile];
+        writeBlock(game.boardGrid, t.layer, t.row, t.column, static_cast<uint8_t>(tile));
+    }
     return numbered;
 }
 

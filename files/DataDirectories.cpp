@@ -122,7 +122,7 @@ bool writeFileReplacing(const fs::path& path, const std::vector<uint8_t>& bytes)
     std::FILE* file = openFile(temporary, "wb");
     if (file == nullptr) return false;
     bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
+    ok = flushToDisk(file) && ok;
     ok = std::fclose(file) == 0 && ok;
     std::error_code error;
     if (ok) fs::rename(temporary, path, error);

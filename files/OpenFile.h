@@ -8,3 +8,7 @@
 
 // As fopen: nullptr when the file cannot be opened. `mode` is ASCII ("rb", "wb").
 std::FILE* openFile(const std::filesystem::path& path, const char* mode);
+
+// Hands what is buffered to the system and has it written to the disk; false
+// when either fails (a full disk shows here, not at the buffered write).
+bool flushToDisk(std::FILE* file);

@@ -2,9 +2,9 @@
 // numbering and ordering its tiles, and loading its hall of fame.
 #include "game/CurrentLayout.h"
 
-#include "engine/Caption.h"
 #include "engine/Layout.h"
 #include "game/App.h"
+#include "game/Modal.h"
 #include "game/Scores.h"
 
 // A file that is missing or unreadable leaves the mask empty, which the
@@ -28,7 +28,7 @@ void loadLayout(App& app) {
 void placeLayoutTiles(App& app) {
     if (!layoutHas144Tiles(app.game.layoutMask)) {
         app.settings.EasyMode = 0;
-        app.host.showMessage(app.language.MesNo144Tiles, productCaption, MessageIcon::exclamation);
+        tellPlayer(app, app.language.MesNo144Tiles, MessageIcon::exclamation);
         app.host.closeDown();
     }
     numberAndOrderTiles(app.game);

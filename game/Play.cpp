@@ -6,7 +6,6 @@
 #include "game/App.h"
 #include "game/Effects.h"
 #include "game/RecordWin.h"
-#include "game/Status.h"
 #include "view2d/Fade.h"
 
 namespace {
@@ -34,13 +33,7 @@ void takePair(App& app, int first, int second) {
     computeShadowFlags(game, app.view.shadowFlags);
     clearSelection(game.state);
     buildMoveList(game, false, app.settings.pairSearchLimit);
-    // No pair left: the game is over, and an empty board is recorded as won
-    // here, where it was emptied, before the status bar says so.
-    if (game.moveList.moveCount == 0) {
-        game.state.showMoves = 1;
-        recordWin(app);
-        updateStatus(app);
-    }
+    if (game.moveList.moveCount == 0) announceGameOver(app);
 }
 
 // The second tile did not go with the selected one: it becomes the selection

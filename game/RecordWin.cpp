@@ -1,9 +1,10 @@
 #include "game/RecordWin.h"
 
-#include "engine/Caption.h"
 #include "files/ClockText.h"
 #include "game/App.h"
+#include "game/Modal.h"
 #include "game/Scores.h"
+#include "game/Status.h"
 
 namespace {
 
@@ -11,14 +12,14 @@ void fillCandidate(App& app) {
     HallOfFameEntry& candidate = app.hallOfFame.entries[candidateEntry];
     candidate.timeSeconds = app.game.state.elapsedSeconds;
     candidate.timeText = clockText(candidate.timeSeconds);
-    candidate.playerName = app.host.askWinnerName().substr(0, playerNameLength);
+    candidate.playerName = askWinnerName(app).substr(0, playerNameLength);
 }
 
 void enterHallOfFame(App& app) {
     sortHallOfFame(app.hallOfFame, 0, candidateEntry);
-    app.host.showHallOfFame(app.hallOfFame);
+    showHallOfFame(app);
     if (app.game.state.gameWasLoaded == 1)
-        app.host.showMessage(app.language.MesWinLoad, productCaption, MessageIcon::information);
+        tellPlayer(app, app.language.MesWinLoad, MessageIcon::information);
     else
         saveHallOfFame(app);
 }
@@ -36,5 +37,11 @@ void recordWin(App& app) {
     if (app.hallOfFame.entries[candidateEntry].timeSeconds < app.hallOfFame.entries[keptEntries - 1].timeSeconds)
         enterHallOfFame(app);
     else
-        app.host.showMessage(app.language.MesWinNoHall, productCaption, MessageIcon::information);
+        tellPlayer(app, app.language.MesWinNoHall, MessageIcon::information);
+}
+
+void announceGameOver(App& app) {
+    app.game.state.showMoves = 1;
+    recordWin(app);
+    updateStatus(app);
 }

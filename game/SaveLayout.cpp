@@ -2,13 +2,14 @@
 
 #include "files/LayoutLines.h"
 #include "game/App.h"
+#include "game/Modal.h"
 #include "game/FileMessages.h"
 #include "game/WindowTitle.h"
 
 bool saveLayoutAs(App& app) {
     const FileChoice choice{FileDialogMode::save, app.dirs.layouts, "*.TVL", app.language.FilterLayout};
     std::string name = app.settings.Layout;
-    if (!app.host.chooseFile(choice, name)) return false;
+    if (!askFileName(app, choice, name)) return false;
     // That name asks for a random heap, so a file under it could never be
     // opened again; the file system ignores case, so no spelling may pass.
     if (upperCase(name) == randomLayoutName) {

@@ -1,8 +1,8 @@
 #include "game/Scores.h"
 
-#include "engine/Caption.h"
 #include "files/HallOfFameFile.h"
 #include "game/App.h"
+#include "game/Modal.h"
 #include "game/FileMessages.h"
 
 void loadHallOfFame(App& app) {
@@ -10,7 +10,7 @@ void loadHallOfFame(App& app) {
     const bool read = readWholeFile(filePath(app.dirs.scores, hallOfFameFileName(app.settings.Layout)), bytes);
     if (read && decodeHallOfFame(bytes.data(), bytes.size(), app.hallOfFame)) return;
     // A missing file is simply a layout nobody has won yet.
-    if (read) app.host.showMessage(app.language.MesScores, productCaption, MessageIcon::exclamation);
+    if (read) tellPlayer(app, app.language.MesScores, MessageIcon::exclamation);
     fillDefaultHallOfFame(app.hallOfFame);
 }
 

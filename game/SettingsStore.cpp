@@ -1,9 +1,9 @@
 #include "game/SettingsStore.h"
 
-#include "engine/Caption.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsText.h"
 #include "game/App.h"
+#include "game/Modal.h"
 #include "game/Language.h"
 #include "game/FileMessages.h"
 
@@ -12,7 +12,7 @@ namespace {
 constexpr const char* noLanguageMessage = "No language file found ! The game will stop. Please reinstall Tavrek";
 
 bool stopStartUp(App& app, const std::string& text) {
-    app.host.showMessage(text, productCaption, MessageIcon::stop);
+    tellPlayer(app, text, MessageIcon::stop);
     return false;
 }
 

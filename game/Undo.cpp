@@ -1,7 +1,7 @@
 // Undo of the last pair, of every pair (restart), and before a new deal.
-#include "engine/Caption.h"
 #include "engine/FreeTiles.h"
 #include "game/App.h"
+#include "game/Modal.h"
 #include "game/DealGame.h"
 #include "game/Play.h"
 #include "game/Redraw.h"
@@ -35,7 +35,7 @@ void undoMove(App& app) {
         state.hintIndex = 0;
         game.moveList.moveCount = 0;
     } else {
-        app.host.showMessage(app.language.MesUndo, productCaption, MessageIcon::information);
+        tellPlayer(app, app.language.MesUndo, MessageIcon::information);
     }
     state.selectedTile = noTile;
     state.secondTile = noTile;

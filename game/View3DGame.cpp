@@ -3,8 +3,8 @@
 #if TAVREK_3D
 
 #include "engine/CameraKeys.h"
-#include "engine/Caption.h"
 #include "game/App.h"
+#include "game/Modal.h"
 #include "game/Play.h"
 #include "game/Redraw.h"
 #include "view2d/Fade.h"
@@ -34,7 +34,7 @@ void without3DView(App& app) {
     app.view3d.open = false;
     app.settings.view3D = 0;
     const std::string& text = app.language.MesNo3D;
-    app.host.showMessage(text.empty() ? no3DText : text, productCaption, MessageIcon::information);
+    tellPlayer(app, text.empty() ? no3DText : text, MessageIcon::information);
 }
 
 void close3DView(App& app) {

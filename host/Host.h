@@ -5,7 +5,9 @@
 // player's thread calls those marked "any thread" as well. It never sleeps
 // or plays a sound while it holds the game lock, and it must never wait for
 // the window thread: apart from the message box, none of those may need the
-// window thread to answer before it returns.
+// window thread to answer before it returns. The boxes and dialogs are shown
+// without the game lock (game/Modal.h), since their message loops dispatch
+// the window's messages, which take it.
 #pragma once
 
 #include <cstdint>
@@ -33,19 +35,19 @@ struct FileChoice {
 struct Host {
     virtual ~Host() = default;
 
-    // A modal message box owned by the main window. Any thread: the
-    // automatic player calls it without the game lock, since the box
-    // dispatches the window's messages and they take that lock.
+    // A modal message box owned by the main window. Any thread, without
+    // the game lock.
     virtual void showMessage(const std::string& text, const std::string& caption,
                              MessageIcon icon) = 0;
     // The winner's name dialog: at most 21 characters, possibly empty; it
-    // cannot be cancelled. Window thread.
+    // cannot be cancelled. Window thread, without the game lock.
     virtual std::string askWinnerName() = 0;
-    // The hall-of-fame dialog showing the kept entries. Window thread.
+    // The hall-of-fame dialog showing the kept entries. Window thread,
+    // without the game lock.
     virtual void showHallOfFame(const HallOfFame& hallOfFame) = 0;
     // The platform's open or save dialog: true when the player confirmed a
     // file, whose bare name then replaces `name`; false leaves it alone.
-    // Window thread.
+    // Window thread, without the game lock.
     virtual bool chooseFile(const FileChoice& choice, std::string& name) = 0;
     // Plays a wave file to its end before returning; a file that cannot be
     // played is silence. Any thread, without the game lock: it lasts.

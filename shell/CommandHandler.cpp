@@ -11,6 +11,7 @@
 #include "game/DealGame.h"
 #include "game/Input.h"
 #include "game/Language.h"
+#include "game/Modal.h"
 #include "game/Pictures.h"
 #include "game/Play.h"
 #include "game/Redraw.h"
@@ -33,34 +34,41 @@ void askEasyMode() {
     const int answer = showMessageBox(s.mainWindow, s.app.language.MesEasyMode.c_str(), productCaption,
                                       MB_OKCANCEL | MB_ICONINFORMATION);
     if (answer != IDOK) return;
-    invert(s.app.settings.EasyMode);
+    withGame([](App& app) { invert(app.settings.EasyMode); });
     SendMessageA(s.mainWindow, WM_COMMAND, command::newGame, 0);
+}
+
+// A new layout replaces the whole board, so a demonstration ends first and
+// its worker is gone before the layout is read, as for a loaded game.
+void replaceLayout(const std::string& name) {
+    App& app = shell().app;
+    stopAutoPlayAndWait(app);
+    withGame([&name](App& app) {
+        app.settings.Layout = name;
+        markCurrentLayout();
+        loadLayout(app);
+        dealNewGame(app);
+    });
 }
 
 void loadLayoutFile() {
     Shell& s = shell();
     std::string& layout = s.app.settings.Layout;
     const FileChoice choice{FileDialogMode::open, s.app.dirs.layouts, "*.TVL", s.app.language.FilterLayout};
-    if (!chooseFile(s.mainWindow, choice, layout)) return;
-    layout = upperCase(layout);
-    markCurrentLayout();
-    loadLayout(s.app);
-    dealNewGame(s.app);
+    std::string chosen = layout;
+    if (!chooseFile(s.mainWindow, choice, chosen)) return;
+    replaceLayout(upperCase(chosen));
 }
 
 void saveLayoutFile() {
-    if (!saveLayoutAs(shell().app)) return;
+    bool saved = false;
+    withGame([&saved](App& app) { saved = saveLayoutAs(app); });
+    if (!saved) return;
     buildMenus();
     markCurrentLayout();
 }
 
-void chooseRandomLayout() {
-    Shell& s = shell();
-    s.app.settings.Layout = randomLayoutName;
-    markCurrentLayout();
-    loadLayout(s.app);
-    dealNewGame(s.app);
-}
+void chooseRandomLayout() { replaceLayout(randomLayoutName); }
 
 void openHelpPage() {
     Shell& s = shell();
@@ -70,7 +78,7 @@ void openHelpPage() {
                   s.app.dirs.language.c_str(), SW_SHOWNORMAL);
 }
 
-void redraw() { redrawBoard(shell().app); }
+void redraw() { withGame(redrawBoard); }
 
 // An options dialog has edited the settings in place: the board shows them.
 void showOptions(void (*showDialog)(HINSTANCE, HWND, App&)) {
@@ -83,10 +91,12 @@ void showOptions(void (*showDialog)(HINSTANCE, HWND, App&)) {
 void changeColours() {
     Shell& s = shell();
     showColourDialog(s.instance, s.mainWindow, s.app);
+    withGame([](App& app) {
 #if TAVREK_3D
-    if (s.app.settings.view3D == 1) recolour3DView(s.app);
+        if (app.settings.view3D == 1) recolour3DView(app);
 #endif
-    redraw();
+        redrawBoard(app);
+    });
 }
 
 void showAbout() {
@@ -96,27 +106,24 @@ void showAbout() {
 }
 
 void showHallOfFameCommand() {
-    Shell& s = shell();
-    s.host.showHallOfFame(s.app.hallOfFame);
+    withGame([](App& app) { showHallOfFame(app); });
     redraw();
 }
 
 void runFixedCommand(CommandId id) {
-    App& app = shell().app;
-    Settings& settings = app.settings;
     switch (id) {
-        case command::newGame: newGame(app); break;
-        case command::restartGame: restartGame(app); break;
+        case command::newGame: withGame(newGame); break;
+        case command::restartGame: withGame(restartGame); break;
         case command::easyMode: askEasyMode(); break;
-        case command::autoPlay: startAutoPlay(app); break;
-        case command::pauseChrono: togglePause(app); break;
-        case command::hint: showNextHint(app); break;
-        case command::undo: undoCommand(app); break;
-        case command::saveGame: saveGame(app); break;
-        case command::loadGame: loadGame(app); break;
+        case command::autoPlay: startAutoPlay(shell().app); break;
+        case command::pauseChrono: withGame(togglePause); break;
+        case command::hint: withGame(showNextHint); break;
+        case command::undo: withGame(undoCommand); break;
+        case command::saveGame: withGame(saveGame); break;
+        case command::loadGame: loadGame(shell().app); break;
         case command::exitGame: shutDown(); break;
-        case command::shadows: invert(settings.Shadows); redraw(); break;
-        case command::showChrono: invert(settings.ShowChrono); updateStatus(app); break;
+        case command::shadows: withGame([](App& app) { invert(app.settings.Shadows); redrawBoard(app); }); break;
+        case command::showChrono: withGame([](App& app) { invert(app.settings.ShowChrono); updateStatus(app); }); break;
         case command::changeColors: changeColours(); break;
         case command::config: showOptions(showConfigDialog); break;
         case command::hallOfFame: showHallOfFameCommand(); break;
@@ -125,15 +132,18 @@ void runFixedCommand(CommandId id) {
         case command::randomLayout: chooseRandomLayout(); break;
         case command::helpFile: openHelpPage(); break;
         case command::helpAbout: showAbout(); break;
-        case command::useSounds: invert(settings.SoundEffects); break;
-        case command::changeCursor: invert(settings.NewCursors); loadCursors(); break;
+        case command::useSounds: withGame([](App& app) { invert(app.settings.SoundEffects); }); break;
+        case command::changeCursor: invert(shell().app.settings.NewCursors); loadCursors(); break;
 #if TAVREK_3D
-        case command::useTextures: invert(settings.Textures); redraw(); break;
-        case command::switchView:
-            if (!switchView(app)) break;
+        case command::useTextures: withGame([](App& app) { invert(app.settings.Textures); redrawBoard(app); }); break;
+        case command::switchView: {
+            bool switched = false;
+            withGame([&switched](App& app) { switched = switchView(app); });
+            if (!switched) break;
             buildMenus();
             redraw();
             break;
+        }
 #endif
         default: break;
     }
@@ -165,35 +175,40 @@ bool selectWithNone(CommandId id, const FileListRange& range) {
     return selectListedFile(id, setting, range.firstListed, fileListOf(s.fileLists, range.kind));
 }
 
-void runFileListCommand(CommandId id) {
-    const FileListRange* range = rangeOfCommand(id);
-    if (range == nullptr) return;
+void runListedFile(App& app, CommandId id, const FileListRange& range) {
     Shell& s = shell();
-    App& app = s.app;
-    if (range->hasNone) {
-        const bool found = selectWithNone(id, *range);
-        if (range->kind == FileListKind::music) startMusic();
-        if (range->kind == FileListKind::backgrounds) {
+    if (range.hasNone) {
+        const bool found = selectWithNone(id, range);
+        if (range.kind == FileListKind::music) startMusic();
+        if (range.kind == FileListKind::backgrounds) {
             if (found) loadBackground(app);
-            redraw();
+            redrawBoard(app);
         }
         return;
     }
-    const bool found = selectListedFile(id, settingOf(app.settings, range->kind), range->firstListed,
-                                        fileListOf(s.fileLists, range->kind));
+    const bool found = selectListedFile(id, settingOf(app.settings, range.kind), range.firstListed,
+                                        fileListOf(s.fileLists, range.kind));
     if (!found) return;
-    switch (range->kind) {
+    switch (range.kind) {
         case FileListKind::languages: loadLanguage(app); buildMenus(); break;
         case FileListKind::layouts: loadLayout(app); dealNewGame(app); break;
-        case FileListKind::tileSets: loadTileSet(app); redraw(); break;
+        case FileListKind::tileSets: loadTileSet(app); redrawBoard(app); break;
         default: break;
     }
+}
+
+// A listed layout replaces the whole board as a chosen one does.
+void runFileListCommand(CommandId id) {
+    const FileListRange* range = rangeOfCommand(id);
+    if (range == nullptr) return;
+    if (range->kind == FileListKind::layouts) stopAutoPlayAndWait(shell().app);
+    withGame([id, range](App& app) { runListedFile(app, id, *range); });
 }
 
 }  // namespace
 
 void runCommand(WPARAM parameter) {
-    beforeCommand(shell().app);
+    withGame(beforeCommand);
     if (isFixedCommand(static_cast<uint32_t>(parameter)))
         runFixedCommand(static_cast<CommandId>(parameter));
     else

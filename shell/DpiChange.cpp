@@ -1,6 +1,7 @@
 #include "shell/DpiChange.h"
 
 #include "shell/BoardWindow.h"
+#include "shell/CommandHandler.h"
 #include "shell/Menus.h"
 #include "shell/StartUp.h"
 #include "shell/StatusBar.h"
@@ -16,6 +17,6 @@ void dpiChanged(HWND window, LPARAM suggested) {
     SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     // A suggested rectangle of the same size brings no size message.
-    resizeBoardWindow();
+    withGame([](App&) { resizeBoardWindow(); });
     InvalidateRect(window, nullptr, FALSE);
 }

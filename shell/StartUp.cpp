@@ -200,7 +200,8 @@ void shutDown() {
     Shell& s = shell();
     if (s.closed) return;
     s.closed = true;
-    stopAutoPlay(s.app);
+    // The worker draws with the bitmaps released below, so it is gone first.
+    stopAutoPlayAndWait(s.app);
 #if TAVREK_3D
     closeGLView();
 #endif

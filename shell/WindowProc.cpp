@@ -26,7 +26,7 @@ bool view3DShown() { return shell().app.settings.view3D == 1; }
 
 // The 3D view is drawn by the next paint message.
 void afterCameraChange(HWND window, bool projectionChanged) {
-    cameraMoved(shell().app, projectionChanged);
+    withGame([projectionChanged](App& app) { cameraMoved(app, projectionChanged); });
     InvalidateRect(window, nullptr, FALSE);
 }
 #endif
@@ -37,7 +37,10 @@ void keyDown(HWND window, WPARAM key) {
 #if TAVREK_3D
     if (key == VK_SPACE) sendCommand(window, command::switchView);
     if (!view3DShown()) return;
-    const bool projectionChanged = applyCameraKey(shell().app.settings, static_cast<int>(key));
+    bool projectionChanged = false;
+    withGame([key, &projectionChanged](App& app) {
+        projectionChanged = applyCameraKey(app.settings, static_cast<int>(key));
+    });
     afterCameraChange(window, projectionChanged);
 #endif
 }
@@ -45,8 +48,10 @@ void keyDown(HWND window, WPARAM key) {
 #if TAVREK_3D
 void mouseWheel(HWND window, WPARAM first) {
     if (!view3DShown()) return;
-    const bool projectionChanged =
-        applyCameraWheel(shell().app.settings, GET_WHEEL_DELTA_WPARAM(first));
+    bool projectionChanged = false;
+    withGame([first, &projectionChanged](App& app) {
+        projectionChanged = applyCameraWheel(app.settings, GET_WHEEL_DELTA_WPARAM(first));
+    });
     afterCameraChange(window, projectionChanged);
 }
 #endif
@@ -55,19 +60,21 @@ void leftButtonDown(LPARAM position) {
     Shell& s = shell();
     SetCursor(s.busyCursor);
     const int x = GET_X_LPARAM(position), y = GET_Y_LPARAM(position);
+    withGame([x, y](App& app) {
 #if TAVREK_3D
-    if (view3DShown())
-        clickBoard3D(s.app, x, y);
-    else
+        if (view3DShown())
+            clickBoard3D(app, x, y);
+        else
 #endif
-        clickBoard2D(s.app, x, y);
+            clickBoard2D(app, x, y);
+    });
     SetCursor(s.normalCursor);
 }
 
 void paint(HWND window) {
     PAINTSTRUCT paint;
     BeginPaint(window, &paint);
-    redrawBoard(shell().app);
+    withGame(redrawBoard);
     EndPaint(window, &paint);
 }
 
@@ -78,29 +85,24 @@ LRESULT notify(NMHDR* header) {
 
 }  // namespace
 
-// Every message may change the board or draw it, so each is handled under the
-// game lock; the automatic player waits for it between its moves.
+// The game lock is taken only around the game operations of a message.
+// DefWindowProc (menus, moves and resizes run their own loops there), the
+// boxes and the dialogs run without it, so a demonstration goes on beside
+// them; commands take it themselves.
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM first, LPARAM second) {
-    // Loading ends a demonstration and waits for its worker, which needs the
-    // lock to finish; the load takes the lock itself afterwards.
-    if (message == WM_COMMAND && LOWORD(first) == command::loadGame) {
-        runCommand(first);
-        return 0;
-    }
-    const GameHold hold = holdForWindow(shell().app.gameLock);
     switch (message) {
         case WM_CREATE: return createMainWindow(window) ? 0 : -1;
         case WM_DESTROY: shutDown(); return 0;
-        case WM_SIZE: resizeBoardWindow(); return 0;
+        case WM_SIZE: withGame([](App&) { resizeBoardWindow(); }); return 0;
         case WM_DPICHANGED: dpiChanged(window, second); return 0;
-        case WM_SETFOCUS: setBoardFocus(shell().app, true); return 0;
-        case WM_KILLFOCUS: setBoardFocus(shell().app, false); return 0;
+        case WM_SETFOCUS: withGame([](App& app) { setBoardFocus(app, true); }); return 0;
+        case WM_KILLFOCUS: withGame([](App& app) { setBoardFocus(app, false); }); return 0;
         case WM_PAINT: paint(window); return 0;
         case WM_INITMENUPOPUP: refreshCheckMarks(); return 0;
         case WM_NOTIFY: return notify(reinterpret_cast<NMHDR*>(second));
         case WM_KEYDOWN: keyDown(window, first); return 0;
         case WM_COMMAND: runCommand(first); return 0;
-        case WM_TIMER: clockTick(shell().app); return 0;
+        case WM_TIMER: withGame(clockTick); return 0;
         case statusPostedMessage: showPostedStatus(); return 0;
         case WM_MOUSEMOVE:
             SetCursor(first == MK_LBUTTON ? shell().busyCursor : shell().normalCursor);

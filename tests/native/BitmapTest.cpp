@@ -45,6 +45,7 @@ TEST(Bitmap, EverySeedOfTheFuzzerReadsAsItsPicture) {
     int count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(seeds)) {
         const std::string name = entry.path().filename().string();
+        if (entry.path().extension() != ".bmp") continue;  // what fuzz runs found, named by digest
         Colours expected = {3, 2, red, green, blue, white, 0, brown};
         if (name == "depth-1.bmp") expected = {3, 2, red, green, red, green, red, green};  // two colours
         if (name.find("555") != std::string::npos) expected[7] = 0x204183;  // five bits a channel

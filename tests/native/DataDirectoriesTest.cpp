@@ -88,3 +88,23 @@ TEST(DataDirectories, AStartFolderNamedAfterAPlayerHoldsEveryFile) {
         EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "new");
     }
 }
+
+// A full disk takes the buffered bytes and refuses them only when they are
+// flushed: the write is a failure, the old file stays, no temporary is left.
+// The temporary is made to lead to the system's always-full device.
+TEST(DataDirectories, AWriteThatCannotBeFlushedFailsAndKeepsTheOldFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the always-full device is a Linux one";
+#else
+    ScratchDirectory scratch;
+    const fs::path file = fs::path(scratch.path) / "TAVREK32.INI", temporary = file.string() + ".tmp";
+    ASSERT_TRUE(writeFileReplacing(file, {'o', 'l', 'd'}));
+    fs::create_symlink("/dev/full", temporary);
+    EXPECT_FALSE(writeFileReplacing(file, std::vector<uint8_t>(100, 'n')));
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(readWholeFile(file, bytes));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "old");
+    std::error_code error;
+    EXPECT_FALSE(fs::exists(fs::symlink_status(temporary, error)));
+#endif
+}

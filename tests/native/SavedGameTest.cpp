@@ -158,3 +158,56 @@ TEST_F(SavedGames, ARandomHeapComesBackAsTheSamePositionsFromASavedGameAndASaved
     loadGame(other);
     EXPECT_EQ(other.game.boardGrid, heap.boardGrid);
 }
+
+// Tiles of one layer may overlap: whatever pairs have gone, every tile left
+// still holds the cells it shares, so the program reads its own file back.
+TEST_F(SavedGames, APartlyPlayedOverlappingLayoutLoadsBack) {
+    buildBoard(game, overlappingLayout(), 7);
+    resetGameState(game);
+    const GameModel full = game;
+    const auto tileAt = [this](int row, int column) {
+        for (int t = 0; t < tileCount; ++t)
+            if (game.tiles[size_t(t)].row == row && game.tiles[size_t(t)].column == column) return t;
+        return int(noTile);
+    };
+    // Neighbours in a row share a column of cells, and the rows above and below.
+    for (const int row : {1, 3, 6}) removePair(game, tileAt(row, row), tileAt(row, row + 1));
+    for (const TileRecord& tile : game.tiles)
+        for (int cell = 0; cell < 4 && tile.face != 0; ++cell)
+            EXPECT_NE(game.boardGrid[size_t(cellIndex(tile.layer, tile.row + cell / 2, tile.column + cell % 2))], noTile);
+    computeFreeTiles(game);
+    layoutTiles(app.view, game);
+    const Bytes played = bytes();
+    run(saveGame, "OVERLAP.TVM");
+    buildBoard(game, staggeredLayout(), 0);
+    run(loadGame, "OVERLAP.TVM");
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(bytes(), played);
+    while (game.state.movesMade > 0) undoMove(app);
+    for (size_t cell = 0; cell < size_t(cellCount); ++cell)
+        EXPECT_EQ(game.boardGrid[cell] == noTile, full.boardGrid[cell] == noTile) << "undo covers every cell again";
+    run(saveGame, "UNDONE.TVM");
+    run(loadGame, "UNDONE.TVM");
+    EXPECT_TRUE(host.messages.empty());
+}
+
+// A game saved with its board cleared is won as it loads: the name, the
+// table, the loaded game's message; the clock stops and nothing is stored.
+TEST_F(SavedGames, AClearedBoardIsWonWhenItLoads) {
+    undoMove(app);
+    for (int k = 0; k < tileCount; k += 2) removePair(game, game.state.removalOrder[k], game.state.removalOrder[k + 1]);
+    game.state.selectedTile = noTile, game.state.elapsedSeconds = 100;
+    run(saveGame, "CLEARED.TVM");
+    dealNewGame(app);
+    host.winnerName = "Lin";
+    app.language.MesWinLoad = "loaded games are not stored", app.language.MesStatusWin = "Won";
+    run(loadGame, "CLEARED.TVM");
+    EXPECT_EQ(host.nameRequests, 1);
+    ASSERT_EQ(host.hallsShown.size(), 1u);
+    EXPECT_EQ(host.hallsShown[0].entries[0].playerName + " " + host.hallsShown[0].entries[0].timeText, "Lin 00:01:40");
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "loaded games are not stored");
+    EXPECT_EQ(game.state.winHandled, 1);
+    EXPECT_NE(host.statusTexts.back().find("Won"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(start.path) / "SCORES"));
+}

@@ -79,3 +79,17 @@ TEST(TileLook, PrecomposedTilesFollowChangedColours) {
     scene.app.settings.SidesColor = 0x0000FF;
     EXPECT_EQ(colourFromPixel(rowOf(tileImage(set, scene.app.settings, 0, 0, true).pixels, y)[x]), 0x0000FFu);
 }
+
+// A selected tile's look changed in the options: the kept images are made anew.
+TEST(TileLook, PrecomposedTilesFollowAChangedSelectionLook) {
+    BoardScene scene;
+    TileSet& set = scene.app.view.tileSet;
+    Settings& settings = scene.app.settings;
+    std::vector<std::vector<uint32_t>> looks;
+    for (uint8_t mode : {uint8_t(0), selectDarker, uint8_t(0)}) {
+        settings.SelectMode = mode;
+        looks.push_back(tileImage(set, settings, 1, 2, true).pixels.pixels);
+    }
+    EXPECT_NE(looks[0], looks[1]);
+    EXPECT_EQ(looks[0], looks[2]);
+}

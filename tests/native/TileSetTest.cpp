@@ -83,12 +83,30 @@ TEST(Stretch, SameSizeCopiesAndPlainAreasStayPlain) {
     fillRectangle(plain, 0, 0, 7, 5, 0x8040C0);
     for (int size : {1, 3, 11, 40}) {
         stretchSurface(plain, size, size + 1, copy);
+        ASSERT_EQ(copy.pixels.size(), size_t(size) * (size + 1));
         for (uint32_t pixel : copy.pixels) ASSERT_EQ(colourFromPixel(pixel), 0x8040C0u) << size;
     }
     stretchSurface(plain, plain.width * 2, plain.height, plain);  // onto itself
     EXPECT_EQ(plain.width, 14);
     stretchSurface(plain, 0, 5, copy);
     EXPECT_TRUE(isEmpty(copy));
+}
+
+// One row or one column left: each pixel averages all it covers.
+TEST(Stretch, AOneRowOrOneColumnTargetAveragesTheWholeSide) {
+    Surface picture;
+    resizeSurface(picture, 2, 2);
+    fillRectangle(picture, 0, 0, 2, 1, 0x646464);
+    fillRectangle(picture, 0, 1, 2, 1, 0x000000);
+    fillRectangle(picture, 1, 0, 1, 2, 0xC8C8C8);
+    Surface line;
+    stretchSurface(picture, 2, 1, line);
+    ASSERT_EQ(line.width * 10 + line.height, 21);
+    EXPECT_EQ(std::vector<uint32_t>({colourFromPixel(line.pixels[0]), colourFromPixel(line.pixels[1])}),
+              std::vector<uint32_t>({0x323232, 0xC8C8C8}));
+    stretchSurface(picture, 1, 2, line);
+    ASSERT_EQ(line.width * 10 + line.height, 12);
+    EXPECT_EQ(colourFromPixel(line.pixels[1]), 0x646464u);
 }
 
 TEST(TileSet, LoadingReadsTheNamedPicturesFromTheirDirectories) {
