@@ -1,5 +1,7 @@
 #include "shell/GLContext.h"
 
+#include "shell/GuiObjects.h"
+
 #if TAVREK_3D
 
 namespace {
@@ -20,7 +22,7 @@ PIXELFORMATDESCRIPTOR requestedFormat(HDC deviceContext) {
 
 GLContextResult fail(HWND window, GLWindowContext& context, GLContextResult result) {
     if (context.renderingContext != nullptr) wglDeleteContext(context.renderingContext);
-    ReleaseDC(window, context.deviceContext);
+    releaseDC(window, context.deviceContext);
     context = {};
     return result;
 }
@@ -28,7 +30,7 @@ GLContextResult fail(HWND window, GLWindowContext& context, GLContextResult resu
 }  // namespace
 
 GLContextResult createGLContext(HWND window, GLWindowContext& context) {
-    context.deviceContext = GetDC(window);
+    context.deviceContext = counted(GuiKind::deviceContext, GetDC(window));
     const PIXELFORMATDESCRIPTOR format = requestedFormat(context.deviceContext);
     const int chosen = ChoosePixelFormat(context.deviceContext, &format);
     if (chosen == 0) return fail(window, context, GLContextResult::noPixelFormat);
@@ -50,7 +52,7 @@ void destroyGLContext(HWND window, GLWindowContext& context) {
     if (context.deviceContext == nullptr) return;
     wglMakeCurrent(nullptr, nullptr);
     if (context.renderingContext != nullptr) wglDeleteContext(context.renderingContext);
-    ReleaseDC(window, context.deviceContext);
+    releaseDC(window, context.deviceContext);
     context = {};
 }
 

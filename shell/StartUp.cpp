@@ -14,6 +14,7 @@
 #include "game/View3DGame.h"
 #include "resources/resource.h"
 #include "shell/BoardWindow.h"
+#include "shell/GuiObjects.h"
 #include "shell/Menus.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
@@ -56,7 +57,7 @@ void createStatusBar(HWND window) {
 
 void deleteMenuPictures() {
     for (HBITMAP& picture : shell().menuPictures) {
-        if (picture != nullptr) DeleteObject(picture);
+        if (picture != nullptr) deleteObject(GuiKind::bitmap, picture);
         picture = nullptr;
     }
 }
