@@ -209,18 +209,29 @@ void readFrame3D(Surface& frame, int width, int height) {
     }
 }
 
+// Every tile is a run of its own under its own name. The runs go as vertex
+// arrays: a driver may keep a buffer of every immediate-mode run drawn in
+// selection mode (Mesa's does), which made each pick cost memory for good.
 void drawPickScene(const Scene3D& scene) {
     const TileBoxMesh box = shearedTileBox(scene.settings.Inclination);
+    static_assert(sizeof(Vertex3) == 3 * sizeof(float), "the corners lie packed, as glVertexPointer reads them");
+    std::array<Vertex3, 3 * std::tuple_size<TileBoxMesh>::value> corners{};
     glPushMatrix();
     applyHeapTransform(scene);
     glInitNames();
     glPushName(0);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, corners.data());
     for (int tile = 0; tile < tileCount; ++tile) {
         if (!isPresent(scene, tile)) continue;
+        const Vertex3 origin = tileOrigin(scene, tile);
+        for (size_t k = 0; k < corners.size(); ++k) {
+            const Vertex3 v = box[k / 3].v[k % 3];
+            corners[k] = {v.x + origin.x, v.y + origin.y, v.z + origin.z};
+        }
         glLoadName(GLuint(tile));
-        glBegin(GL_TRIANGLES);
-        sendTriangles(box, 0, 11, tileOrigin(scene, tile));
-        glEnd();
+        glDrawArrays(GL_TRIANGLES, 0, GLsizei(corners.size()));
     }
+    glDisableClientState(GL_VERTEX_ARRAY);
     glPopMatrix();
 }
