@@ -343,9 +343,14 @@ LongPlayer::~LongPlayer() {
     typedName = nullptr;
 }
 
+namespace {
+
+constexpr size_t answers = 8;
+
+}  // namespace
+
 std::string LongPlayer::step() {
     messageAnswer = between(random, 0, 2) == 0 ? IDCANCEL : IDOK;
-    constexpr size_t answers = 8;
     answerDialogs(std::vector<DialogAnswer>(answers, DialogAnswer{"", answerAnyDialog}));
     int pick = between(random, 0, totalWeight() - 1);
     for (const WeightedStep& s : steps) {
@@ -358,6 +363,18 @@ std::string LongPlayer::step() {
         pick -= weightOf(s);
     }
     return "";
+}
+
+void LongPlayer::tour() {
+    answerDialogs(std::vector<DialogAnswer>(answers, DialogAnswer{"", answerAnyDialog}));
+    for (const WeightedStep& s : steps) s.act(*this);
+    for (CommandId id : playedCommands) {
+        const bool saving = id == command::saveGame || id == command::saveLayout;
+        fileName = saving ? (id == command::saveGame ? longPlayGameNames : longPlayLayoutNames).front() : "";
+        answerDialogs(std::vector<DialogAnswer>(answers, DialogAnswer{"", answerAnyDialog}));
+        driver.command(id);
+    }
+    stopAnsweringWinDialogs();
 }
 
 namespace {

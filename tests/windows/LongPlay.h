@@ -17,6 +17,9 @@ struct LongPlayer {
 
     // One random input and what it opens, answered; returns what it was.
     std::string step();
+    // Every kind of step and every command once, each file dialog with a
+    // name: what loads the system's libraries behind them before a sample.
+    void tour();
     // Back to the start's window, view, language, layout, tile set and
     // background, no demonstration running: where two samples compare.
     void settle();
