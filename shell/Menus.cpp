@@ -59,8 +59,9 @@ HBITMAP cutPicture(HDC windowSurface, HDC stripSurface, HDC pictureSurface, int 
             SetPixel(pictureSurface, x, y, colour == stripBackground ? menuColour : colour);
         }
     SelectObject(pictureSurface, old);
-    return replacedBy(GuiKind::bitmap, picture, static_cast<HBITMAP>(CopyImage(picture, IMAGE_BITMAP, GetSystemMetrics(SM_CXMENUCHECK),
-                                          GetSystemMetrics(SM_CYMENUCHECK), LR_COPYDELETEORG)));
+    return replacedBy(GuiKind::bitmap, picture,
+                      static_cast<HBITMAP>(CopyImage(picture, IMAGE_BITMAP, GetSystemMetrics(SM_CXMENUCHECK),
+                                                     GetSystemMetrics(SM_CYMENUCHECK), LR_COPYDELETEORG)));
 }
 
 }  // namespace

@@ -68,7 +68,8 @@ std::string selectionDisagrees(const GameModel& game) {
     const int selected = game.state.selectedTile;
     if (selected == noTile) return "";
     if (selected < 0 || selected >= tileCount) return "selection " + std::to_string(selected);
-    if (game.tiles[static_cast<size_t>(selected)].freeFlag != 1) return "selected " + tileText(selected) + " is not free";
+    if (game.tiles[static_cast<size_t>(selected)].freeFlag != 1)
+        return "selected " + tileText(selected) + " is not free";
     return "";
 }
 
@@ -93,7 +94,8 @@ ResourceSample takeResourceSample() {
     sample.userObjects = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
     PROCESS_MEMORY_COUNTERS_EX memory = {};
     memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
+    auto* counters = reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory);
+    if (GetProcessMemoryInfo(GetCurrentProcess(), counters, sizeof memory)) {
         // The private bytes committed; some systems fill in only the older field.
         sample.privateBytes = memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage;
         sample.workingSet = memory.WorkingSetSize;
@@ -104,7 +106,8 @@ ResourceSample takeResourceSample() {
 std::string describe(const ResourceSample& sample) {
     std::string text;
     for (int k = 0; k < guiKindCount; ++k)
-        text += std::to_string(sample.objects.live[static_cast<size_t>(k)]) + " " + guiKindName(static_cast<GuiKind>(k)) + ", ";
+        text += std::to_string(sample.objects.live[static_cast<size_t>(k)]) + " " +
+                guiKindName(static_cast<GuiKind>(k)) + ", ";
     text += std::to_string(sample.objects.strayReleases) + " stray releases; GDI " + std::to_string(sample.gdiObjects) +
             ", USER " + std::to_string(sample.userObjects) + "; private " +
             std::to_string(sample.privateBytes / 1024) + " KiB, working set " + std::to_string(sample.workingSet / 1024) +
