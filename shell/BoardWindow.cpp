@@ -5,6 +5,7 @@
 
 #include "game/View3DGame.h"
 #include "shell/Dpi.h"
+#include "shell/GuiObjects.h"
 #include "shell/Shell.h"
 #include "shell/View3DWindow.h"
 
@@ -69,8 +70,8 @@ void blitFrame(const uint32_t* pixels, int width, int height) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    HDC surface = GetDC(s.mainWindow);
+    HDC surface = counted(GuiKind::deviceContext, GetDC(s.mainWindow));
     SetDIBitsToDevice(surface, 0, s.toolbarHeight, static_cast<DWORD>(width), static_cast<DWORD>(height),
                       0, 0, 0, static_cast<UINT>(height), pixels, &info, DIB_RGB_COLORS);
-    ReleaseDC(s.mainWindow, surface);
+    releaseDC(s.mainWindow, surface);
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "resources/resource.h"
+#include "shell/GuiObjects.h"
 
 namespace {
 
@@ -31,9 +32,9 @@ constexpr std::array<DrawnSize, 5> toolbarStrips = {{
 constexpr int cursorBaseSize = 32;
 
 int screenDpi() {
-    HDC screen = GetDC(nullptr);
+    HDC screen = counted(GuiKind::deviceContext, GetDC(nullptr));
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    releaseDC(nullptr, screen);
     return dpi > 0 ? dpi : baseDpi;
 }
 

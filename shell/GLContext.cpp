@@ -1,5 +1,7 @@
 #include "shell/GLContext.h"
 
+#include "shell/GuiObjects.h"
+
 #if TAVREK_3D
 
 namespace {
@@ -20,7 +22,7 @@ PIXELFORMATDESCRIPTOR requestedFormat(HDC deviceContext) {
 
 GLContextResult fail(HWND window, GLWindowContext& context, GLContextResult result) {
     if (context.renderingContext != nullptr) wglDeleteContext(context.renderingContext);
-    ReleaseDC(window, context.deviceContext);
+    releaseDC(window, context.deviceContext);
     context = {};
     return result;
 }
@@ -34,7 +36,7 @@ bool openSurfaceOfWindowSize(HWND window, GLWindowContext& context, unsigned all
 }  // namespace
 
 GLContextResult createGLContext(HWND window, GLWindowContext& context, unsigned allowedPaths) {
-    context.deviceContext = GetDC(window);
+    context.deviceContext = counted(GuiKind::deviceContext, GetDC(window));
     const PIXELFORMATDESCRIPTOR format = requestedFormat(context.deviceContext);
     const int chosen = ChoosePixelFormat(context.deviceContext, &format);
     if (chosen == 0) return fail(window, context, GLContextResult::noPixelFormat);
@@ -61,7 +63,7 @@ void destroyGLContext(HWND window, GLWindowContext& context) {
     closeGLSurface(context.surface);
     wglMakeCurrent(nullptr, nullptr);
     if (context.renderingContext != nullptr) wglDeleteContext(context.renderingContext);
-    ReleaseDC(window, context.deviceContext);
+    releaseDC(window, context.deviceContext);
     context = {};
 }
 

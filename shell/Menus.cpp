@@ -5,6 +5,7 @@
 #include "files/Utf8Path.h"
 #include "game/View3DGame.h"
 #include "shell/Dpi.h"
+#include "shell/GuiObjects.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
 
@@ -32,7 +33,7 @@ void appendItems(HMENU menu, const std::vector<MenuItem>& items) {
         switch (entry.kind) {
             case MenuItemKind::separator: AppendMenuA(menu, MF_SEPARATOR, 0, nullptr); break;
             case MenuItemKind::popup: {
-                HMENU sub = CreatePopupMenu();
+                HMENU sub = counted(GuiKind::menu, CreatePopupMenu());
                 appendItems(sub, entry.items);
                 AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), entry.text.c_str());
                 break;
@@ -65,7 +66,7 @@ void givePictures() {
 HBITMAP cutPicture(HDC windowSurface, HDC stripSurface, HDC pictureSurface, int index,
                    COLORREF menuColour, const PictureSizes& sizes) {
     const int pictureSize = sizes.strip.pixels;
-    HBITMAP picture = CreateCompatibleBitmap(windowSurface, pictureSize, pictureSize);
+    HBITMAP picture = counted(GuiKind::bitmap, CreateCompatibleBitmap(windowSurface, pictureSize, pictureSize));
     HGDIOBJ old = SelectObject(pictureSurface, picture);
     for (int y = 0; y < pictureSize; ++y)
         for (int x = 0; x < pictureSize; ++x) {
@@ -73,7 +74,8 @@ HBITMAP cutPicture(HDC windowSurface, HDC stripSurface, HDC pictureSurface, int 
             SetPixel(pictureSurface, x, y, colour == stripBackground ? menuColour : colour);
         }
     SelectObject(pictureSurface, old);
-    return static_cast<HBITMAP>(CopyImage(picture, IMAGE_BITMAP, sizes.width, sizes.height, LR_COPYDELETEORG));
+    return replacedBy(GuiKind::bitmap, picture,
+                      static_cast<HBITMAP>(CopyImage(picture, IMAGE_BITMAP, sizes.width, sizes.height, LR_COPYDELETEORG)));
 }
 
 }  // namespace
@@ -83,7 +85,7 @@ void buildMenus() {
     Shell& s = shell();
     scanFileLists(s.fileLists, s.app.dirs);
     const bool withSounds = soundDevicePresent();
-    s.menuBar = CreateMenu();
+    s.menuBar = counted(GuiKind::menu, CreateMenu());
     appendItems(s.menuBar, buildMenuBar(s.app.settings, s.app.language, s.fileLists, withSounds));
     SetMenu(s.mainWindow, s.menuBar);
     if (s.app.settings.CoolMenu == 1) {
@@ -98,7 +100,7 @@ void destroyMenus() {
     Shell& s = shell();
     if (s.menuBar != nullptr) {
         SetMenu(s.mainWindow, nullptr);
-        DestroyMenu(s.menuBar);
+        destroyMenuTree(s.menuBar);
     }
     s.menuBar = nullptr;
     for (FileList& list : s.fileLists) list.clear();
@@ -108,22 +110,22 @@ void makeMenuPictures() {
     Shell& s = shell();
     const COLORREF menuColour = GetSysColor(COLOR_MENU);
     const PictureSizes sizes = menuPictureSizes(s.mainWindow);
-    HBITMAP strip = LoadBitmapA(s.instance, MAKEINTRESOURCEA(sizes.strip.resource));
-    HDC windowSurface = GetDC(s.mainWindow);
-    HDC stripSurface = CreateCompatibleDC(windowSurface);
-    HDC pictureSurface = CreateCompatibleDC(windowSurface);
+    HBITMAP strip = counted(GuiKind::bitmap, LoadBitmapA(s.instance, MAKEINTRESOURCEA(sizes.strip.resource)));
+    HDC windowSurface = counted(GuiKind::deviceContext, GetDC(s.mainWindow));
+    HDC stripSurface = counted(GuiKind::deviceContext, CreateCompatibleDC(windowSurface));
+    HDC pictureSurface = counted(GuiKind::deviceContext, CreateCompatibleDC(windowSurface));
     HGDIOBJ oldStrip = SelectObject(stripSurface, strip);
     for (int k = 0; k < menuPictureSlots; ++k) {
         HBITMAP picture = cutPicture(windowSurface, stripSurface, pictureSurface, k, menuColour, sizes);
         HBITMAP& slot = s.menuPictures[static_cast<size_t>(k)];
-        if (slot != nullptr) DeleteObject(slot);
+        if (slot != nullptr) deleteObject(GuiKind::bitmap, slot);
         slot = picture;
     }
     SelectObject(stripSurface, oldStrip);
-    DeleteDC(pictureSurface);
-    DeleteDC(stripSurface);
-    ReleaseDC(s.mainWindow, windowSurface);
-    DeleteObject(strip);
+    deleteDC(pictureSurface);
+    deleteDC(stripSurface);
+    releaseDC(s.mainWindow, windowSurface);
+    deleteObject(GuiKind::bitmap, strip);
 }
 
 void refreshCheckMarks() {

@@ -16,6 +16,7 @@
 #include "shell/BoardWindow.h"
 #include "shell/Dpi.h"
 #include "shell/StatusBar.h"
+#include "shell/GuiObjects.h"
 #include "shell/Menus.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
@@ -48,13 +49,13 @@ void registerWindowClass(HINSTANCE instance) {
 }
 
 HCURSOR loadOwnCursor(int resource, int size) {
-    return static_cast<HCURSOR>(
-        LoadImageA(shell().instance, MAKEINTRESOURCEA(resource), IMAGE_CURSOR, size, size, 0));
+    return counted(GuiKind::cursor, static_cast<HCURSOR>(LoadImageA(
+                                         shell().instance, MAKEINTRESOURCEA(resource), IMAGE_CURSOR, size, size, 0)));
 }
 
 void releaseCursors(const Cursors& cursors) {
-    if (cursors.normal != nullptr) DestroyCursor(cursors.normal);
-    if (cursors.busy != nullptr) DestroyCursor(cursors.busy);
+    if (cursors.normal != nullptr) destroyCursor(cursors.normal);
+    if (cursors.busy != nullptr) destroyCursor(cursors.busy);
 }
 
 // A cursor is never released while it is shown.
@@ -69,7 +70,7 @@ void releaseOwnCursors() {
 
 void deleteMenuPictures() {
     for (HBITMAP& picture : shell().menuPictures) {
-        if (picture != nullptr) DeleteObject(picture);
+        if (picture != nullptr) deleteObject(GuiKind::bitmap, picture);
         picture = nullptr;
     }
 }

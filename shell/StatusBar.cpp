@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "shell/Dpi.h"
+#include "shell/GuiObjects.h"
 #include "shell/Shell.h"
 
 namespace {
@@ -12,7 +13,7 @@ namespace {
 HFONT statusFontFor(int dpi) {
     LOGFONTW font;
     if (!statusFontForDpi(dpi, font)) return nullptr;
-    return CreateFontIndirectW(&font);
+    return counted(GuiKind::font, CreateFontIndirectW(&font));
 }
 
 }  // namespace
@@ -34,6 +35,6 @@ void createStatusBar(HWND window) {
 
 void releaseStatusFont() {
     Shell& s = shell();
-    if (s.statusFont != nullptr) DeleteObject(s.statusFont);
+    if (s.statusFont != nullptr) deleteObject(GuiKind::font, s.statusFont);
     s.statusFont = nullptr;
 }

@@ -131,14 +131,26 @@ void drawOutlines(const Frame& f) {
 }
 
 // The shadow triangles a tile casts, just above what lies beside and below it.
-void sendShadows(const Scene3D& scene, int tile, Vertex3 origin) {
+// The shadow triangles a tile casts, placed at its own corner.
+struct CastShadows {
+    std::array<Triangle3, std::tuple_size<decltype(shadowTriangles)>::value> triangles;
+    int count = 0;
+};
+
+CastShadows castShadows(const Scene3D& scene, int tile) {
     const TileShadowFlags& flags = scene.shadowFlags[tile];
+    CastShadows cast;
     for (const ShadowTriangle& shadow : shadowTriangles) {
         if (flags[shadow.flag] != 1 && flags[shadow.otherFlag] != 1) continue;
-        Triangle3 t;
+        Triangle3& t = cast.triangles[cast.count++];
         for (int i = 0; i < 3; ++i) t.v[i] = {shadow.corners[i][0], shadow.corners[i][1], scene.settings.ombreZ};
-        sendTriangle(t, origin);
     }
+    return cast;
+}
+
+void sendShadows(const Scene3D& scene, int tile, Vertex3 origin) {
+    const CastShadows cast = castShadows(scene, tile);
+    for (int k = 0; k < cast.count; ++k) sendTriangle(cast.triangles[k], origin);
 }
 
 // Translucent dark grey just above the tops: highlights, and shadows on the layer below.
@@ -214,20 +226,36 @@ void readFrame3D(Surface& frame, int width, int height) {
     }
 }
 
+// Every tile is a run of its own under its own name, with the shadows it
+// casts, so a click on a shadow picks the tile that throws it. The runs go as
+// vertex arrays: a driver may keep a buffer of every immediate-mode run drawn
+// in selection mode (Mesa's does), which made each pick cost memory for good.
 void drawPickScene(const Scene3D& scene) {
     const TileBoxMesh box = shearedTileBox(scene.settings.Inclination);
+    static_assert(sizeof(Vertex3) == 3 * sizeof(float), "the corners lie packed, as glVertexPointer reads them");
+    constexpr size_t mostTriangles = std::tuple_size<TileBoxMesh>::value + std::tuple_size<decltype(shadowTriangles)>::value;
+    std::array<Vertex3, 3 * mostTriangles> corners{};
     glPushMatrix();
     applyHeapTransform(scene);
     glInitNames();
     glPushName(0);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, corners.data());
     for (int tile = 0; tile < tileCount; ++tile) {
         if (!isPresent(scene, tile)) continue;
         const Vertex3 origin = tileOrigin(scene, tile);
+        size_t count = 0;
+        const auto place = [&](const Triangle3& t) {
+            for (const Vertex3& v : t.v) corners[count++] = {v.x + origin.x, v.y + origin.y, v.z + origin.z};
+        };
+        for (const Triangle3& t : box) place(t);
+        if (scene.settings.Shadows == 1) {
+            const CastShadows cast = castShadows(scene, tile);
+            for (int k = 0; k < cast.count; ++k) place(cast.triangles[k]);
+        }
         glLoadName(GLuint(tile));
-        glBegin(GL_TRIANGLES);
-        sendTriangles(box, 0, 11, origin);
-        if (scene.settings.Shadows == 1) sendShadows(scene, tile, origin);
-        glEnd();
+        glDrawArrays(GL_TRIANGLES, 0, GLsizei(count));
     }
+    glDisableClientState(GL_VERTEX_ARRAY);
     glPopMatrix();
 }
