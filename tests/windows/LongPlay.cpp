@@ -404,5 +404,7 @@ void LongPlayer::settle() {
     chooseFile(driver, FileListKind::tileSets, "STANDARD.BMP");
     chooseFile(driver, FileListKind::backgrounds, "JADE.BMP");
     if (settings.Layout != "DEFAULT.TVL") chooseFile(driver, FileListKind::layouts, "DEFAULT.TVL");
+    // The program's own cursors are objects it holds; the system's are not.
+    if (settings.NewCursors != 1) driver.command(command::changeCursor);
     waitFor(driver, 50);
 }
