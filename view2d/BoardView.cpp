@@ -42,23 +42,52 @@ TileBox tileBox(const TileSet& set, const TileRecord& t) {
     return {t.screenX, t.screenY, set.tileWidth, set.tileHeight, std::abs(set.edgeX)};
 }
 
+// The image an opaque tile shows in this frame. Asking whether it is hinted
+// may start the hint again at its first pair.
+const TileImage& shownImage(const Scene2D& scene, int tile) {
+    const bool hidden = scene.game.state.tilesHidden == 1;
+    const FaceCell cell = hidden ? hiddenFaceCell : faceCell(scene.game.tiles[tile].face);
+    const bool selected = !hidden && (isHintedTile(scene.game, tile) || isMarkedTile(scene.game.state, tile));
+    return tileImage(scene.view.tileSet, scene.settings, cell.row, cell.column, selected);
+}
+
 void drawFace(const Scene2D& scene, int tile, const TileBox& box, int16_t weight1, int16_t weight2, bool opaque) {
     BoardView& view = scene.view;
-    const TileRecord& t = scene.game.tiles[tile];
-    const bool hidden = scene.game.state.tilesHidden == 1;
-    const FaceCell cell = hidden ? hiddenFaceCell : faceCell(t.face);
     if (opaque) {
-        const bool selected = !hidden && (isHintedTile(scene.game, tile) || isMarkedTile(scene.game.state, tile));
-        drawTileImage(tileImage(view.tileSet, scene.settings, cell.row, cell.column, selected), box.edge,
-                      view.boardBitmap, box.x, box.y);
+        drawTileImage(shownImage(scene, tile), box.edge, view.boardBitmap, box.x, box.y);
         return;
     }
-    if (hidden)
-        copyRectangle(view.tileSet.prepared, cell.column * box.width, cell.row * box.height, view.boardBitmap,
-                      box.x, box.y, box.width, box.height);
+    const TileRecord& t = scene.game.tiles[tile];
+    if (scene.game.state.tilesHidden == 1)
+        copyRectangle(view.tileSet.prepared, hiddenFaceCell.column * box.width, hiddenFaceCell.row * box.height,
+                      view.boardBitmap, box.x, box.y, box.width, box.height);
     else
         fadeFace(view.boardBitmap, box, view.tileSet.prepared, t.faceX, t.faceY, weight1, weight2);
     drawBlendedSides(view.boardBitmap, box, scene.settings.SidesColor, weight1, weight2);
+}
+
+// The fitted background picture, or nullptr when the colour fills the board.
+const Surface* backgroundPicture(BoardView& view, const Settings& settings) {
+    if (settings.Background.empty()) return nullptr;
+    fitBackground(view.background, view.boardWidth, view.boardHeight);
+    return isEmpty(view.background.fitted) ? nullptr : &view.background.fitted;
+}
+
+void composeVisibleSpans(const Scene2D& scene) {
+    BoardView& view = scene.view;
+    findVisibleSpans(scene, view.visibleSpans);
+    FrameSources sources;
+    Surface colourRow;
+    sources.background = backgroundPicture(view, scene.settings);
+    if (!sources.background) {
+        resizeSurface(colourRow, view.boardWidth, 1);
+        fillRectangle(colourRow, 0, 0, view.boardWidth, 1, scene.settings.BackgroundColor);
+        sources.background = &colourRow;
+    }
+    sources.shadowAmount = scene.settings.ShadowsValue;
+    for (int tile = 0; tile < tileCount; ++tile)
+        if (isDrawnTile(scene, tile)) sources.images[tile] = &shownImage(scene, tile).pixels;
+    drawVisibleSpans(view.visibleSpans, sources, view.boardBitmap);
 }
 
 }  // namespace
@@ -90,17 +119,17 @@ void layoutTiles(BoardView& view, GameModel& game) {
 
 void makeBoardBitmap(BoardView& view) {
     Surface& bitmap = view.boardBitmap;
-    if (bitmap.width != view.boardWidth || bitmap.height != view.boardHeight)
-        resizeSurface(bitmap, view.boardWidth, view.boardHeight);
+    if (bitmap.width == view.boardWidth && bitmap.height == view.boardHeight) return;
+    resizeSurface(bitmap, view.boardWidth, view.boardHeight);
+    view.fadeBase.onBoard = false;
 }
 
 void drawBackground2D(BoardView& view, const Settings& settings) {
-    if (!settings.Background.empty()) fitBackground(view.background, view.boardWidth, view.boardHeight);
-    const Surface& picture = view.background.fitted;
-    if (settings.Background.empty() || isEmpty(picture))
-        fillRectangle(view.boardBitmap, 0, 0, view.boardWidth, view.boardHeight, settings.BackgroundColor);
+    const Surface* picture = backgroundPicture(view, settings);
+    if (picture)
+        copyRectangle(*picture, 0, 0, view.boardBitmap, 0, 0, picture->width, picture->height);
     else
-        copyRectangle(picture, 0, 0, view.boardBitmap, 0, 0, picture.width, picture.height);
+        fillRectangle(view.boardBitmap, 0, 0, view.boardWidth, view.boardHeight, settings.BackgroundColor);
 }
 
 // The view's pictures change under the frame lock, so that the automatic
@@ -111,6 +140,7 @@ void resizeBoard(const Scene2D& scene, int width, int height) {
         std::lock_guard<std::mutex> hold(view.frameLock);
         view.boardWidth = std::max(width, 0);
         view.boardHeight = std::max(height, 0);
+        view.fadeFrameShare = 0;
     }
     prepareTileSet(scene);
     std::lock_guard<std::mutex> hold(view.frameLock);
@@ -118,24 +148,36 @@ void resizeBoard(const Scene2D& scene, int width, int height) {
     makeBoardBitmap(view);
 }
 
-void drawTile2D(const Scene2D& scene, int tile, int16_t weight1, int16_t weight2, bool opaque) {
-    if (tile < 0 || tile >= tileCount) return;
+bool isDrawnTile(const Scene2D& scene, int tile) {
+    if (tile < 0 || tile >= tileCount) return false;
     const TileRecord& t = scene.game.tiles[tile];
-    if (t.face == 0 || t.face > lastFace || scene.view.tileSet.tileWidth <= 0) return;
-    const TileBox box = tileBox(scene.view.tileSet, t);
+    return t.face != 0 && t.face <= lastFace && scene.view.tileSet.tileWidth > 0;
+}
+
+void drawTile2D(const Scene2D& scene, int tile, int16_t weight1, int16_t weight2, bool opaque) {
+    if (!isDrawnTile(scene, tile)) return;
     const TileSet& set = scene.view.tileSet;
+    const TileBox box = tileBox(set, scene.game.tiles[tile]);
     if (scene.settings.Shadows == 1)
         drawShadows(scene.view.boardBitmap, box, set.shadowWidth, set.shadowHeight, scene.view.shadowFlags[tile],
                     scene.settings.ShadowsValue);
     drawFace(scene, tile, box, weight1, weight2, opaque);
 }
 
-void composeFrame2D(const Scene2D& scene, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
-    makeBoardBitmap(scene.view);
-    if (composeFromFadeBase(scene, fadingA, fadingB, weight1, weight2)) return;
+void paintFrame2D(const Scene2D& scene, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
     drawBackground2D(scene.view, scene.settings);
     for (int tile = 0; tile < tileCount; ++tile)
         drawTile2D(scene, tile, weight1, weight2, tile != fadingA && tile != fadingB);
+}
+
+void composeFrame2D(const Scene2D& scene, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
+    makeBoardBitmap(scene.view);
+    if (composeFromFadeBase(scene, fadingA, fadingB, weight1, weight2)) return;
+    scene.view.fadeBase.onBoard = false;
+    if (isDrawnTile(scene, fadingA) || isDrawnTile(scene, fadingB))
+        paintFrame2D(scene, fadingA, fadingB, weight1, weight2);
+    else
+        composeVisibleSpans(scene);
 }
 
 void redraw2D(const Scene2D& scene, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
@@ -146,5 +188,6 @@ void redraw2D(const Scene2D& scene, int fadingA, int fadingB, int16_t weight1, i
 }
 
 void redrawMeasured2D(const Scene2D& scene) {
-    scene.view.fadeSteps = fadeFrameCount(scene.settings.RemoveTileTime, timedRedraw2D(scene));
+    const int64_t frame = timedRedraw2D(scene);
+    scene.view.fadeSteps = fadeFrameCount(scene.settings.RemoveTileTime, fadeFrameTime(scene.view, frame));
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+struct BoardView;
 struct Host;
 struct Scene2D;
 
@@ -19,6 +20,10 @@ int fadeFrameCount(int32_t durationMs, int64_t frameMicroseconds);
 
 // Composes and shows a plain frame; returns how long that took.
 int64_t timedRedraw2D(const Scene2D& scene);
+// What a fade frame costs when a plain frame takes `plainFrameMicroseconds`:
+// in the share the last fade in this board area measured, or, before any,
+// as much.
+int64_t fadeFrameTime(const BoardView& view, int64_t plainFrameMicroseconds);
 
 // Runs after every fade frame with the time until the next one is due (0
 // when behind); returns false to end the fade there.
@@ -27,11 +32,11 @@ using FadeWait = std::function<bool(int milliseconds)>;
 FadeWait sleepBetweenFrames(Host& host);
 
 // Fades tiles a and b out over `frames` frames spread evenly across
-// `durationMs`, waiting between frames.
+// `durationMs`, waiting between frames, and notes what a frame cost.
 void playFade(const Scene2D& scene, int a, int b, int frames, int32_t durationMs, const FadeWait& wait);
 
 // The fade of a pair the player removes: fadeSteps frames over RemoveTileTime.
 void playRemovalFade(const Scene2D& scene, int a, int b);
 // The automatic player's move: one plain frame showing the pair selected,
-// measured, then the fade over AutoPlaySleep.
+// then the fade over AutoPlaySleep with as many frames as fit.
 void playAutoPlayFade(const Scene2D& scene, int a, int b, const FadeWait& wait);

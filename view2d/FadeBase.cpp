@@ -8,34 +8,38 @@
 
 namespace {
 
-struct Box {
-    int x0, y0, x1, y1;
-};
-
 // Every pixel the tile may touch: its shadow bands, sides and face.
-Box drawnBox(const TileSet& set, const TileRecord& t) {
+PixelBox drawnBox(const TileSet& set, const TileRecord& t) {
     const int e = std::abs(set.edgeX);
     return {t.screenX - e, t.screenY, t.screenX + set.tileWidth + set.shadowWidth,
             t.screenY + set.tileHeight + e + set.shadowHeight};
 }
 
-bool overlaps(const Box& a, const Box& b) { return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1; }
+bool overlaps(const PixelBox& a, const PixelBox& b) { return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1; }
 
 // The pair, and every later tile that overlaps something already in the tail.
-std::vector<int> tailOf(const Scene2D& scene, int fadingA, int fadingB) {
-    std::vector<int> tail;
-    std::vector<Box> boxes;
+void findTail(const Scene2D& scene, int fadingA, int fadingB, FadeBase& base) {
+    std::vector<int>& tail = base.tail;
+    std::vector<PixelBox>& boxes = base.tailBoxes;
+    tail.clear();
+    boxes.clear();
     for (int tile = std::min(fadingA, fadingB); tile < tileCount; ++tile) {
         const TileRecord& t = scene.game.tiles[tile];
         if (t.face == 0) continue;
-        const Box box = drawnBox(scene.view.tileSet, t);
-        const bool after = std::any_of(boxes.begin(), boxes.end(), [&](const Box& b) { return overlaps(box, b); });
+        const PixelBox box = drawnBox(scene.view.tileSet, t);
+        const bool after =
+            std::any_of(boxes.begin(), boxes.end(), [&](const PixelBox& b) { return overlaps(box, b); });
         if (tile == fadingA || tile == fadingB || after) {
             tail.push_back(tile);
             boxes.push_back(box);
         }
     }
-    return tail;
+}
+
+// Only the pixels the tail touches differ between two frames of one fade.
+void restoreTailBoxes(const FadeBase& base, Surface& board) {
+    for (const PixelBox& box : base.tailBoxes)
+        copyRectangle(base.pixels, box.x0, box.y0, board, box.x0, box.y0, box.x1 - box.x0, box.y1 - box.y0);
 }
 
 }  // namespace
@@ -44,7 +48,7 @@ void keepFadeBase(const Scene2D& scene, int fadingA, int fadingB) {
     BoardView& view = scene.view;
     std::lock_guard<std::mutex> hold(view.frameLock);
     FadeBase& base = view.fadeBase;
-    base.tail = tailOf(scene, fadingA, fadingB);
+    findTail(scene, fadingA, fadingB, base);
     makeBoardBitmap(view);
     drawBackground2D(view, scene.settings);
     for (int tile = 0; tile < tileCount; ++tile)
@@ -52,6 +56,7 @@ void keepFadeBase(const Scene2D& scene, int fadingA, int fadingB) {
     base.pixels = view.boardBitmap;
     base.fadingA = fadingA;
     base.fadingB = fadingB;
+    base.onBoard = true;
 }
 
 void dropFadeBase(BoardView& view) {
@@ -62,11 +67,15 @@ void dropFadeBase(BoardView& view) {
 
 bool composeFromFadeBase(const Scene2D& scene, int fadingA, int fadingB, int16_t weight1, int16_t weight2) {
     BoardView& view = scene.view;
-    const FadeBase& base = view.fadeBase;
+    FadeBase& base = view.fadeBase;
     if (base.fadingA != fadingA || base.fadingB != fadingB || fadingA == noTile ||
         base.pixels.width != view.boardWidth || base.pixels.height != view.boardHeight)
         return false;
-    view.boardBitmap.pixels = base.pixels.pixels;
+    if (base.onBoard)
+        restoreTailBoxes(base, view.boardBitmap);
+    else
+        view.boardBitmap.pixels = base.pixels.pixels;
     for (int tile : base.tail) drawTile2D(scene, tile, weight1, weight2, tile != fadingA && tile != fadingB);
+    base.onBoard = true;
     return true;
 }

@@ -74,37 +74,6 @@ void trimPieces(const GameModel& game, const ShadowFlags& joined, TileShadowFlag
     }
 }
 
-// A right-band piece whose rows, from the one after `top` to before `end`,
-// reach one more column each (up to `width`), starting at column `left`.
-void darkenGrowing(Surface& board, int top, int end, int left, int width, uint8_t amount) {
-    for (int y = top + 1; y < end; ++y) darkenSpan(board, y, left, left + std::min(width, y - top), amount);
-}
-
-// A right-band corner: its rows from `top` on start one column further
-// right each, all ending at left + width.
-void darkenShrinking(Surface& board, int top, int left, int width, uint8_t amount) {
-    for (int y = top; y < top + width; ++y) darkenSpan(board, y, left + (y - top), left + width, amount);
-}
-
-void drawLowerBand(Surface& board, int x, int y, int w, int sh, const TileShadowFlags& f, uint8_t amount) {
-    for (int k = 0; k < sh; ++k) {
-        if (f[lowerLeftCorner]) darkenSpan(board, y + k, x, x + k, amount);
-        if (f[lowerLeftHalf]) darkenSpan(board, y + k, x + k, x + w / 2, amount);
-        if (f[lowerMiddleCorner]) darkenSpan(board, y + k, x + w / 2, x + w / 2 + k, amount);
-        if (f[lowerRightHalf]) darkenSpan(board, y + k, x + w / 2 + k, x + w, amount);
-    }
-}
-
-void drawRightBand(Surface& board, int x, int y, int h, int e, int sw, const TileShadowFlags& f, uint8_t amount) {
-    const int middle = y + h / 2;
-    if (f[rightLowerHalf]) darkenGrowing(board, middle, y + h, x, sw, amount);
-    if (f[rightMiddleCorner]) darkenShrinking(board, middle, x, sw, amount);
-    if (f[rightUpperHalf]) darkenGrowing(board, y, middle, x, sw, amount);
-    if (f[rightTopCorner]) darkenShrinking(board, y, x, sw, amount);
-    if (f[rightLowerShort]) darkenGrowing(board, middle, y + h - e, x, sw, amount);
-    if (f[rightUpperShort]) darkenGrowing(board, y, middle - e, x, sw, amount);
-}
-
 }  // namespace
 
 void computeShadowFlags(const GameModel& game, ShadowFlags& flags) {
@@ -115,13 +84,8 @@ void computeShadowFlags(const GameModel& game, ShadowFlags& flags) {
     forEachCastingTile(game, [&](int t, int l, int r, int c) { trimPieces(game, joined, flags[t], t, l, r, c); });
 }
 
-
 void drawShadows(Surface& board, const TileBox& box, int shadowWidth, int shadowHeight,
                  const TileShadowFlags& flags, uint8_t amount) {
-    // The face projected one layer down.
-    const int x = box.x - box.edge, y = box.y + box.edge;
-    const int w = box.width, h = box.height;
-    drawLowerBand(board, x, y + h, w, shadowHeight, flags, amount);
-    if (flags[cornerSquare]) darkenRectangle(board, x + w, y + h, shadowWidth, shadowHeight, amount);
-    drawRightBand(board, x + w, y, h, box.edge, shadowWidth, flags, amount);
+    forEachShadowSpan(box, shadowWidth, shadowHeight, flags,
+                      [&](int y, int x0, int x1) { darkenSpan(board, y, x0, x1, amount); });
 }

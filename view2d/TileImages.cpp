@@ -40,24 +40,32 @@ std::vector<TileRun> coveredRuns(const TileBox& box, int width, int height) {
     return runs;
 }
 
+TileBox imageBox(const TileSet& tileSet) {
+    const int edge = tileSet.cellWidth - tileSet.tileWidth;
+    return {edge, 0, tileSet.tileWidth, tileSet.tileHeight, edge};
+}
+
 // Drawn with the very operations a tile is drawn with on the board, into a
 // picture of its own.
 void buildImage(TileImage& image, const TileSet& tileSet, const Settings& settings, int row, int column,
                 bool selected) {
-    const int edge = tileSet.cellWidth - tileSet.tileWidth;
-    const TileBox box{edge, 0, tileSet.tileWidth, tileSet.tileHeight, edge};
+    const TileBox box = imageBox(tileSet);
     resizeSurface(image.pixels, tileSet.cellWidth, tileSet.cellHeight);
     copyRectangle(tileSet.prepared, column * box.width, row * box.height, image.pixels, box.x, box.y, box.width,
                   box.height);
     if (selected) applySelectedLook(image.pixels, box, settings.SelectMode, settings.ShadowsValue);
     drawSolidSides(image.pixels, box, settings.SidesColor);
-    image.runs = coveredRuns(box, tileSet.cellWidth, tileSet.cellHeight);
+    image.runs = tileImageRuns(tileSet);
     image.built = true;
 }
 
 }  // namespace
 
 void clearTileImages(TileImages& images) { images.images.clear(); }
+
+std::vector<TileRun> tileImageRuns(const TileSet& tileSet) {
+    return coveredRuns(imageBox(tileSet), tileSet.cellWidth, tileSet.cellHeight);
+}
 
 const TileImage& tileImage(TileSet& tileSet, const Settings& settings, int row, int column, bool selected) {
     TileImages& images = tileSet.images;

@@ -36,6 +36,9 @@ struct TileImages {
 
 void clearTileImages(TileImages& images);
 
+// The runs every tile image covers: the same for each face and look.
+std::vector<TileRun> tileImageRuns(const TileSet& tileSet);
+
 // The image of the face in `row`, `column` of the tile set, built on first use.
 const TileImage& tileImage(TileSet& tileSet, const Settings& settings, int row, int column, bool selected);
 

@@ -46,8 +46,10 @@ TEST_F(Fade, EveryRedrawMeasuresTheFadeBudget) {
 
 TEST_F(Fade, TheRemovalFadeLastsAboutRemoveTileTime) {
     scene.app.settings.RemoveTileTime = 400;
-    for (int64_t frameCost : {0, 1000, 7000, 30000}) {
-        scene.host.microsecondsPerReading = frameCost / 2;  // two readings around a frame
+    int64_t frameCost = 0;
+    scene.host.frameCost = [&] { return frameCost; };
+    for (int64_t cost : {0, 1000, 7000, 30000}) {
+        frameCost = cost;
         redrawBoard(scene.app);
         const int frames = scene.app.view.fadeSteps;
         EXPECT_TRUE(frames > 0 && frames <= 24) << frameCost << ": at most about 60 frames a second";
@@ -89,7 +91,7 @@ TEST_F(Fade, TheAutomaticPlayerShowsThePairThenFadesOverAutoPlaySleep) {
 }
 
 TEST_F(Fade, FramesSlowerThanMeasuredAreLeftOutRatherThanOverrun) {
-    scene.host.microsecondsPerReading = 30000;  // each frame takes 30 ms where 10 ms were planned
+    scene.host.frameCost = [] { return 30000; };  // each frame takes 30 ms where 10 ms were planned
     std::vector<int> waits;
     const int64_t took = fadeTime([&] {
         playFade(scene2D(scene.app), 2, noTile, 30, 300, [&](int ms) {
@@ -103,19 +105,50 @@ TEST_F(Fade, FramesSlowerThanMeasuredAreLeftOutRatherThanOverrun) {
     EXPECT_LE(took, 300000 + 2 * 30000);
 }
 
-// A frame composed over the kept lower board of the pair (a, b) equals the
-// frame composed whole; `change` runs between keeping and composing.
+// A fade frame redraws a few tiles over a kept board and costs far less than
+// a plain one; the fade gets as many frames as its own frames leave time
+// for, and follows a machine that grows slower.
+TEST_F(Fade, FadeStepsFollowWhatAFadeFrameCosts) {
+    scene.app.settings.RemoveTileTime = 400;
+    int64_t plainCost = 200000, fadeCost = 20000;
+    scene.host.frameCost = [&] { return scene.app.view.fadeBase.fadingA != noTile ? fadeCost : plainCost; };
+    std::vector<int> steps;
+    auto redrawAndFade = [&] {
+        redrawBoard(scene.app);
+        steps.push_back(scene.app.view.fadeSteps);
+        scene.host.framesPresented = 0;
+        const int64_t took = fadeTime([&] { playRemovalFade(scene2D(scene.app), 2, noTile); });
+        EXPECT_EQ(scene.host.framesPresented, steps.back());
+        EXPECT_TRUE(took >= 399000 && took <= 400000 + fadeCost) << took;
+    };
+    redrawAndFade();  // nothing known of fade frames yet: as long as a plain frame
+    redrawAndFade();
+    plainCost *= 2, fadeCost *= 2;
+    redrawAndFade();
+    resizeBoard(scene2D(scene.app), 70, 40);  // another board area: learnt again
+    plainCost = 100000;
+    redrawAndFade();
+    EXPECT_EQ(steps, (std::vector<int>{2, 20, 10, 4}));
+}
+
+// Frames composed over the kept lower board of the pair (a, b) equal frames
+// painted whole, each one over the last; `between` runs before each frame.
 void expectFromKeptBase(BoardScene& scene, int a, int b, int composeA, int composeB,
-                        const std::function<void()>& change = [] {}) {
+                        const std::function<void()>& between = [] {}) {
     const Scene2D s = scene2D(scene.app);
     keepFadeBase(s, a, b);
-    change();
-    fillRectangle(scene.app.view.boardBitmap, 0, 0, 200, 90, 0xFFFFFF);
-    composeFrame2D(s, composeA, composeB, 30, 60);
-    const std::vector<uint32_t> fromBase = scene.app.view.boardBitmap.pixels;
+    std::vector<std::vector<uint32_t>> fromBase;
+    for (int16_t weight : {30, 60, 90}) {
+        between();
+        composeFrame2D(s, composeA, composeB, weight, int16_t(100 - weight));
+        fromBase.push_back(scene.app.view.boardBitmap.pixels);
+    }
     dropFadeBase(scene.app.view);
-    composeFrame2D(s, composeA, composeB, 30, 60);
-    EXPECT_EQ(fromBase, scene.app.view.boardBitmap.pixels) << a << " " << b << " then " << composeA << " " << composeB;
+    for (int16_t weight : {30, 60, 90}) {
+        paintFrame2D(s, composeA, composeB, weight, int16_t(100 - weight));
+        EXPECT_EQ(fromBase[weight / 30 - 1], scene.app.view.boardBitmap.pixels)
+            << a << " " << b << " then " << composeA << " " << composeB << " at " << weight;
+    }
 }
 
 TEST(FadeBase, FramesFromTheKeptLowerBoardEqualWholeFrames) {
@@ -132,4 +165,8 @@ TEST(FadeBase, FramesFromTheKeptLowerBoardEqualWholeFrames) {
     expectFromKeptBase(scene, 130, 100, noTile, noTile);
     expectFromKeptBase(scene, 130, 100, 130, 120);
     expectFromKeptBase(scene, 130, 100, 130, 100, [&] { resizeBoard(scene2D(scene.app), 150, 80); });
+    // A plain frame shown during the fade, or a board bitmap given back, leaves
+    // nothing of the fade to build on.
+    expectFromKeptBase(scene, 0, 17, 0, 17, [&] { composeFrame2D(scene2D(scene.app), noTile, noTile, 0, 0); });
+    expectFromKeptBase(scene, 0, 17, 0, 17, [&] { releaseSurface(scene.app.view.boardBitmap); });
 }

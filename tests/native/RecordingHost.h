@@ -2,6 +2,7 @@
 // check the messages, sounds, titles and status texts a player would get.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ struct RecordingHost : Host {
     std::time_t now = 1700000000;  // calendar seconds handed out as seeds
     int64_t clockMicroseconds = 0;
     int64_t microsecondsPerReading = 0;  // how far the clock moves at each reading
+    std::function<int64_t()> frameCost;  // how far it moves while a frame is shown
     std::vector<int> sleeps;
     // A 1280 x 1024 screen as Wine reports it.
     ScreenMetrics screen{1288, 1062, 4, 4, 20};
@@ -62,6 +64,7 @@ struct RecordingHost : Host {
     void postStatus(const std::string& text) override { statusTexts.push_back(text); }
     void presentFrame(const uint32_t* pixels, int width, int height) override {
         ++framesPresented;
+        if (frameCost) clockMicroseconds += frameCost();
         lastFrame.assign(pixels, pixels + size_t(width) * height);
         lastFrameWidth = width;
         lastFrameHeight = height;
