@@ -20,17 +20,23 @@ PIXELFORMATDESCRIPTOR requestedFormat(HDC deviceContext) {
     return format;
 }
 
-GLContextResult fail(HWND window, GLWindowContext& context, GLContextResult result) {
-    if (context.renderingContext != nullptr) wglDeleteContext(context.renderingContext);
+void releaseWindowContext(HWND window, GLWindowContext& context) {
+    if (context.renderingContext != nullptr) {
+        wglMakeCurrent(nullptr, nullptr);
+        wglDeleteContext(context.renderingContext);
+    }
     releaseDC(window, context.deviceContext);
     context = {};
+}
+
+GLContextResult fail(HWND window, GLWindowContext& context, GLContextResult result) {
+    releaseWindowContext(window, context);
     return result;
 }
 
-bool openSurfaceOfWindowSize(HWND window, GLWindowContext& context, unsigned allowedPaths) {
-    RECT client;
-    GetClientRect(window, &client);
-    return openGLSurface(context.surface, client.right, client.bottom, allowedPaths);
+bool windowContextCurrent(GLWindowContext& context) {
+    context.renderingContext = wglCreateContext(context.deviceContext);
+    return context.renderingContext != nullptr && wglMakeCurrent(context.deviceContext, context.renderingContext);
 }
 
 }  // namespace
@@ -42,14 +48,15 @@ GLContextResult createGLContext(HWND window, GLWindowContext& context, unsigned 
     if (chosen == 0) return fail(window, context, GLContextResult::noPixelFormat);
     if (!SetPixelFormat(context.deviceContext, chosen, &format))
         return fail(window, context, GLContextResult::pixelFormatRefused);
-    context.renderingContext = wglCreateContext(context.deviceContext);
-    if (context.renderingContext == nullptr || !wglMakeCurrent(context.deviceContext, context.renderingContext))
-        return fail(window, context, GLContextResult::noContext);
-    if (!openSurfaceOfWindowSize(window, context, allowedPaths)) {
-        wglMakeCurrent(nullptr, nullptr);
-        return fail(window, context, GLContextResult::noContext);
-    }
-    return GLContextResult::ready;
+    RECT client;
+    GetClientRect(window, &client);
+    if (windowContextCurrent(context) && openGLSurface(context.surface, client.right, client.bottom, allowedPaths))
+        return GLContextResult::ready;
+    // Without a frame buffer object the window's context is of no use: the
+    // bitmap gets a context of its own.
+    releaseWindowContext(window, context);
+    return openGLBitmapSurface(context.surface, client.right, client.bottom, allowedPaths) ? GLContextResult::ready
+                                                                                         : GLContextResult::noContext;
 }
 
 const char* pixelFormatFailureText(GLContextResult result) {
@@ -59,12 +66,8 @@ const char* pixelFormatFailureText(GLContextResult result) {
 }
 
 void destroyGLContext(HWND window, GLWindowContext& context) {
-    if (context.deviceContext == nullptr) return;
     closeGLSurface(context.surface);
-    wglMakeCurrent(nullptr, nullptr);
-    if (context.renderingContext != nullptr) wglDeleteContext(context.renderingContext);
-    releaseDC(window, context.deviceContext);
-    context = {};
+    if (context.deviceContext != nullptr) releaseWindowContext(window, context);
 }
 
 #endif
