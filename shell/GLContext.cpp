@@ -8,18 +8,6 @@ namespace {
 
 constexpr DWORD windowDoubleBufferedGL = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;  // 0x25
 
-PIXELFORMATDESCRIPTOR requestedFormat(HDC deviceContext) {
-    PIXELFORMATDESCRIPTOR format = {};
-    format.nSize = sizeof format;
-    format.nVersion = 1;
-    format.dwFlags = windowDoubleBufferedGL;
-    format.iPixelType = PFD_TYPE_RGBA;
-    format.cColorBits = static_cast<BYTE>(GetDeviceCaps(deviceContext, BITSPIXEL));
-    format.cDepthBits = 16;
-    format.iLayerType = PFD_MAIN_PLANE;
-    return format;
-}
-
 void releaseWindowContext(HWND window, GLWindowContext& context) {
     if (context.renderingContext != nullptr) {
         wglMakeCurrent(nullptr, nullptr);
@@ -43,7 +31,8 @@ bool windowContextCurrent(GLWindowContext& context) {
 
 GLContextResult createGLContext(HWND window, GLWindowContext& context, unsigned allowedPaths) {
     context.deviceContext = counted(GuiKind::deviceContext, GetDC(window));
-    const PIXELFORMATDESCRIPTOR format = requestedFormat(context.deviceContext);
+    const PIXELFORMATDESCRIPTOR format =
+        requestedGLFormat(windowDoubleBufferedGL, static_cast<BYTE>(GetDeviceCaps(context.deviceContext, BITSPIXEL)));
     const int chosen = ChoosePixelFormat(context.deviceContext, &format);
     if (chosen == 0) return fail(window, context, GLContextResult::noPixelFormat);
     if (!SetPixelFormat(context.deviceContext, chosen, &format))

@@ -25,14 +25,7 @@ HBITMAP makeBitmap(HDC deviceContext, int width, int height) {
 // ChoosePixelFormat gives the nearest format it has, which need not draw
 // into a bitmap of this depth at all: the one chosen is checked.
 bool setBitmapPixelFormat(HDC deviceContext) {
-    PIXELFORMATDESCRIPTOR format = {};
-    format.nSize = sizeof format;
-    format.nVersion = 1;
-    format.dwFlags = bitmapGL;
-    format.iPixelType = PFD_TYPE_RGBA;
-    format.cColorBits = bitmapBits;
-    format.cDepthBits = 16;
-    format.iLayerType = PFD_MAIN_PLANE;
+    const PIXELFORMATDESCRIPTOR format = requestedGLFormat(bitmapGL, bitmapBits);
     const int chosen = ChoosePixelFormat(deviceContext, &format);
     PIXELFORMATDESCRIPTOR found = {};
     if (chosen == 0 || DescribePixelFormat(deviceContext, chosen, sizeof found, &found) == 0) return false;
@@ -43,6 +36,18 @@ bool setBitmapPixelFormat(HDC deviceContext) {
 }
 
 }  // namespace
+
+PIXELFORMATDESCRIPTOR requestedGLFormat(DWORD flags, BYTE colourBits) {
+    PIXELFORMATDESCRIPTOR format = {};
+    format.nSize = sizeof format;
+    format.nVersion = 1;
+    format.dwFlags = flags;
+    format.iPixelType = PFD_TYPE_RGBA;
+    format.cColorBits = colourBits;
+    format.cDepthBits = 16;
+    format.iLayerType = PFD_MAIN_PLANE;
+    return format;
+}
 
 bool openGLBitmapTarget(GLBitmapTarget& target, int width, int height) {
     target = {};

@@ -10,6 +10,10 @@
 
 #if TAVREK_3D
 
+// An RGBA pixel format with a 16-bit depth buffer, asked for with `flags`
+// and `colourBits`; every other field 0.
+PIXELFORMATDESCRIPTOR requestedGLFormat(DWORD flags, BYTE colourBits);
+
 struct GLBitmapTarget {
     HDC deviceContext = nullptr;   // a memory device context, holding the bitmap
     HBITMAP bitmap = nullptr;      // the DIB section drawn into
