@@ -71,6 +71,7 @@ void rebuildFaceTextures(App& app) {
 }
 
 void redrawMeasured3D(App& app) {
+    if (app.view3d.framesHeld) return;
     if (!ownsContext(app.view3d)) return app.host.requestRepaint();
     const int64_t start = app.host.microseconds();
     View3D& view = app.view3d;

@@ -41,7 +41,7 @@ void rebuildFaceTextures(App& app);
 // Draws and shows one frame, and measures from it how many frames a removal
 // fade would have (none are drawn in 3D, but the 2D view inherits the count).
 // Off the context's thread (the automatic player's restart) it only asks the
-// window thread to repaint.
+// window thread to repaint; while frames are held it draws nothing.
 void redrawMeasured3D(App& app);
 // A left click at client coordinates: stops a demonstration, hides the hint,
 // plays the picked tile like a 2D click and shows the result. The 3D view,

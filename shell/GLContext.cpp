@@ -8,48 +8,44 @@ namespace {
 
 constexpr DWORD windowDoubleBufferedGL = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;  // 0x25
 
-PIXELFORMATDESCRIPTOR requestedFormat(HDC deviceContext) {
-    PIXELFORMATDESCRIPTOR format = {};
-    format.nSize = sizeof format;
-    format.nVersion = 1;
-    format.dwFlags = windowDoubleBufferedGL;
-    format.iPixelType = PFD_TYPE_RGBA;
-    format.cColorBits = static_cast<BYTE>(GetDeviceCaps(deviceContext, BITSPIXEL));
-    format.cDepthBits = 16;
-    format.iLayerType = PFD_MAIN_PLANE;
-    return format;
+void releaseWindowContext(HWND window, GLWindowContext& context) {
+    if (context.renderingContext != nullptr) {
+        wglMakeCurrent(nullptr, nullptr);
+        wglDeleteContext(context.renderingContext);
+    }
+    releaseDC(window, context.deviceContext);
+    context = {};
 }
 
 GLContextResult fail(HWND window, GLWindowContext& context, GLContextResult result) {
-    if (context.renderingContext != nullptr) wglDeleteContext(context.renderingContext);
-    releaseDC(window, context.deviceContext);
-    context = {};
+    releaseWindowContext(window, context);
     return result;
 }
 
-bool openSurfaceOfWindowSize(HWND window, GLWindowContext& context, unsigned allowedPaths) {
-    RECT client;
-    GetClientRect(window, &client);
-    return openGLSurface(context.surface, client.right, client.bottom, allowedPaths);
+bool windowContextCurrent(GLWindowContext& context) {
+    context.renderingContext = wglCreateContext(context.deviceContext);
+    return context.renderingContext != nullptr && wglMakeCurrent(context.deviceContext, context.renderingContext);
 }
 
 }  // namespace
 
 GLContextResult createGLContext(HWND window, GLWindowContext& context, unsigned allowedPaths) {
     context.deviceContext = counted(GuiKind::deviceContext, GetDC(window));
-    const PIXELFORMATDESCRIPTOR format = requestedFormat(context.deviceContext);
+    const PIXELFORMATDESCRIPTOR format =
+        requestedGLFormat(windowDoubleBufferedGL, static_cast<BYTE>(GetDeviceCaps(context.deviceContext, BITSPIXEL)));
     const int chosen = ChoosePixelFormat(context.deviceContext, &format);
     if (chosen == 0) return fail(window, context, GLContextResult::noPixelFormat);
     if (!SetPixelFormat(context.deviceContext, chosen, &format))
         return fail(window, context, GLContextResult::pixelFormatRefused);
-    context.renderingContext = wglCreateContext(context.deviceContext);
-    if (context.renderingContext == nullptr || !wglMakeCurrent(context.deviceContext, context.renderingContext))
-        return fail(window, context, GLContextResult::noContext);
-    if (!openSurfaceOfWindowSize(window, context, allowedPaths)) {
-        wglMakeCurrent(nullptr, nullptr);
-        return fail(window, context, GLContextResult::noContext);
-    }
-    return GLContextResult::ready;
+    RECT client;
+    GetClientRect(window, &client);
+    if (windowContextCurrent(context) && openGLSurface(context.surface, client.right, client.bottom, allowedPaths))
+        return GLContextResult::ready;
+    // Without a frame buffer object the window's context is of no use: the
+    // bitmap gets a context of its own.
+    releaseWindowContext(window, context);
+    return openGLBitmapSurface(context.surface, client.right, client.bottom, allowedPaths) ? GLContextResult::ready
+                                                                                         : GLContextResult::noContext;
 }
 
 const char* pixelFormatFailureText(GLContextResult result) {
@@ -59,12 +55,8 @@ const char* pixelFormatFailureText(GLContextResult result) {
 }
 
 void destroyGLContext(HWND window, GLWindowContext& context) {
-    if (context.deviceContext == nullptr) return;
     closeGLSurface(context.surface);
-    wglMakeCurrent(nullptr, nullptr);
-    if (context.renderingContext != nullptr) wglDeleteContext(context.renderingContext);
-    releaseDC(window, context.deviceContext);
-    context = {};
+    if (context.deviceContext != nullptr) releaseWindowContext(window, context);
 }
 
 #endif

@@ -1,7 +1,9 @@
 // The OpenGL context of the 3D view, in which its textures live for the
 // whole life of the main window. It is made on a hidden window of its own,
 // which lends it a pixel format; no frame is ever drawn into that window:
-// every frame goes to the off-screen surface chosen with the context.
+// every frame goes to the off-screen surface chosen with the context. A
+// driver without frame buffer objects gets a context made for a bitmap
+// instead, held by the surface.
 #pragma once
 
 #include <windows.h>
@@ -12,7 +14,7 @@
 
 struct GLWindowContext {
     HDC deviceContext = nullptr;  // the window's, kept while the context lives
-    HGLRC renderingContext = nullptr;
+    HGLRC renderingContext = nullptr;  // the window's; none on the bitmap path
     GLSurface surface;
 };
 
@@ -26,8 +28,8 @@ enum class GLContextResult {
 // Asks for a double-buffered RGBA window format with the display's colour
 // depth and a 16-bit depth buffer, makes a rendering context of it current
 // on this thread and opens a surface of the window's client size, by the
-// first of `allowedPaths` the driver offers. On any failure nothing is left
-// held.
+// first of `allowedPaths` the driver offers; the bitmap path then replaces
+// the window's context by its own. On any failure nothing is left held.
 GLContextResult createGLContext(HWND window, GLWindowContext& context, unsigned allowedPaths = everyGLSurfacePath);
 
 // The fixed text of a pixel-format failure, shown with the caption "Error";

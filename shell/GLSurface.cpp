@@ -73,6 +73,14 @@ bool choosePath(GLSurface& surface, unsigned allowedPaths) {
     return false;
 }
 
+void deleteFramebufferObjects(const GLSurface& surface) {
+    const GLFramebufferCalls& c = surface.calls;
+    c.bindFramebuffer(frameBufferTarget, 0);
+    c.deleteFramebuffers(1, &surface.framebuffer);
+    c.deleteRenderbuffers(1, &surface.colour);
+    c.deleteRenderbuffers(1, &surface.depth);
+}
+
 }  // namespace
 
 bool openGLSurface(GLSurface& surface, int width, int height, unsigned allowedPaths) {
@@ -90,8 +98,24 @@ bool openGLSurface(GLSurface& surface, int width, int height, unsigned allowedPa
 
 // Storage of a new size detaches nothing: the attachments are made once and
 // the status checked again.
+bool openGLBitmapSurface(GLSurface& surface, int width, int height, unsigned allowedPaths) {
+    surface = {};
+    if ((allowedPaths & surfacePathBit(GLSurfacePath::bitmap)) == 0) return false;
+    if (!openGLBitmapTarget(surface.bitmap, width, height)) return false;
+    surface.path = GLSurfacePath::bitmap;
+    surface.width = surface.bitmap.width;
+    surface.height = surface.bitmap.height;
+    return true;
+}
+
 bool sizeGLSurface(GLSurface& surface, int width, int height) {
     if (surface.path == GLSurfacePath::none) return false;
+    if (surface.path == GLSurfacePath::bitmap) {
+        const bool sized = sizeGLBitmapTarget(surface.bitmap, width, height);
+        surface.width = surface.bitmap.width;
+        surface.height = surface.bitmap.height;
+        return sized;
+    }
     width = width > 0 ? width : 1;
     height = height > 0 ? height : 1;
     if (width == surface.width && height == surface.height) return true;
@@ -111,12 +135,8 @@ bool sizeGLSurface(GLSurface& surface, int width, int height) {
 }
 
 void closeGLSurface(GLSurface& surface) {
-    if (surface.path == GLSurfacePath::none) return;
-    const GLFramebufferCalls& c = surface.calls;
-    c.bindFramebuffer(frameBufferTarget, 0);
-    c.deleteFramebuffers(1, &surface.framebuffer);
-    c.deleteRenderbuffers(1, &surface.colour);
-    c.deleteRenderbuffers(1, &surface.depth);
+    if (surface.path == GLSurfacePath::bitmap) closeGLBitmapTarget(surface.bitmap);
+    else if (surface.path != GLSurfacePath::none) deleteFramebufferObjects(surface);
     surface = {};
 }
 

@@ -91,6 +91,8 @@ bool openGLView(HWND window) {
         return false;
     }
     useGLContext(result);
+    // The deal made before the window is shown draws no frame nobody sees.
+    s.app.view3d.framesHeld = true;
     return true;
 }
 
@@ -162,6 +164,9 @@ bool startProgram(HINSTANCE instance, int showState) {
                                    settings.WindowXPos, settings.WindowYPos, settings.WindowXSize,
                                    settings.WindowYSize, nullptr, nullptr, instance, nullptr);
     if (s.mainWindow == nullptr) return false;
+#if TAVREK_3D
+    s.app.view3d.framesHeld = false;
+#endif
     ShowWindow(s.mainWindow, showState);
     UpdateWindow(s.mainWindow);
     return true;

@@ -25,6 +25,9 @@ struct View3D {
     // that made the view, until the window's context is opened on another.
     std::thread::id contextThread = std::this_thread::get_id();
     int strayCalls = 0;  // drawing asked for on another thread, and refused
+    // While the window is being made no frame can be seen: the first one is
+    // drawn by the paint that shows the window.
+    bool framesHeld = false;
 };
 
 // The calling thread now holds the view's context.

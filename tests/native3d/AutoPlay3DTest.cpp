@@ -74,3 +74,33 @@ TEST(AutoPlay3D, EveryDrawingEntryRefusesAThreadThatDoesNotHoldTheContext) {
     EXPECT_TRUE(onContextThread(view));
     EXPECT_EQ(view.strayCalls, 2);
 }
+
+// While the window is being made the deal draws nothing, and the removal fade
+// keeps no count measured from a frame that was not drawn; the first frame
+// after that is drawn, shown and measured as any other.
+TEST(AutoPlay3D, HeldFramesDrawNothingUntilTheWindowIsShown) {
+    RecordingHost host;
+    App app{host};
+    OffscreenContext gl;
+    ASSERT_TRUE(openOffscreenContext(gl, 200, 150));
+    initDataDirectories(app.dirs, "start");
+    resizeBoard(scene2D(app), 200, 150);
+    buildBoard(app.game, twoLayerLayout(), 0);
+    open3DView(app, 200, 150);
+    app.settings.view3D = 1;
+    app.view3d.framesHeld = true;
+    app.view.fadeSteps = -1;
+    ASSERT_FALSE(dealNewGame(app).fellBack);
+    EXPECT_EQ(host.framesPresented, 0);
+    EXPECT_EQ(host.repaintRequests, 0);
+    EXPECT_EQ(app.view.fadeSteps, -1);
+    EXPECT_TRUE(app.view3d.frame.pixels.empty());
+
+    app.view3d.framesHeld = false;
+    redrawBoard(app);
+    EXPECT_EQ(host.framesPresented, 1);
+    EXPECT_EQ((std::vector<int>{host.lastFrameWidth, host.lastFrameHeight}), (std::vector<int>{200, 150}));
+    EXPECT_GE(app.view.fadeSteps, 0);
+    close3DView(app);
+    closeOffscreenContext(gl);
+}
