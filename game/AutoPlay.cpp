@@ -137,5 +137,5 @@ void stopAutoPlayAndWait(App& app) {
         const GameHold hold = holdForWindow(app.gameLock);
         stopAutoPlay(app);
     }
-    while (autoPlayerBusy(app)) app.host.sleepMilliseconds(10);
+    while (autoPlayerBusy(app)) app.host.waitAnswering(10);
 }

@@ -18,6 +18,7 @@ void autoPlayWorker(App& app);
 void stopAutoPlay(App& app);
 // A worker thread still exists (tests and the shell wait for it).
 bool autoPlayerBusy(App& app);
-// Ends a demonstration and waits until its worker is gone. Called without the
-// game lock, which the worker needs for its last move and its restart.
+// Ends a demonstration and waits until its worker is gone, answering what the
+// worker's message box asks of the window meanwhile. Called without the game
+// lock, which the worker needs for its last move and its restart.
 void stopAutoPlayAndWait(App& app);

@@ -73,6 +73,10 @@ struct Host {
     virtual int64_t microseconds() = 0;
     // Any thread, without the game lock.
     virtual void sleepMilliseconds(int milliseconds) = 0;
+    // Waits as long while the window thread still answers what other threads
+    // send its windows: a message box the worker shows disables the main
+    // window through it. Window thread, without the game lock.
+    virtual void waitAnswering(int milliseconds) { sleepMilliseconds(milliseconds); }
     // The screen as the settings see it: default window size and menu pages.
     // Window thread.
     virtual ScreenMetrics screenMetrics() = 0;

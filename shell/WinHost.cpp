@@ -97,6 +97,14 @@ int64_t WinHost::microseconds() {
 
 void WinHost::sleepMilliseconds(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
 
+// Only what other threads send is handled here; posted input waits for the
+// message loop, so no game operation starts inside the one that waits.
+void WinHost::waitAnswering(int milliseconds) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(milliseconds), QS_SENDMESSAGE);
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
 ScreenMetrics WinHost::screenMetrics() {
     ScreenMetrics metrics;
     metrics.maximizedWidth = GetSystemMetrics(SM_CXMAXIMIZED);

@@ -30,6 +30,7 @@ struct WinHost : Host {
     std::time_t calendarTime() override;
     int64_t microseconds() override;
     void sleepMilliseconds(int milliseconds) override;
+    void waitAnswering(int milliseconds) override;
     ScreenMetrics screenMetrics() override;
 
     // Status texts from any thread on their way to the status bar.
