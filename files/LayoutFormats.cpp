@@ -6,6 +6,7 @@
 #include <string>
 
 #include "files/LayoutFormats.h"
+#include "files/TextEncoding.h"
 #include "files/TextLines.h"
 
 namespace {
@@ -67,7 +68,7 @@ void readLayoutLine(const std::string& line, LayoutMask& mask) {
 }
 
 void readLineLayout(const std::vector<uint8_t>& bytes, LayoutMask& mask) {
-    for (const std::string& line : linePieces(bytes, linePieceLength)) readLayoutLine(line, mask);
+    for (const std::string& line : linePieces(bytesAsText(bytes), linePieceLength)) readLayoutLine(line, mask);
 }
 
 }  // namespace
