@@ -1,6 +1,6 @@
 #include "dialogs/AboutDialog.h"
 
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "files/LanguageTable.h"
 #include "resources/resource.h"
 

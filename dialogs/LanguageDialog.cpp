@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "resources/resource.h"
 
 namespace {

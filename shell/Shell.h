@@ -7,7 +7,7 @@
 #include <array>
 
 #include "game/App.h"
-#include "engine/MenuModel.h"
+#include "game/MenuModel.h"
 #include "shell/GLContext.h"
 #include "shell/WinHost.h"
 

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "dialogs/LanguageDialog.h"
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "files/SettingsFile.h"
 #include "game/AutoPlay.h"
 #include "game/CurrentLayout.h"
@@ -22,6 +22,7 @@
 #include "shell/Sound.h"
 #include "shell/Toolbar.h"
 #include "shell/View3DWindow.h"
+#include "shell/WideText.h"
 #include "shell/WindowProc.h"
 
 const char* const windowClassName = productCaption;
@@ -146,6 +147,7 @@ bool startProgram(HINSTANCE instance, int showState) {
     registerWindowClass(instance);
     s.instance = instance;
     initDataDirectories(s.app.dirs, currentDirectory());
+    s.app.ansiToUtf8 = utf8FromAnsi;
     clearShellHandles();
     FileList& languages = fileListOf(s.fileLists, FileListKind::languages);
     scanFileList(languages, s.app.dirs.language, fileListRange(FileListKind::languages).pattern);

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstring>
 
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "shell/Dpi.h"
 #include "shell/Shell.h"
 

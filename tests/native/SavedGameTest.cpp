@@ -90,7 +90,7 @@ TEST_F(SavedGames, TheBlocksStandAtTheirOffsetsAndLoadBack) {
     EXPECT_EQ(littleEndian(file, 14 * 5, 2), 0xFFFEu);
     EXPECT_EQ(Bytes(file.begin() + 9032, file.begin() + 9035), (Bytes{7, 8, 9}));
     SavedGame read{};
-    EXPECT_TRUE(decodeSavedGame(file.data(), file.size(), read));
+    EXPECT_TRUE(decodeSavedGame(file.data(), file.size(), utf8FromWindows1252, read));
     EXPECT_EQ(encodeSavedGame(read), file);
 }
 
