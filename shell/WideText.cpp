@@ -27,3 +27,10 @@ std::string utf8FromWide(std::wstring_view text) {
 }
 
 std::string utf8FromAnsi(std::string_view text) { return utf8FromWide(wideFrom(CP_ACP, text)); }
+
+std::wstring_view firstCharacters(std::wstring_view text, size_t count) {
+    size_t end = 0;
+    for (size_t k = 0; k < count && end < text.size(); ++k)
+        end += IS_HIGH_SURROGATE(text[end]) && end + 1 < text.size() && IS_LOW_SURROGATE(text[end + 1]) ? 2 : 1;
+    return text.substr(0, end);
+}

@@ -13,3 +13,7 @@ std::string utf8FromWide(std::wstring_view text);
 // Text in the player's ANSI code page, as old language files, hall-of-fame
 // files and saved games hold it, brought to UTF-8.
 std::string utf8FromAnsi(std::string_view text);
+
+// The first `count` characters (code points) of the text, never half of a
+// surrogate pair; the whole text when it is shorter.
+std::wstring_view firstCharacters(std::wstring_view text, size_t count);
