@@ -1,10 +1,9 @@
 #include "dialogs/AboutDialog.h"
 
 #include "dialogs/DialogTexts.h"
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "files/LanguageTable.h"
 #include "resources/resource.h"
-#include "shell/WideText.h"
 
 namespace {
 

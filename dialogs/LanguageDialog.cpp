@@ -1,7 +1,7 @@
 #include "dialogs/LanguageDialog.h"
 
 #include "dialogs/DialogTexts.h"
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "resources/resource.h"
 #include "shell/WideText.h"
 

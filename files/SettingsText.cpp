@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "files/DataDirectories.h"
 #include "files/SettingsKeys.h"
 #include "files/TextLines.h"

@@ -5,7 +5,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ColourDialog.h"
 #include "dialogs/ConfigDialog.h"
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "game/AutoPlay.h"
 #include "game/CurrentLayout.h"
 #include "game/DealGame.h"

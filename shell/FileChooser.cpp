@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "files/Utf8Path.h"
 #include "shell/WideText.h"
 

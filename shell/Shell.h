@@ -8,7 +8,7 @@
 #include <string>
 
 #include "game/App.h"
-#include "engine/MenuModel.h"
+#include "game/MenuModel.h"
 #include "shell/GLContext.h"
 #include "shell/WinHost.h"
 

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "dialogs/LanguageDialog.h"
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "files/SettingsFile.h"
 #include "game/AutoPlay.h"
 #include "game/CurrentLayout.h"

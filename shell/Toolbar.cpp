@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "shell/Dpi.h"
 #include "shell/Shell.h"
 #include "shell/WideText.h"

@@ -3,8 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "engine/CameraKeys.h"
-#include "engine/Commands.h"
+#include "game/CameraKeys.h"
+#include "game/Commands.h"
 #include "game/Input.h"
 #include "game/Redraw.h"
 #include "game/Status.h"

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "ShellDriver.h"
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "game/AutoPlay.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"

@@ -11,7 +11,7 @@
 
 #include "WinDialogs.h"
 #include "dialogs/ColourChooser.h"
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "engine/Moves.h"
 #include "game/AutoPlay.h"
 #include "resources/resource.h"

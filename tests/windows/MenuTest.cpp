@@ -10,7 +10,7 @@
 #include <set>
 
 #include "ShellDriver.h"
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "shell/Shell.h"
 #include "shell/WideText.h"
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "files/SettingsFile.h"
 #include "files/Utf8Path.h"
 #include "shell/Shell.h"

@@ -6,7 +6,7 @@
 
 #include "ShellDriver.h"
 #include "WinDialogs.h"
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "files/SettingsText.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"

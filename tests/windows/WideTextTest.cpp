@@ -10,7 +10,7 @@
 #include "WinDialogs.h"
 #include "dialogs/HallOfFameDialog.h"
 #include "dialogs/WinnerDialog.h"
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "files/HallOfFame.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"

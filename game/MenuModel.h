@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "files/FileList.h"
 
 struct DataDirectories;

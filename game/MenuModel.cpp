@@ -1,4 +1,4 @@
-#include "engine/MenuModel.h"
+#include "game/MenuModel.h"
 
 #include "files/DataDirectories.h"
 #include "files/LanguageTable.h"

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "engine/Layout.h"
+#include "files/LayoutFormats.h"
 #include "files/TextLines.h"
 
 namespace {
@@ -83,10 +83,4 @@ LayoutFormat readLayoutBytes(const std::vector<uint8_t>& bytes, bool gridAllowed
     }
     readLineLayout(bytes, mask);
     return LayoutFormat::line;
-}
-
-int countMarks(const LayoutMask& mask) {
-    int marks = 0;
-    for (uint8_t cell : mask) marks += cell == 1;
-    return marks;
 }
