@@ -12,7 +12,6 @@
 #include "ShellDriver.h"
 #include "game/Commands.h"
 #include "shell/Shell.h"
-#include "shell/WideText.h"
 
 namespace fs = std::filesystem;
 
@@ -33,13 +32,7 @@ struct MenuDriver : ::testing::Test {
             if (!names.count(entry.path().filename().string())) fs::remove(entry.path());
     }
     HMENU bar() const { return GetMenu(driver.window); }
-    std::string toolTip() {
-        NMTTDISPINFOW request = {};
-        request.hdr.idFrom = command::newGame;
-        request.hdr.code = TTN_GETDISPINFOW;
-        SendMessageW(driver.window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
-        return request.lpszText != nullptr ? utf8FromWide(request.lpszText) : "";
-    }
+    std::string toolTip() { return driver.toolTip(command::newGame); }
     // The picture the item shows checked and unchecked alike, or null.
     HBITMAP picture(unsigned id) {
         MENUITEMINFOW info = {};

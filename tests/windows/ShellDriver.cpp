@@ -142,6 +142,14 @@ std::string ShellDriver::statusText() {
     return utf8FromWide(text.c_str());
 }
 
+std::string ShellDriver::toolTip(unsigned id) {
+    NMTTDISPINFOW request = {};
+    request.hdr.idFrom = id;
+    request.hdr.code = TTN_GETDISPINFOW;
+    SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    return request.lpszText != nullptr ? utf8FromWide(request.lpszText) : "";
+}
+
 std::string ShellDriver::settingsFile() const { return readText(startDirectory / settingsFileName); }
 
 std::vector<std::string> menuTexts(HMENU menu) {

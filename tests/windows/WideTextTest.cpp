@@ -2,7 +2,6 @@
 // the player's code page, and names typed in any script.
 #include "ShellDriver.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -39,13 +38,6 @@ struct LanguageDriver {
         driver.install("Language = \"TEST.TXT\"\r\nLayout = \"DEFAULT.TVL\"\r\n");
         std::ofstream(driver.startDirectory / "LANGUAGE" / "TEST.TXT", std::ios::binary) << file;
         started = driver.start();
-    }
-    std::string toolTip() {
-        NMTTDISPINFOW request = {};
-        request.hdr.idFrom = command::newGame;
-        request.hdr.code = TTN_GETDISPINFOW;
-        SendMessageW(driver.window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
-        return request.lpszText != nullptr ? utf8FromWide(request.lpszText) : "";
     }
     // The caption of the hall-of-fame dialog as the window shows it.
     std::wstring hallOfFameCaption() {
@@ -101,7 +93,7 @@ TEST(WideText, AJapaneseLanguageFileShowsWholeInMenusToolTipsStatusDialogsAndBox
     wchar_t menu[64] = {};
     GetMenuStringW(GetMenu(run.driver.window), 0, menu, 64, MF_BYPOSITION);
     EXPECT_STREQ(menu, L"ゲーム(&G)");
-    EXPECT_EQ(wideFromUtf8(run.toolTip()), L"新しいゲーム (F2)");
+    EXPECT_EQ(wideFromUtf8(run.driver.toolTip(command::newGame)), L"新しいゲーム (F2)");
     EXPECT_NE(wideFromUtf8(run.driver.statusText()).find(L"144 牌"), std::wstring::npos);
     EXPECT_EQ(run.hallOfFameCaption(), L"殿堂入り");
     ShellDriver::answer = IDCANCEL;
