@@ -12,6 +12,7 @@
 #include "game/AutoPlay.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
+#include "shell/WideText.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ struct Demonstration : ::testing::Test {
 };
 
 HWND hallOfFameDialog() {
-    return FindWindowA(MAKEINTATOM(32770), shell().app.language.HALLFAMECAPTION.c_str());
+    return FindWindowW(MAKEINTATOM(32770), wideFromUtf8(shell().app.language.HALLFAMECAPTION).c_str());
 }
 
 }  // namespace

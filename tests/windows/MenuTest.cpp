@@ -32,19 +32,13 @@ struct MenuDriver : ::testing::Test {
             if (!names.count(entry.path().filename().string())) fs::remove(entry.path());
     }
     HMENU bar() const { return GetMenu(driver.window); }
-    std::string toolTip() {
-        NMTTDISPINFOA request = {};
-        request.hdr.idFrom = command::newGame;
-        request.hdr.code = TTN_NEEDTEXTA;
-        SendMessageA(driver.window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
-        return request.lpszText != nullptr ? request.lpszText : "";
-    }
+    std::string toolTip() { return driver.toolTip(command::newGame); }
     // The picture the item shows checked and unchecked alike, or null.
     HBITMAP picture(unsigned id) {
-        MENUITEMINFOA info = {};
+        MENUITEMINFOW info = {};
         info.cbSize = sizeof info;
         info.fMask = MIIM_CHECKMARKS;
-        EXPECT_TRUE(GetMenuItemInfoA(bar(), id, FALSE, &info)) << id;
+        EXPECT_TRUE(GetMenuItemInfoW(bar(), id, FALSE, &info)) << id;
         EXPECT_EQ(info.hbmpChecked, info.hbmpUnchecked) << id;
         return info.hbmpUnchecked;
     }
@@ -86,7 +80,7 @@ TEST_F(MenuDriver, CheckMarksFollowTheFlagsAndEasyModeAsksFirst) {
     // The program's own cursor, loaded at the window's scaling.
     EXPECT_NE(shell().normalCursor, nullptr);
     EXPECT_EQ(shell().normalCursor, shell().ownCursors.normal);
-    EXPECT_NE(shell().normalCursor, LoadCursorA(nullptr, IDC_ARROW));
+    EXPECT_NE(shell().normalCursor, LoadCursorW(nullptr, IDC_ARROW));
 
     const uint8_t easy = shell().app.settings.EasyMode;
     ShellDriver::answer = IDCANCEL;
