@@ -1,6 +1,6 @@
 #include "dialogs/DialogTexts.h"
 
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 
 void setItemText(HWND dialog, int id, const std::string& text) {
     SetDlgItemTextW(dialog, id, wideFromUtf8(text).c_str());

@@ -3,7 +3,7 @@
 #include "dialogs/DialogTexts.h"
 #include "files/Caption.h"
 #include "resources/resource.h"
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "files/HallOfFame.h"
 #include "files/LanguageTable.h"
 #include "resources/resource.h"
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "files/Caption.h"
 #include "files/Utf8Path.h"
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "shell/GuiObjects.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 #include "shell/Sound.h"
 #include "shell/Toolbar.h"
 #include "shell/View3DWindow.h"
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 #include "shell/WindowProc.h"
 
 const wchar_t* const windowClassName = L"" TAVREK_CAPTION;

@@ -7,7 +7,7 @@
 #include "game/Commands.h"
 #include "shell/Dpi.h"
 #include "shell/Shell.h"
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 
 // The pictures are those drawn nearest to the window's scaling; the buttons
 // take their size from them.

@@ -10,7 +10,7 @@
 #include "shell/Shell.h"
 #include "shell/Sound.h"
 #include "shell/StartUp.h"
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 
 MessageBoxHook messageBoxHook = nullptr;
 

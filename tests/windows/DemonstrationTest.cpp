@@ -12,7 +12,7 @@
 #include "game/AutoPlay.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 
 namespace {
 

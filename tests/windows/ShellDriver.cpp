@@ -13,7 +13,7 @@
 #include "files/Utf8Path.h"
 #include "shell/Shell.h"
 #include "shell/StartUp.h"
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 #include "shell/WinHost.h"
 
 namespace fs = std::filesystem;

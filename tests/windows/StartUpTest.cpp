@@ -10,7 +10,7 @@
 #include "files/SettingsText.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "files/HallOfFame.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 
 namespace {
 

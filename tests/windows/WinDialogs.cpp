@@ -6,7 +6,7 @@
 #include "dialogs/DialogTexts.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 
 namespace {
 

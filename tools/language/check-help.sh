@@ -33,8 +33,8 @@ languageOf() {
         NORSK.HTM) echo nb ;;
         NIHONGO.HTM) echo ja ;;
         HANGUGEO.HTM) echo ko ;;
-        ZHONGWEN-JIANTI.HTM) echo zh-Hans ;;
-        ZHONGWEN-FANTI.HTM) echo zh-Hant ;;
+        ZHONGWEN-JIANTI.HTM) echo zh-CN ;;
+        ZHONGWEN-FANTI.HTM) echo zh-TW ;;
         RUSSKIJ.HTM) echo ru ;;
         UKRAINSKA.HTM) echo uk ;;
         ELLINIKA.HTM) echo el ;;

@@ -1,4 +1,4 @@
-#include "shell/WideText.h"
+#include "dialogs/WideText.h"
 
 #include <windows.h>
 
