@@ -54,12 +54,14 @@ TEST_F(MenuDriver, TheBarAndToolTipsFollowTheLanguageChosenFromIt) {
     const std::vector<std::string> game = menuTexts(GetSubMenu(bar(), 0));
     ASSERT_EQ(game.size(), 13u);
     EXPECT_EQ(game[0] + game[4] + game[12], "&New game\tF2-E&xit\tF12");
-    EXPECT_TRUE(isChecked(bar(), 20002));
+    // The languages are listed by file name: ENGLISH is the fifth, FRANCAIS the seventh.
+    const unsigned english = 20004, francais = 20006;
+    EXPECT_TRUE(isChecked(bar(), english));
     EXPECT_EQ(toolTip(), "New game (F2)");
-    driver.command(20004);
+    driver.command(francais);
     EXPECT_EQ(menuTexts(bar()).front(), "&Partie");
-    EXPECT_TRUE(isChecked(bar(), 20004));
-    EXPECT_FALSE(isChecked(bar(), 20002));
+    EXPECT_TRUE(isChecked(bar(), francais));
+    EXPECT_FALSE(isChecked(bar(), english));
     EXPECT_EQ(toolTip(), shell().app.language.T_NEW_GAME);
 }
 

@@ -54,8 +54,10 @@ TEST(StartUp, TheFirstStartAsksTheLanguageAndEachShutdownWritesTheSettings) {
     std::vector<std::string> seen;
     answerDialogs({languageAnswer("FRANCAIS", seen), languageAnswer("", seen)});
     ASSERT_TRUE(driver.start());
-    EXPECT_EQ(seen, (std::vector<std::string>{"DANSK", "DEUTSCH", "[ENGLISH]", "ESPANOL", "FRANCAIS", "ITALIANO",
-                                              "NEDERLANDS", "NORSK", "PORTUGUES", "SVENSKA"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"CESTINA", "DANSK", "DEUTSCH", "ELLINIKA", "[ENGLISH]", "ESPANOL",
+                                              "FRANCAIS", "HANGUGEO", "ITALIANO", "MAGYAR", "NEDERLANDS", "NIHONGO",
+                                              "NORSK", "POLSKI", "PORTUGUES", "RUSSKIJ", "SVENSKA", "TURKCE",
+                                              "UKRAINSKA", "ZHONGWEN-FANTI", "ZHONGWEN-JIANTI"}));
     EXPECT_EQ(menuTexts(GetMenu(driver.window)).front(), "&Partie");
     const Shell& s = shell();
     wchar_t className[64] = {};
