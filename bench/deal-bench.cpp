@@ -9,6 +9,7 @@
 #include "game/DealGame.h"
 #include "engine/FreeTiles.h"
 #include "engine/Layout.h"
+#include "files/LayoutFormats.h"
 #include "files/DataDirectories.h"
 #include "tools/layout/QuietHost.h"
 

@@ -1,21 +1,22 @@
 #include "dialogs/AboutDialog.h"
 
-#include "engine/Caption.h"
+#include "dialogs/DialogTexts.h"
+#include "files/Caption.h"
 #include "files/LanguageTable.h"
 #include "resources/resource.h"
 
 namespace {
 
 void setTexts(HWND dialog, const LanguageTable& language) {
-    SetWindowTextA(dialog, language.ABOUTCAPTION.c_str());
-    SetDlgItemTextA(dialog, IDC_ABOUT_PRODUCT, productCaption);
-    SetDlgItemTextA(dialog, IDC_ABOUT_OK, language.OK.c_str());
-    SetDlgItemTextA(dialog, IDC_ABOUT_EMAIL, language.ABOUTEMAIL.c_str());
-    SetDlgItemTextA(dialog, IDC_ABOUT_HOMEPAGE, language.ABOUTHOMEPAGE.c_str());
-    SetDlgItemTextA(dialog, IDC_ABOUT_AUTHOR, language.ABOUTAUTHOR.c_str());
-    SetDlgItemTextA(dialog, IDC_ABOUT_COPYRIGHT, language.ABOUTCOPYRIGHT.c_str());
+    setDialogTexts(dialog, language.ABOUTCAPTION,
+                   {{IDC_ABOUT_PRODUCT, productCaption},
+                    {IDC_ABOUT_OK, language.OK},
+                    {IDC_ABOUT_EMAIL, language.ABOUTEMAIL},
+                    {IDC_ABOUT_HOMEPAGE, language.ABOUTHOMEPAGE},
+                    {IDC_ABOUT_AUTHOR, language.ABOUTAUTHOR},
+                    {IDC_ABOUT_COPYRIGHT, language.ABOUTCOPYRIGHT}});
     // A language file without the line keeps the template's English one.
-    if (!language.ABOUTNOTICE.empty()) SetDlgItemTextA(dialog, IDC_ABOUT_NOTICE, language.ABOUTNOTICE.c_str());
+    if (!language.ABOUTNOTICE.empty()) setItemText(dialog, IDC_ABOUT_NOTICE, language.ABOUTNOTICE);
 }
 
 }  // namespace
@@ -33,6 +34,6 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM first, LPARAM
 }
 
 void showAboutDialog(HINSTANCE instance, HWND owner, const LanguageTable& language) {
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, aboutDialogProc,
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ABOUT), owner, aboutDialogProc,
                     reinterpret_cast<LPARAM>(&language));
 }

@@ -3,6 +3,7 @@
 #include "dialogs/Colour3DDialog.h"
 
 #include "dialogs/ColourChooser.h"
+#include "dialogs/DialogTexts.h"
 #include "dialogs/OptionsDialog.h"
 #include "resources/resource.h"
 

@@ -12,14 +12,14 @@ bool chooseColour(HWND owner, Colour& colour) {
     if (colourChooserHook != nullptr) return colourChooserHook(owner, colour);
     COLORREF customColours[16];
     for (COLORREF& custom : customColours) custom = RGB(255, 255, 255);
-    CHOOSECOLORA chooser{};
+    CHOOSECOLORW chooser{};
     chooser.lStructSize = sizeof chooser;
     chooser.hwndOwner = owner;
-    chooser.hInstance = reinterpret_cast<HWND>(GetModuleHandleA(nullptr));
+    chooser.hInstance = reinterpret_cast<HWND>(GetModuleHandleW(nullptr));
     chooser.rgbResult = colour;
     chooser.lpCustColors = customColours;
     chooser.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorA(&chooser)) return false;
+    if (!ChooseColorW(&chooser)) return false;
     colour = chooser.rgbResult & 0xFFFFFF;
     return true;
 }

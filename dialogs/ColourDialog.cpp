@@ -2,6 +2,7 @@
 
 #include "dialogs/Colour3DDialog.h"
 #include "dialogs/ColourChooser.h"
+#include "dialogs/DialogTexts.h"
 #include "dialogs/OptionsDialog.h"
 #include "game/App.h"
 #include "resources/resource.h"

@@ -2,6 +2,7 @@
 
 #include "dialogs/Config3DDialog.h"
 
+#include "dialogs/DialogTexts.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/ValueRows.h"
 #include "game/App.h"

@@ -1,6 +1,7 @@
 #include "dialogs/ConfigDialog.h"
 
 #include "dialogs/Config3DDialog.h"
+#include "dialogs/DialogTexts.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/ValueRows.h"
 #include "game/App.h"

@@ -1,5 +1,6 @@
 #include "dialogs/HallOfFameDialog.h"
 
+#include "dialogs/DialogTexts.h"
 #include "files/HallOfFame.h"
 #include "files/LanguageTable.h"
 #include "resources/resource.h"
@@ -13,14 +14,14 @@ struct TableShown {
 
 void setTexts(HWND dialog, const TableShown& shown) {
     const LanguageTable& language = *shown.language;
-    SetWindowTextA(dialog, language.HALLFAMECAPTION.c_str());
-    SetDlgItemTextA(dialog, IDC_HALLOFFAME_NAMETITLE, language.HALLFAMENAME.c_str());
-    SetDlgItemTextA(dialog, IDC_HALLOFFAME_TIMETITLE, language.HALLFAMETIME.c_str());
-    SetDlgItemTextA(dialog, IDC_HALLOFFAME_OK, language.OK.c_str());
+    setDialogTexts(dialog, language.HALLFAMECAPTION,
+                   {{IDC_HALLOFFAME_NAMETITLE, language.HALLFAMENAME},
+                    {IDC_HALLOFFAME_TIMETITLE, language.HALLFAMETIME},
+                    {IDC_HALLOFFAME_OK, language.OK}});
     for (int k = 0; k < keptEntries; ++k) {
         const HallOfFameEntry& entry = shown.hallOfFame->entries[static_cast<size_t>(k)];
-        SetDlgItemTextA(dialog, IDC_HALLOFFAME_NAMES + k, entry.playerName.c_str());
-        SetDlgItemTextA(dialog, IDC_HALLOFFAME_TIMES + k, entry.timeText.c_str());
+        setItemText(dialog, IDC_HALLOFFAME_NAMES + k, entry.playerName);
+        setItemText(dialog, IDC_HALLOFFAME_TIMES + k, entry.timeText);
     }
 }
 
@@ -40,6 +41,6 @@ INT_PTR CALLBACK hallOfFameDialogProc(HWND dialog, UINT message, WPARAM first, L
 void showHallOfFameDialog(HINSTANCE instance, HWND owner, const LanguageTable& language,
                           const HallOfFame& hallOfFame) {
     const TableShown shown{&language, &hallOfFame};
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HALLOFFAME), owner, hallOfFameDialogProc,
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_HALLOFFAME), owner, hallOfFameDialogProc,
                     reinterpret_cast<LPARAM>(&shown));
 }

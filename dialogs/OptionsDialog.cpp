@@ -3,17 +3,12 @@
 #include "game/App.h"
 
 void showOptionsDialog(HINSTANCE instance, int templateId, HWND owner, DLGPROC procedure, App& app) {
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), owner, procedure, reinterpret_cast<LPARAM>(&app));
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), owner, procedure, reinterpret_cast<LPARAM>(&app));
 }
 
-void keepApp(HWND dialog, LPARAM second) { SetWindowLongPtrA(dialog, DWLP_USER, second); }
+void keepApp(HWND dialog, LPARAM second) { SetWindowLongPtrW(dialog, DWLP_USER, second); }
 
-App* keptApp(HWND dialog) { return reinterpret_cast<App*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
-
-void setDialogTexts(HWND dialog, const std::string& caption, std::initializer_list<ControlText> texts) {
-    SetWindowTextA(dialog, caption.c_str());
-    for (const ControlText& control : texts) SetDlgItemTextA(dialog, control.id, control.text.c_str());
-}
+App* keptApp(HWND dialog) { return reinterpret_cast<App*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
 
 INT_PTR optionsDialogMessage(const OptionsDialogKind& kind, HWND dialog, UINT message, WPARAM first, LPARAM second) {
     switch (message) {

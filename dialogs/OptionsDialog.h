@@ -5,15 +5,7 @@
 
 #include <windows.h>
 
-#include <initializer_list>
-#include <string>
-
 struct App;
-
-struct ControlText {
-    int id;
-    const std::string& text;
-};
 
 // Shows a modal dialog of `templateId` owned by `owner`; its procedure
 // reaches `app` through keptApp.
@@ -23,8 +15,6 @@ void showOptionsDialog(HINSTANCE instance, int templateId, HWND owner, DLGPROC p
 void keepApp(HWND dialog, LPARAM second);
 // nullptr for the messages that come before WM_INITDIALOG.
 App* keptApp(HWND dialog);
-
-void setDialogTexts(HWND dialog, const std::string& caption, std::initializer_list<ControlText> texts);
 
 // What tells the configuration dialogs apart: their texts and values at
 // opening, and what their buttons do (false for a button they do not have).

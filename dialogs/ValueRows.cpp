@@ -1,11 +1,12 @@
 #include "dialogs/ValueRows.h"
 
+#include "dialogs/DialogTexts.h"
 #include "game/App.h"
 
 namespace {
 
 void showRow(HWND dialog, const App& app, const ValueRow& row) {
-    SetDlgItemTextA(dialog, row.textId, valueText(app.settings, row.value, app.language).c_str());
+    setItemText(dialog, row.textId, valueText(app.settings, row.value, app.language));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 struct LanguageTable;
 
-// The name typed, at most 21 characters, possibly empty.
+// The name typed in UTF-8: at most 21 characters, possibly empty.
 std::string askWinnerNameDialog(HINSTANCE instance, HWND owner, const LanguageTable& language);
 
 INT_PTR CALLBACK nameDialogProc(HWND dialog, UINT message, WPARAM first, LPARAM second);

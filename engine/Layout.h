@@ -1,17 +1,11 @@
-// Reading a layout into the LayoutMask, numbering the tiles and putting them
-// into the painter's order the 2D view relies on.
+// The layout mask: how many tiles it gives, numbering the tiles and putting
+// them into the painter's order the 2D view relies on.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "engine/BoardModel.h"
-
-enum class LayoutFormat { binary, grid, line };
-
-// Marks the mask from the bytes of a layout file; the format is decided by
-// the bytes themselves (and by gridAllowed, the ".lay" setting).
-LayoutFormat readLayoutBytes(const std::vector<uint8_t>& bytes, bool gridAllowed, LayoutMask& mask);
 
 int countMarks(const LayoutMask& mask);
 // A tile's corner leaves room for its 2 x 2 cells: rows 0..18, columns 0..32.

@@ -2,9 +2,10 @@
 
 #include "files/TextLines.h"
 
-std::vector<LanguageLine> readLanguageLines(const std::vector<uint8_t>& bytes) {
+std::vector<LanguageLine> readLanguageLines(const std::vector<uint8_t>& bytes, AnsiToUtf8 ansiToUtf8) {
     std::vector<LanguageLine> lines;
-    for (const std::string& line : linePieces(bytes, languagePieceLength)) {
+    const std::string text = utf8OfTextFile(bytes, ansiToUtf8);
+    for (const std::string& line : linePieces(text, languagePieceLength, PieceUnit::characters)) {
         if (isSkippedLine(line)) continue;
         const std::vector<std::string> words = wordsOf(line);
         const LanguageKey* key = words.empty() ? nullptr : findLanguageKey(words[0]);
@@ -16,11 +17,11 @@ std::vector<LanguageLine> readLanguageLines(const std::vector<uint8_t>& bytes) {
 
 std::string slotText(const LanguageKey& key, const std::string& text) {
     const std::string hint = key.hint;
-    return text.substr(0, key.slotLength - hint.size()) + hint;
+    return firstCharacters(text, key.slotLength - characterCount(hint)) + hint;
 }
 
-void parseLanguageText(const std::vector<uint8_t>& bytes, LanguageTable& table) {
-    for (const LanguageLine& line : readLanguageLines(bytes)) table.*(line.key->slot) = slotText(*line.key, line.text);
+void parseLanguageText(const std::vector<uint8_t>& bytes, AnsiToUtf8 ansiToUtf8, LanguageTable& table) {
+    for (const LanguageLine& line : readLanguageLines(bytes, ansiToUtf8)) table.*(line.key->slot) = slotText(*line.key, line.text);
 }
 
 std::string helpPageFor(const DataDirectories& dirs, const std::string& languageFile) {

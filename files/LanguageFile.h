@@ -11,8 +11,11 @@
 #include "files/DataDirectories.h"
 #include "files/LanguageKeys.h"
 #include "files/LanguageTable.h"
+#include "files/TextEncoding.h"
 
-// Lines are read at most this many characters at a time.
+// The file is read as UTF-8 when it starts with the byte-order mark, else
+// in the player's code page (`ansiToUtf8`), as older files are; the slots
+// hold UTF-8. Lines are read at most this many characters at a time.
 constexpr size_t languagePieceLength = 1023;
 
 // One line that names a known key, with its text as the file holds it.
@@ -22,13 +25,13 @@ struct LanguageLine {
 };
 
 // The lines with a known key and a double quote, in file order.
-std::vector<LanguageLine> readLanguageLines(const std::vector<uint8_t>& bytes);
+std::vector<LanguageLine> readLanguageLines(const std::vector<uint8_t>& bytes, AnsiToUtf8 ansiToUtf8);
 
-// What the slot holds for that text: the text, cut so that it fits the slot
-// together with its function-key hint, then the hint.
+// What the slot holds for that text: the text, cut between characters so
+// that it fits the slot together with its function-key hint, then the hint.
 std::string slotText(const LanguageKey& key, const std::string& text);
 
-void parseLanguageText(const std::vector<uint8_t>& bytes, LanguageTable& table);
+void parseLanguageText(const std::vector<uint8_t>& bytes, AnsiToUtf8 ansiToUtf8, LanguageTable& table);
 
 // The help page for a language file: its name with ".HTM" when that page
 // exists in the LANGUAGE directory, else "ENGLISH.HTM", else the first page

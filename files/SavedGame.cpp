@@ -69,7 +69,7 @@ std::vector<uint8_t> encodeSavedGame(const SavedGame& saved) {
     return bytes;
 }
 
-bool decodeSavedGame(const uint8_t* bytes, size_t size, SavedGame& saved) {
+bool decodeSavedGame(const uint8_t* bytes, size_t size, AnsiToUtf8 ansiToUtf8, SavedGame& saved) {
     if (size != savedGameBytes) return false;
     SavedGame read{};
     for (size_t t = 0; t < tileCount; ++t) read.tiles[t] = takeTile(bytes + tilesOffset + t * tileRecordBytes);
@@ -79,7 +79,7 @@ bool decodeSavedGame(const uint8_t* bytes, size_t size, SavedGame& saved) {
         const uint8_t* field = bytes + undoOffset + 3 * k;
         read.undoList[k] = UndoRecord{field[0], field[1], field[2]};
     }
-    decodeHallOfFame(bytes + hallOfFameOffset, hallOfFameFileBytes, read.hallOfFame);
+    decodeHallOfFame(bytes + hallOfFameOffset, hallOfFameFileBytes, ansiToUtf8, read.hallOfFame);
     read.tilesLeft = takeInt16(bytes + countersOffset);
     read.movesMade = takeInt16(bytes + countersOffset + 2);
     read.selectedTile = takeInt16(bytes + countersOffset + 4);

@@ -9,6 +9,7 @@
 
 #include "engine/BoardModel.h"
 #include "files/HallOfFame.h"
+#include "files/TextEncoding.h"
 
 constexpr size_t savedGameBytes = 9445;
 
@@ -33,8 +34,9 @@ void restoreSavedGame(const SavedGame& saved, GameModel& game, HallOfFame& hallO
 std::vector<uint8_t> encodeSavedGame(const SavedGame& saved);
 // Reads exactly savedGameBytes bytes, then checks the whole game before
 // handing it over: a file of another length or with a field no game of this
-// program holds is refused, and `saved` is left as it was.
-bool decodeSavedGame(const uint8_t* bytes, size_t size, SavedGame& saved);
+// program holds is refused, and `saved` is left as it was. Names are read
+// as in the hall-of-fame file.
+bool decodeSavedGame(const uint8_t* bytes, size_t size, AnsiToUtf8 ansiToUtf8, SavedGame& saved);
 
 // True when every field lies in its range and agrees with the board, so the
 // game can address the model with it.

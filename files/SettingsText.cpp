@@ -5,9 +5,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "files/DataDirectories.h"
 #include "files/SettingsKeys.h"
+#include "files/TextEncoding.h"
 #include "files/TextLines.h"
 
 namespace {
@@ -115,7 +116,7 @@ void writeKeys(std::string& text, const std::vector<SettingKey>& keys, size_t ke
 
 void parseSettingsText(const std::vector<uint8_t>& bytes, Settings& settings) {
     const std::vector<SettingKey> keys = allSettingKeys(settings);
-    for (const std::string& line : linePieces(bytes, settingsPieceLength)) {
+    for (const std::string& line : linePieces(bytesAsText(bytes), settingsPieceLength)) {
         if (isSkippedLine(line)) continue;
         const std::vector<std::string> words = wordsOf(line);
         if (words.empty()) continue;

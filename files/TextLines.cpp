@@ -6,17 +6,24 @@ namespace {
 
 bool isWhiteSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 
+// Every byte starts a byte; a UTF-8 continuation byte starts no character.
+bool startsUnit(char c, PieceUnit unit) {
+    return unit == PieceUnit::bytes || (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+}
+
 }  // namespace
 
-std::vector<std::string> linePieces(const std::vector<uint8_t>& bytes, size_t maxPieceLength) {
+std::vector<std::string> linePieces(std::string_view text, size_t maxPieceLength, PieceUnit unit) {
     std::vector<std::string> pieces;
     size_t start = 0;
-    while (start < bytes.size()) {
+    while (start < text.size()) {
         size_t end = start;
-        while (end < bytes.size() && end - start < maxPieceLength)
-            if (bytes[end++] == '\n') break;
-        std::string piece(bytes.begin() + static_cast<std::ptrdiff_t>(start),
-                          bytes.begin() + static_cast<std::ptrdiff_t>(end));
+        size_t units = 0;
+        while (end < text.size()) {
+            if (startsUnit(text[end], unit) && units++ == maxPieceLength) break;
+            if (text[end++] == '\n') break;
+        }
+        std::string piece(text.substr(start, end - start));
         const size_t nul = piece.find('\0');
         if (nul != std::string::npos) piece.resize(nul);
         pieces.push_back(std::move(piece));

@@ -6,12 +6,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// What a piece's length counts: bytes, or the characters of a UTF-8 text
+// (so that no piece ends inside a character).
+enum class PieceUnit { bytes, characters };
 
 // The file cut into lines, each with its LF kept. A line longer than
 // `maxPieceLength` is cut into pieces that count as lines of their own. A
 // piece ends at its first NUL byte, as a C text would.
-std::vector<std::string> linePieces(const std::vector<uint8_t>& bytes, size_t maxPieceLength);
+std::vector<std::string> linePieces(std::string_view text, size_t maxPieceLength, PieceUnit unit = PieceUnit::bytes);
 
 // A comment (first character ";") or a line of two characters or fewer,
 // its line end included.

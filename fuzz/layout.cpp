@@ -7,6 +7,7 @@
 
 #include "engine/FreeTiles.h"
 #include "engine/Layout.h"
+#include "files/LayoutFormats.h"
 
 namespace {
 

@@ -6,8 +6,8 @@ named by a digest are what long runs found, merged in with -merge=1; they stay.
 
     python3 fuzz/make-corpus.py        (from the repository root)
 
-The settings, layout and language seeds are the test fixtures and the shipped
-English language file; the pictures and the hall of fame are made here.
+The settings, layout and language seeds are the test fixtures and shipped
+language files; the pictures, the hall of fame and the saved games are made here.
 """
 import os
 import re
@@ -131,11 +131,24 @@ def settings():
     dictionary("settings", [k.encode() for k in keys] + [b" = ", b"none", b"DARKER", b"INVERT", b"\r\n"])
 
 
+UTF8_MARK = b"\xef\xbb\xbf"
+
+
 def language():
+    """Both encodings a language file comes in: UTF-8 after its byte-order
+    mark (the shipped files, one with a line of every script's widths and
+    malformed sequences) and the player's code page without it (an older
+    file in Windows-1252)."""
     copy("language", "data/LANGUAGE/ENGLISH.TXT")
+    copy("language", "data/LANGUAGE/FRANCAIS.TXT")
+    copy("language", "tests/fixtures/language/FRANCAIS-1252.TXT")
+    scripts = 'GAME = "&Jeu \u0416\u03a9 \u30b2\u30fc\u30e0(&G) \U0001f004"\r\n'.encode()
+    malformed = b'UNDO = "\xc3 \xe3\x81 \xed\xa0\x80 \xc0\xaf \xf4\x90\x80\x80 \x80"\r\n'
+    write("language", "SCRIPTS.TXT", UTF8_MARK + scripts + malformed)
     with open(os.path.join(ROOT, "files", "LanguageKeys.cpp")) as f:
         keys = re.findall(r'[mM]enuText\("(\w+)"|text\("(\w+)"', f.read())
-    dictionary("language", [(a or b).encode() for a, b in keys] + [b" = \"", b"\"\r\n", b";"])
+    dictionary("language", [(a or b).encode() for a, b in keys] +
+               [b" = \"", b"\"\r\n", b";", UTF8_MARK, "\u00e9".encode(), "\u30b2".encode(), "\U0001f004".encode()])
 
 
 def saved_game_bytes(removed):

@@ -44,11 +44,11 @@ void play(const SavedGame& saved) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SavedGame saved;
-    if (!decodeSavedGame(data, size, saved)) return 0;
+    if (!decodeSavedGame(data, size, utf8FromWindows1252, saved)) return 0;
     play(saved);
     const std::vector<uint8_t> bytes = encodeSavedGame(saved);
     SavedGame again;
-    require(bytes.size() == savedGameBytes && decodeSavedGame(bytes.data(), bytes.size(), again));
+    require(bytes.size() == savedGameBytes && decodeSavedGame(bytes.data(), bytes.size(), utf8FromWindows1252, again));
     require(encodeSavedGame(again) == bytes);
     return 0;
 }

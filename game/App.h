@@ -7,6 +7,7 @@
 #include "files/HallOfFame.h"
 #include "files/LanguageTable.h"
 #include "files/Settings.h"
+#include "files/TextEncoding.h"
 #include "game/GameLock.h"
 #include "host/Host.h"
 #include "view2d/BoardView.h"
@@ -26,6 +27,9 @@ struct App {
     LanguageTable language;
     GameModel game;
     HallOfFame hallOfFame;  // the current layout's
+    // Decodes what older files hold in the player's code page: language
+    // files without the byte-order mark, and the names in old scores.
+    AnsiToUtf8 ansiToUtf8 = utf8FromWindows1252;
     // The file last chosen in a saved-game dialog, for the whole run.
     std::string savedGameName;
     BoardView view;

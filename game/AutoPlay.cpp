@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "engine/Deal.h"
 #include "engine/Moves.h"
 #include "game/App.h"

@@ -3,6 +3,7 @@
 #include "game/CurrentLayout.h"
 
 #include "engine/Layout.h"
+#include "files/LayoutFormats.h"
 #include "game/App.h"
 #include "game/Modal.h"
 #include "game/Scores.h"

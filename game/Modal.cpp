@@ -1,6 +1,6 @@
 #include "game/Modal.h"
 
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "game/App.h"
 
 void tellPlayer(App& app, const std::string& text, MessageIcon icon) {

@@ -1,6 +1,7 @@
 #include "game/RecordWin.h"
 
 #include "files/ClockText.h"
+#include "files/TextEncoding.h"
 #include "game/App.h"
 #include "game/Modal.h"
 #include "game/Scores.h"
@@ -12,7 +13,7 @@ void fillCandidate(App& app) {
     HallOfFameEntry& candidate = app.hallOfFame.entries[candidateEntry];
     candidate.timeSeconds = app.game.state.elapsedSeconds;
     candidate.timeText = clockText(candidate.timeSeconds);
-    candidate.playerName = askWinnerName(app).substr(0, playerNameLength);
+    candidate.playerName = firstCharacters(askWinnerName(app), playerNameLength);
 }
 
 void enterHallOfFame(App& app) {

@@ -27,7 +27,7 @@ bool replaceGame(App& app) {
         return false;
     }
     SavedGame saved;
-    if (!decodeSavedGame(bytes.data(), bytes.size(), saved)) {
+    if (!decodeSavedGame(bytes.data(), bytes.size(), app.ansiToUtf8, saved)) {
         tellPlayer(app, app.language.MesSizeError, MessageIcon::exclamation);
         return false;
     }

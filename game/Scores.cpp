@@ -8,7 +8,7 @@
 void loadHallOfFame(App& app) {
     std::vector<uint8_t> bytes;
     const bool read = readWholeFile(filePath(app.dirs.scores, hallOfFameFileName(app.settings.Layout)), bytes);
-    if (read && decodeHallOfFame(bytes.data(), bytes.size(), app.hallOfFame)) return;
+    if (read && decodeHallOfFame(bytes.data(), bytes.size(), app.ansiToUtf8, app.hallOfFame)) return;
     // A missing file is simply a layout nobody has won yet.
     if (read) tellPlayer(app, app.language.MesScores, MessageIcon::exclamation);
     fillDefaultHallOfFame(app.hallOfFame);

@@ -2,7 +2,7 @@
 
 #if TAVREK_3D
 
-#include "engine/CameraKeys.h"
+#include "game/CameraKeys.h"
 #include "game/App.h"
 #include "game/Modal.h"
 #include "game/Play.h"

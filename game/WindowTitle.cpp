@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "game/App.h"
 
 void showFileInTitle(App& app, const std::string& fileName) {

@@ -48,7 +48,7 @@ void resizeBoardWindow() {
     placeView3DWindow();
     resize3DView(s.app, area.width, area.height);
 #endif
-    SendMessageA(s.toolbar, TB_AUTOSIZE, 0, 0);
+    SendMessageW(s.toolbar, TB_AUTOSIZE, 0, 0);
 }
 
 void releaseBoardBitmaps() {

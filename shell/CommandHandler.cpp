@@ -5,7 +5,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ColourDialog.h"
 #include "dialogs/ConfigDialog.h"
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "game/AutoPlay.h"
 #include "game/CurrentLayout.h"
 #include "game/DealGame.h"
@@ -31,11 +31,11 @@ void invert(uint8_t& flag) { flag = flag == 1 ? 0 : 1; }
 
 void askEasyMode() {
     Shell& s = shell();
-    const int answer = showMessageBox(s.mainWindow, s.app.language.MesEasyMode.c_str(), productCaption,
-                                      MB_OKCANCEL | MB_ICONINFORMATION);
+    const int answer =
+        showMessageBox(s.mainWindow, s.app.language.MesEasyMode, productCaption, MB_OKCANCEL | MB_ICONINFORMATION);
     if (answer != IDOK) return;
     withGame([](App& app) { invert(app.settings.EasyMode); });
-    SendMessageA(s.mainWindow, WM_COMMAND, command::newGame, 0);
+    SendMessageW(s.mainWindow, WM_COMMAND, command::newGame, 0);
 }
 
 // A new layout replaces the whole board, so a demonstration ends first and

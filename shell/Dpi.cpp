@@ -12,7 +12,7 @@ namespace {
 // when first wanted, so the program still starts where they are missing.
 template <typename Function>
 Function user32Function(const char* name) {
-    HMODULE user32 = GetModuleHandleA("user32.dll");
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
     if (user32 == nullptr) return nullptr;
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
 }

@@ -4,8 +4,9 @@
 
 #include <vector>
 
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "files/Utf8Path.h"
+#include "dialogs/WideText.h"
 
 namespace {
 
@@ -16,25 +17,17 @@ DWORD dialogFlags(FileDialogMode mode) {
     return mode == FileDialogMode::open ? common | OFN_FILEMUSTEXIST : common | OFN_OVERWRITEPROMPT;
 }
 
-// The dialog's own texts come from the language file, in the ANSI code page.
-std::wstring wideFromAnsi(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-
 }  // namespace
 
 bool chooseFile(HWND owner, const FileChoice& choice, std::string& name) {
-    std::wstring filter = wideFromAnsi(choice.filterText);
+    std::wstring filter = wideFromUtf8(choice.filterText);
     filter.push_back(L'\0');
-    filter += wideFromAnsi(choice.pattern);
+    filter += wideFromUtf8(choice.pattern);
     filter.push_back(L'\0');
     filter.push_back(L'\0');
     std::vector<wchar_t> chosen(4096, L'\0');
-    const std::wstring extension = wideFromAnsi(choice.pattern).substr(2);  // "*.TVL" -> "TVL"
-    const std::wstring title = wideFromAnsi(productCaption);
+    const std::wstring extension = wideFromUtf8(choice.pattern).substr(2);  // "*.TVL" -> "TVL"
+    const std::wstring title = wideFromUtf8(productCaption);
     OPENFILENAMEW request = {};
     request.lStructSize = sizeof request;
     request.hwndOwner = owner;

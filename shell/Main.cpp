@@ -4,6 +4,6 @@
 
 #include "shell/StartUp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    return programMain(GetModuleHandleA(nullptr), nullptr, GetCommandLineA(), SW_SHOWNORMAL);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+    return programMain(GetModuleHandleW(nullptr), nullptr, GetCommandLineW(), SW_SHOWNORMAL);
 }

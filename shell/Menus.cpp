@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "files/Utf8Path.h"
 #include "game/View3DGame.h"
 #include "shell/Dpi.h"
 #include "shell/GuiObjects.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
+#include "dialogs/WideText.h"
 
 namespace {
 
@@ -31,19 +31,16 @@ PictureSizes menuPictureSizes(HWND window) {
 void appendItems(HMENU menu, const std::vector<MenuItem>& items) {
     for (const MenuItem& entry : items) {
         switch (entry.kind) {
-            case MenuItemKind::separator: AppendMenuA(menu, MF_SEPARATOR, 0, nullptr); break;
+            case MenuItemKind::separator: AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); break;
             case MenuItemKind::popup: {
                 HMENU sub = counted(GuiKind::menu, CreatePopupMenu());
                 appendItems(sub, entry.items);
-                AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), entry.text.c_str());
+                AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), wideFromUtf8(entry.text).c_str());
                 break;
             }
             case MenuItemKind::command: {
                 const UINT flags = MF_STRING | (entry.checked ? MF_CHECKED : 0);
-                // Language texts are in the player's code page; a file's name may be
-                // in any script, so it goes in its wide form.
-                if (entry.fileName) AppendMenuW(menu, flags, entry.command, pathFromUtf8(entry.text).c_str());
-                else AppendMenuA(menu, flags, entry.command, entry.text.c_str());
+                AppendMenuW(menu, flags, entry.command, wideFromUtf8(entry.text).c_str());
                 break;
             }
         }
@@ -110,7 +107,7 @@ void makeMenuPictures() {
     Shell& s = shell();
     const COLORREF menuColour = GetSysColor(COLOR_MENU);
     const PictureSizes sizes = menuPictureSizes(s.mainWindow);
-    HBITMAP strip = counted(GuiKind::bitmap, LoadBitmapA(s.instance, MAKEINTRESOURCEA(sizes.strip.resource)));
+    HBITMAP strip = counted(GuiKind::bitmap, LoadBitmapW(s.instance, MAKEINTRESOURCEW(sizes.strip.resource)));
     HDC windowSurface = counted(GuiKind::deviceContext, GetDC(s.mainWindow));
     HDC stripSurface = counted(GuiKind::deviceContext, CreateCompatibleDC(windowSurface));
     HDC pictureSurface = counted(GuiKind::deviceContext, CreateCompatibleDC(windowSurface));

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "files/FileList.h"
 
 // Rescans the data directories, builds a new menu bar and attaches it.

@@ -5,9 +5,10 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 
 #include "game/App.h"
-#include "engine/MenuModel.h"
+#include "game/MenuModel.h"
 #include "shell/GLContext.h"
 #include "shell/WinHost.h"
 
@@ -41,6 +42,8 @@ struct Shell {
     // only the screen's font.
     HFONT statusFont = nullptr;
     HMENU menuBar = nullptr;
+    // The text of the tool-tip shown last, in the form the tool-tip takes.
+    std::wstring toolTipText;
     std::array<HBITMAP, menuPictureSlots> menuPictures{};
     FileLists fileLists;
     UINT musicDeviceId = 0;

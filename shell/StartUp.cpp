@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "dialogs/LanguageDialog.h"
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "files/SettingsFile.h"
 #include "game/AutoPlay.h"
 #include "game/CurrentLayout.h"
@@ -22,9 +22,10 @@
 #include "shell/Sound.h"
 #include "shell/Toolbar.h"
 #include "shell/View3DWindow.h"
+#include "dialogs/WideText.h"
 #include "shell/WindowProc.h"
 
-const char* const windowClassName = productCaption;
+const wchar_t* const windowClassName = L"" TAVREK_CAPTION;
 
 namespace {
 
@@ -39,18 +40,19 @@ void registerControlClasses() {
 
 void registerWindowClass(HINSTANCE instance) {
     registerControlClasses();
-    WNDCLASSA windowClass = {};
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = mainWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TAVREK));
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TAVREK));
     windowClass.lpszClassName = windowClassName;
-    RegisterClassA(&windowClass);
+    RegisterClassExW(&windowClass);
 }
 
 HCURSOR loadOwnCursor(int resource, int size) {
-    return counted(GuiKind::cursor, static_cast<HCURSOR>(LoadImageA(
-                                         shell().instance, MAKEINTRESOURCEA(resource), IMAGE_CURSOR, size, size, 0)));
+    return counted(GuiKind::cursor, static_cast<HCURSOR>(LoadImageW(
+                                         shell().instance, MAKEINTRESOURCEW(resource), IMAGE_CURSOR, size, size, 0)));
 }
 
 void releaseCursors(const Cursors& cursors) {
@@ -63,7 +65,7 @@ void releaseOwnCursors() {
     Shell& s = shell();
     const HCURSOR shown = GetCursor();
     if (shown != nullptr && (shown == s.ownCursors.normal || shown == s.ownCursors.busy))
-        SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     releaseCursors(s.ownCursors);
     s.ownCursors = {};
 }
@@ -131,7 +133,7 @@ void useGLContext(GLContextResult result) {
 }
 #endif
 
-int programMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
+int programMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showState) {
     if (!startProgram(instance, showState)) return shell().startExitCode;
     const int exitCode = runMessageLoop();
     // The shell outlives a demonstration stopped by the shutdown: its worker
@@ -146,6 +148,7 @@ bool startProgram(HINSTANCE instance, int showState) {
     registerWindowClass(instance);
     s.instance = instance;
     initDataDirectories(s.app.dirs, currentDirectory());
+    s.app.ansiToUtf8 = utf8FromAnsi;
     clearShellHandles();
     FileList& languages = fileListOf(s.fileLists, FileListKind::languages);
     scanFileList(languages, s.app.dirs.language, fileListRange(FileListKind::languages).pattern);
@@ -159,7 +162,7 @@ bool startProgram(HINSTANCE instance, int showState) {
     }
     if (!soundDevicePresent()) withoutSoundDevice(s.app);
     const Settings& settings = s.app.settings;
-    s.mainWindow = CreateWindowExA(0, windowClassName, productCaption,
+    s.mainWindow = CreateWindowExW(0, windowClassName, wideFromUtf8(productCaption).c_str(),
                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                                    settings.WindowXPos, settings.WindowYPos, settings.WindowXSize,
                                    settings.WindowYSize, nullptr, nullptr, instance, nullptr);
@@ -174,9 +177,9 @@ bool startProgram(HINSTANCE instance, int showState) {
 
 int runMessageLoop() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0)) {
+    while (GetMessageW(&message, nullptr, 0, 0)) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }
@@ -248,8 +251,8 @@ void loadCursors() {
         s.normalCursor = s.ownCursors.normal;
         s.busyCursor = s.ownCursors.busy;
     } else {
-        s.normalCursor = LoadCursorA(nullptr, IDC_ARROW);
-        s.busyCursor = LoadCursorA(nullptr, IDC_APPSTARTING);
+        s.normalCursor = LoadCursorW(nullptr, IDC_ARROW);
+        s.busyCursor = LoadCursorW(nullptr, IDC_APPSTARTING);
     }
     SetCursor(s.normalCursor);
     ShowCursor(TRUE);

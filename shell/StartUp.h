@@ -6,7 +6,7 @@
 #include "shell/GLContext.h"
 
 // The whole run: returns the exit code, the quit message's parameter.
-int programMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showState);
+int programMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int showState);
 
 // Everything before the message loop: registers the class, reads the
 // settings (after the language choice on a first start) and creates and
@@ -37,5 +37,5 @@ void loadCursors();
 // The height of the frame, caption and menu bar at the window's DPI.
 void measureNonClientHeight(HWND window);
 
-// The caption and class name of the main window.
-extern const char* const windowClassName;
+// The class name of the main window.
+extern const wchar_t* const windowClassName;

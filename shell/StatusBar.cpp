@@ -21,13 +21,13 @@ HFONT statusFontFor(int dpi) {
 void createStatusBar(HWND window) {
     Shell& s = shell();
     if (s.statusBar != nullptr) DestroyWindow(s.statusBar);
-    s.statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "", window, statusBarControlId);
+    s.statusBar = CreateStatusWindowW(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, L"", window, statusBarControlId);
     HFONT font = statusFontFor(windowDpi(window));
-    if (font != nullptr) SendMessageA(s.statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (font != nullptr) SendMessageW(s.statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     releaseStatusFont();
     s.statusFont = font;
     // The bar fits its height to the font at the next size message.
-    SendMessageA(s.statusBar, WM_SIZE, 0, 0);
+    SendMessageW(s.statusBar, WM_SIZE, 0, 0);
     RECT rect;
     GetWindowRect(s.statusBar, &rect);
     s.statusBarHeight = rect.bottom - rect.top;

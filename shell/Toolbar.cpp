@@ -2,13 +2,12 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <array>
-#include <cstring>
 
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "shell/Dpi.h"
 #include "shell/Shell.h"
+#include "dialogs/WideText.h"
 
 // The pictures are those drawn nearest to the window's scaling; the buttons
 // take their size from them.
@@ -34,12 +33,12 @@ void createToolbar(HWND window) {
     s.toolbarHeight = rect.bottom - rect.top;
 }
 
-void fillToolTip(NMTTDISPINFOA& request) {
-    const std::string* text =
-        toolTipFor(shell().app.language, static_cast<CommandId>(request.hdr.idFrom));
+// A tool-tip holds up to 127 characters, more than its own buffer takes: the
+// text is handed over from the shell's, which lasts until the next request.
+void fillToolTip(NMTTDISPINFOW& request) {
+    Shell& s = shell();
+    const std::string* text = toolTipFor(s.app.language, static_cast<CommandId>(request.hdr.idFrom));
     if (text == nullptr) return;
-    const size_t length = std::min(text->size(), sizeof request.szText - 1);
-    std::memcpy(request.szText, text->data(), length);
-    request.szText[length] = '\0';
-    request.lpszText = request.szText;
+    s.toolTipText = wideFromUtf8(*text);
+    request.lpszText = s.toolTipText.data();
 }

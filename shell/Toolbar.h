@@ -7,4 +7,4 @@
 // Makes the toolbar for the window's DPI, in place of the one there was.
 void createToolbar(HWND window);
 // Answers a tool-tip's request for its text from the language table.
-void fillToolTip(NMTTDISPINFOA& request);
+void fillToolTip(NMTTDISPINFOW& request);

@@ -6,19 +6,19 @@
 
 namespace {
 
-const char* const view3DClassName = "TavrekView3D";
+const wchar_t* const view3DClassName = L"TavrekView3D";
 
 }  // namespace
 
 HWND createView3DWindow(HINSTANCE instance, HWND mainWindow) {
-    WNDCLASSA windowClass = {};
+    WNDCLASSW windowClass = {};
     // OpenGL keeps the window's device context for the window's whole life.
     windowClass.style = CS_OWNDC;
-    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = instance;
     windowClass.lpszClassName = view3DClassName;
-    RegisterClassA(&windowClass);
-    return CreateWindowExA(WS_EX_TOOLWINDOW, view3DClassName, "", WS_POPUP, 0, 0, 1, 1, mainWindow, nullptr,
+    RegisterClassW(&windowClass);
+    return CreateWindowExW(WS_EX_TOOLWINDOW, view3DClassName, L"", WS_POPUP, 0, 0, 1, 1, mainWindow, nullptr,
                            instance, nullptr);
 }
 

@@ -5,18 +5,20 @@
 
 #include "dialogs/HallOfFameDialog.h"
 #include "dialogs/WinnerDialog.h"
-#include "files/Utf8Path.h"
 #include "shell/BoardWindow.h"
 #include "shell/FileChooser.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
 #include "shell/StartUp.h"
+#include "dialogs/WideText.h"
 
 MessageBoxHook messageBoxHook = nullptr;
 
-int showMessageBox(HWND owner, const char* text, const char* caption, UINT type) {
-    if (messageBoxHook != nullptr) return messageBoxHook(owner, text, caption, type);
-    return MessageBoxA(owner, text, caption, type);
+int showMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
+    const std::wstring wideText = wideFromUtf8(text);
+    const std::wstring wideCaption = wideFromUtf8(caption);
+    if (messageBoxHook != nullptr) return messageBoxHook(owner, wideText.c_str(), wideCaption.c_str(), type);
+    return MessageBoxW(owner, wideText.c_str(), wideCaption.c_str(), type);
 }
 
 namespace {
@@ -33,7 +35,7 @@ UINT iconStyle(MessageIcon icon) {
 }  // namespace
 
 void WinHost::showMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
-    showMessageBox(shell().mainWindow, text.c_str(), caption.c_str(), MB_OK | iconStyle(icon));
+    showMessageBox(shell().mainWindow, text, caption, MB_OK | iconStyle(icon));
 }
 
 std::string WinHost::askWinnerName() {
@@ -55,10 +57,7 @@ void WinHost::playSound(const std::filesystem::path& path) {
 }
 
 void WinHost::setTitle(const std::string& title) {
-    // The title ends in a file's name, which may be in any script. The window
-    // is an ANSI one, whose own text handling would pass that name through the
-    // code page; the default procedure's wide form keeps it whole.
-    DefWindowProcW(shell().mainWindow, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pathFromUtf8(title).c_str()));
+    SetWindowTextW(shell().mainWindow, wideFromUtf8(title).c_str());
 }
 
 // The text stays in the mailbox until the window thread takes its own copy,
@@ -67,13 +66,13 @@ void WinHost::postStatus(const std::string& text) {
     // Before the status bar exists (the language loaded at start-up) there is nothing to post to.
     Shell& s = shell();
     if (s.statusBar == nullptr) return;
-    if (depositStatus(statusMailbox, text)) PostMessageA(s.mainWindow, statusPostedMessage, 0, 0);
+    if (depositStatus(statusMailbox, text)) PostMessageW(s.mainWindow, statusPostedMessage, 0, 0);
 }
 
 void showPostedStatus() {
     Shell& s = shell();
-    const std::string text = collectStatus(s.host.statusMailbox);
-    SendMessageA(s.statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const std::wstring text = wideFromUtf8(collectStatus(s.host.statusMailbox));
+    SendMessageW(s.statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void WinHost::presentFrame(const uint32_t* pixels, int width, int height) {

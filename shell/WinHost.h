@@ -10,11 +10,13 @@
 constexpr UINT statusPostedMessage = WM_APP + 1;
 
 // Message boxes go through this hook when it is set, so tests can answer
-// them instead of a player; it returns the button pressed (IDOK, IDCANCEL).
-using MessageBoxHook = int (*)(HWND owner, const char* text, const char* caption, UINT type);
+// them instead of a player; it takes the texts as the box would show them and
+// returns the button pressed (IDOK, IDCANCEL).
+using MessageBoxHook = int (*)(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type);
 extern MessageBoxHook messageBoxHook;
 
-int showMessageBox(HWND owner, const char* text, const char* caption, UINT type);
+// The texts are UTF-8.
+int showMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
 
 struct WinHost : Host {
     void showMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;

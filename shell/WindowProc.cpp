@@ -3,8 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "engine/CameraKeys.h"
-#include "engine/Commands.h"
+#include "game/CameraKeys.h"
+#include "game/Commands.h"
 #include "game/Input.h"
 #include "game/Redraw.h"
 #include "game/Status.h"
@@ -19,7 +19,7 @@
 
 namespace {
 
-void sendCommand(HWND window, CommandId id) { SendMessageA(window, WM_COMMAND, id, 0); }
+void sendCommand(HWND window, CommandId id) { SendMessageW(window, WM_COMMAND, id, 0); }
 
 #if TAVREK_3D
 bool view3DShown() { return shell().app.settings.view3D == 1; }
@@ -79,7 +79,7 @@ void paint(HWND window) {
 }
 
 LRESULT notify(NMHDR* header) {
-    if (header->code == TTN_NEEDTEXTA) fillToolTip(*reinterpret_cast<NMTTDISPINFOA*>(header));
+    if (header->code == TTN_GETDISPINFOW) fillToolTip(*reinterpret_cast<NMTTDISPINFOW*>(header));
     return 0;
 }
 
@@ -113,6 +113,6 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM first, LPARAM 
 #if TAVREK_3D
         case WM_MOUSEWHEEL: mouseWheel(window, first); return 0;
 #endif
-        default: return DefWindowProcA(window, message, first, second);
+        default: return DefWindowProcW(window, message, first, second);
     }
 }

@@ -8,7 +8,7 @@
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
 #include "TestFiles.h"
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "engine/Deal.h"
 #include "files/SavedGame.h"
 #include "game/App.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <set>
 
-#include "engine/CameraKeys.h"
-#include "engine/Commands.h"
+#include "game/CameraKeys.h"
+#include "game/Commands.h"
 #include "files/LanguageTable.h"
 #include "files/Settings.h"
 

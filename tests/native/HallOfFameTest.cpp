@@ -83,7 +83,7 @@ TEST(HallOfFameBytes, EachEntryIsNameTimeTextAndLittleEndianSecondsTextsEndingIn
     std::vector<uint8_t> full = bytes;
     std::fill(full.begin() + 80, full.begin() + 116, 'x');
     HallOfFame back;
-    ASSERT_TRUE(decodeHallOfFame(full.data(), full.size(), back));
+    ASSERT_TRUE(decodeHallOfFame(full.data(), full.size(), utf8FromWindows1252, back));
     EXPECT_EQ(back.entries[1].playerName + "|" + back.entries[1].timeText, "Ann|03:02:05");
     EXPECT_EQ((Times{back.entries[1].timeSeconds, back.entries[2].timeSeconds, back.entries[9].timeSeconds}),
               (Times{0x01020304, -2, 840}));
@@ -92,7 +92,7 @@ TEST(HallOfFameBytes, EachEntryIsNameTimeTextAndLittleEndianSecondsTextsEndingIn
     // Any other length is refused and leaves the table.
     for (size_t size : {size_t(0), size_t(40), size_t(399), size_t(401)}) {
         full.resize(size, 'A');
-        EXPECT_FALSE(decodeHallOfFame(full.data(), size, back)) << size;
+        EXPECT_FALSE(decodeHallOfFame(full.data(), size, utf8FromWindows1252, back)) << size;
     }
     EXPECT_EQ(back.entries[2].timeSeconds, -2);
 }

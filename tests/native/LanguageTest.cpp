@@ -12,7 +12,7 @@
 #include "game/Language.h"
 
 static LanguageTable parsed(const std::string& text, LanguageTable table = {}) {
-    parseLanguageText(std::vector<uint8_t>(text.begin(), text.end()), table);
+    parseLanguageText(std::vector<uint8_t>(text.begin(), text.end()), utf8FromWindows1252, table);
     return table;
 }
 
@@ -62,7 +62,7 @@ TEST(LanguageReading, EveryKeyReachesItsOwnSlot) {
     for (const LanguageKey& key : languageKeys()) EXPECT_EQ(t.*(key.slot), key.key + std::string(key.hint));
     EXPECT_EQ(t.UNDO + " " + t.MesNoTileSet + " " + t.HALLFAMETIME, "UNDO\tF7 MesNoTileSet HALLFAMETIME");
     const std::string keys3D = "GO2D \"Flat\"\nCOLORS3DTILE4 \"Winds\"\nSTEP3D \"Step\"\nGO3D \"Deep\"\n";
-    EXPECT_EQ(readLanguageLines(std::vector<uint8_t>(keys3D.begin(), keys3D.end())).size(), TAVREK_3D ? 4u : 0u);
+    EXPECT_EQ(readLanguageLines(std::vector<uint8_t>(keys3D.begin(), keys3D.end()), utf8FromWindows1252).size(), TAVREK_3D ? 4u : 0u);
     EXPECT_EQ(languageKeys().size(), TAVREK_3D ? 110u : 92u);
 }
 
@@ -99,7 +99,8 @@ TEST(LanguageLoading, SwitchingLanguagesAndTheirHelpPages) {
     EXPECT_EQ(app.language.helpFileName, "ZULU.HTM") << "looked for without the language file too";
 }
 
-// The language files shipped in data/LANGUAGE hold every key; no text is empty or longer than its slot.
+// The language files shipped in data/LANGUAGE are UTF-8 and hold every key; no text is empty or
+// longer than its slot.
 TEST(ShippedLanguages, EveryFileHoldsEveryKeyWithinItsSlot) {
     const std::string directory = shippedDataDirectory() + "/LANGUAGE";
     ASSERT_TRUE(std::filesystem::exists(directory + "/ENGLISH.TXT"));
@@ -109,9 +110,11 @@ TEST(ShippedLanguages, EveryFileHoldsEveryKeyWithinItsSlot) {
         std::vector<uint8_t> bytes;
         ASSERT_TRUE(readWholeFile(file.path().string(), bytes));
         std::set<std::string> found;
-        for (const LanguageLine& line : readLanguageLines(bytes)) {
+        EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 3), utf8ByteOrderMark);
+        for (const LanguageLine& line : readLanguageLines(bytes, utf8FromWindows1252)) {
             found.insert(line.key->key);
-            EXPECT_LE(line.text.size() + std::string(line.key->hint).size(), line.key->slotLength) << line.key->key;
+            EXPECT_LE(characterCount(line.text) + std::string(line.key->hint).size(), line.key->slotLength)
+                << line.key->key;
             EXPECT_FALSE(line.text.empty()) << line.key->key;
         }
         for (const LanguageKey& key : languageKeys()) EXPECT_EQ(found.count(key.key), 1u) << "lacks " << key.key;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
-#include "engine/MenuModel.h"
+#include "game/MenuModel.h"
 #include "files/DataDirectories.h"
 #include "files/FileList.h"
 #include "files/LanguageKeys.h"

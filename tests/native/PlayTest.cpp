@@ -5,7 +5,7 @@
 
 #include "BoardBuilder.h"
 #include "RecordingHost.h"
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "engine/FreeTiles.h"
 #include "engine/Moves.h"
 #include "game/App.h"

@@ -32,7 +32,7 @@ struct RecordWin : ScoresFixture {
     HallOfFame stored() const {
         HallOfFame table;
         const std::string bytes = readText(scoresFile());
-        EXPECT_TRUE(decodeHallOfFame(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), table));
+        EXPECT_TRUE(decodeHallOfFame(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), utf8FromWindows1252, table));
         return table;
     }
 };

@@ -90,8 +90,25 @@ TEST_F(SavedGames, TheBlocksStandAtTheirOffsetsAndLoadBack) {
     EXPECT_EQ(littleEndian(file, 14 * 5, 2), 0xFFFEu);
     EXPECT_EQ(Bytes(file.begin() + 9032, file.begin() + 9035), (Bytes{7, 8, 9}));
     SavedGame read{};
-    EXPECT_TRUE(decodeSavedGame(file.data(), file.size(), read));
+    EXPECT_TRUE(decodeSavedGame(file.data(), file.size(), utf8FromWindows1252, read));
     EXPECT_EQ(encodeSavedGame(read), file);
+}
+
+// The saved game carries the hall of fame with its names in any script, and
+// a name from an older file in the player's code page loads as it showed.
+TEST_F(SavedGames, NamesInEveryScriptComeBackFromASavedGame) {
+    const std::string names[] = {"Ada", "\xE5\xB1\xB1\xE7\x94\xB0", "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD",
+                                 "\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7"};  // 山田, Иван, Ελένη
+    for (size_t k = 0; k < std::size(names); ++k) app.hallOfFame.entries[k].playerName = names[k];
+    run(saveGame, "Names.tvm");
+    Bytes file;
+    ASSERT_TRUE(readWholeFile(filePath(app.dirs.saveGame, "NAMES.TVM"), file));
+    file[9035 + 4 * 40] = 0xC5, file[9035 + 4 * 40 + 1] = 0;  // Å in the Western code page
+    ASSERT_TRUE(writeFileReplacing(filePath(app.dirs.saveGame, "NAMES.TVM"), file));
+    for (HallOfFameEntry& entry : app.hallOfFame.entries) entry.playerName = "other";
+    run(loadGame, "NAMES.TVM");
+    for (size_t k = 0; k < std::size(names); ++k) EXPECT_EQ(app.hallOfFame.entries[k].playerName, names[k]) << k;
+    EXPECT_EQ(app.hallOfFame.entries[4].playerName, "\xC3\x85");
 }
 
 // Each change makes a file this program never writes: the game stays exactly

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "native/RecordingHost.h"
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "game/App.h"
 #include "game/View3DGame.h"
 

@@ -8,10 +8,11 @@
 #include <functional>
 
 #include "ShellDriver.h"
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "game/AutoPlay.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
+#include "dialogs/WideText.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ struct Demonstration : ::testing::Test {
 };
 
 HWND hallOfFameDialog() {
-    return FindWindowA(MAKEINTATOM(32770), shell().app.language.HALLFAMECAPTION.c_str());
+    return FindWindowW(MAKEINTATOM(32770), wideFromUtf8(shell().app.language.HALLFAMECAPTION).c_str());
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "ShellDriver.h"
 #include "WinDialogs.h"
 #include "dialogs/ColourChooser.h"
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
 #include "view2d/Surface.h"

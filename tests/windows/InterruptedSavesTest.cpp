@@ -22,14 +22,15 @@
 
 #include "ShellDriver.h"
 #include "WinDialogs.h"
-#include "engine/Caption.h"
-#include "engine/Commands.h"
+#include "dialogs/WideText.h"
+#include "files/Caption.h"
 #include "files/HallOfFameFile.h"
 #include "files/OpenFile.h"
 #include "files/SavedGame.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsText.h"
 #include "files/Utf8Path.h"
+#include "game/Commands.h"
 #include "game/Scores.h"
 #include "game/SettingsStore.h"
 #include "shell/Shell.h"
@@ -304,5 +305,5 @@ TEST(InterruptedSaves, EachFileIsTheOldOrTheNewOneWholeWhereverTheProgramIsEnded
     std::vector<uint8_t> bytes;
     SavedGame saved;
     ASSERT_TRUE(readWholeFile(driver.startDirectory / "SAVEGAME" / savedGameName, bytes));
-    EXPECT_TRUE(decodeSavedGame(bytes.data(), bytes.size(), saved));
+    EXPECT_TRUE(decodeSavedGame(bytes.data(), bytes.size(), utf8FromAnsi, saved));
 }

@@ -11,7 +11,7 @@
 
 #include "WinDialogs.h"
 #include "dialogs/ColourChooser.h"
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "engine/Moves.h"
 #include "game/AutoPlay.h"
 #include "resources/resource.h"
@@ -26,7 +26,7 @@ namespace {
 std::mutex messageMutex;
 std::atomic<int> messageAnswer{IDOK};
 
-int answerMessage(HWND, const char*, const char*, UINT) {
+int answerMessage(HWND, const wchar_t*, const wchar_t*, UINT) {
     const std::lock_guard<std::mutex> hold(messageMutex);
     return messageAnswer.load();
 }
@@ -52,7 +52,7 @@ void answerAnyDialog(HWND dialog) {
         return;
     }
     if (GetDlgItem(dialog, IDC_WINNER_NAME) != nullptr) {
-        SetDlgItemTextA(dialog, IDC_WINNER_NAME, "Long Play");
+        SetDlgItemTextW(dialog, IDC_WINNER_NAME, L"Long Play");
         pressCommand(dialog, IDC_WINNER_OK);
         return;
     }

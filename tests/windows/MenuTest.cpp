@@ -10,7 +10,7 @@
 #include <set>
 
 #include "ShellDriver.h"
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "shell/Shell.h"
 
 namespace fs = std::filesystem;
@@ -32,19 +32,13 @@ struct MenuDriver : ::testing::Test {
             if (!names.count(entry.path().filename().string())) fs::remove(entry.path());
     }
     HMENU bar() const { return GetMenu(driver.window); }
-    std::string toolTip() {
-        NMTTDISPINFOA request = {};
-        request.hdr.idFrom = command::newGame;
-        request.hdr.code = TTN_NEEDTEXTA;
-        SendMessageA(driver.window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
-        return request.lpszText != nullptr ? request.lpszText : "";
-    }
+    std::string toolTip() { return driver.toolTip(command::newGame); }
     // The picture the item shows checked and unchecked alike, or null.
     HBITMAP picture(unsigned id) {
-        MENUITEMINFOA info = {};
+        MENUITEMINFOW info = {};
         info.cbSize = sizeof info;
         info.fMask = MIIM_CHECKMARKS;
-        EXPECT_TRUE(GetMenuItemInfoA(bar(), id, FALSE, &info)) << id;
+        EXPECT_TRUE(GetMenuItemInfoW(bar(), id, FALSE, &info)) << id;
         EXPECT_EQ(info.hbmpChecked, info.hbmpUnchecked) << id;
         return info.hbmpUnchecked;
     }
@@ -60,12 +54,14 @@ TEST_F(MenuDriver, TheBarAndToolTipsFollowTheLanguageChosenFromIt) {
     const std::vector<std::string> game = menuTexts(GetSubMenu(bar(), 0));
     ASSERT_EQ(game.size(), 13u);
     EXPECT_EQ(game[0] + game[4] + game[12], "&New game\tF2-E&xit\tF12");
-    EXPECT_TRUE(isChecked(bar(), 20002));
+    // The languages are listed by file name: ENGLISH is the fifth, FRANCAIS the seventh.
+    const unsigned english = 20004, francais = 20006;
+    EXPECT_TRUE(isChecked(bar(), english));
     EXPECT_EQ(toolTip(), "New game (F2)");
-    driver.command(20004);
+    driver.command(francais);
     EXPECT_EQ(menuTexts(bar()).front(), "&Partie");
-    EXPECT_TRUE(isChecked(bar(), 20004));
-    EXPECT_FALSE(isChecked(bar(), 20002));
+    EXPECT_TRUE(isChecked(bar(), francais));
+    EXPECT_FALSE(isChecked(bar(), english));
     EXPECT_EQ(toolTip(), shell().app.language.T_NEW_GAME);
 }
 
@@ -86,7 +82,7 @@ TEST_F(MenuDriver, CheckMarksFollowTheFlagsAndEasyModeAsksFirst) {
     // The program's own cursor, loaded at the window's scaling.
     EXPECT_NE(shell().normalCursor, nullptr);
     EXPECT_EQ(shell().normalCursor, shell().ownCursors.normal);
-    EXPECT_NE(shell().normalCursor, LoadCursorA(nullptr, IDC_ARROW));
+    EXPECT_NE(shell().normalCursor, LoadCursorW(nullptr, IDC_ARROW));
 
     const uint8_t easy = shell().app.settings.EasyMode;
     ShellDriver::answer = IDCANCEL;

@@ -6,7 +6,7 @@
 
 #include "ShellDriver.h"
 #include "WinDialogs.h"
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "game/AutoPlay.h"
 #include "shell/Shell.h"
 

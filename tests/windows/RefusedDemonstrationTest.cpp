@@ -11,9 +11,10 @@
 
 #include "ShellDriver.h"
 #include "WinDialogs.h"
-#include "engine/Caption.h"
-#include "engine/Commands.h"
+#include "dialogs/WideText.h"
+#include "files/Caption.h"
 #include "game/AutoPlay.h"
+#include "game/Commands.h"
 #include "shell/Shell.h"
 #include "shell/WinHost.h"
 
@@ -28,10 +29,10 @@ std::string boxText;
 // thread to handle WM_ENABLE. This waits for it the same way with an empty
 // message, but gives up after a while, so a fault fails the test instead of
 // hanging it.
-int boxNeedingItsOwner(HWND owner, const char* text, const char*, UINT) {
+int boxNeedingItsOwner(HWND owner, const wchar_t* text, const wchar_t*, UINT) {
     DWORD_PTR result = 0;
     ownerAnswered = SendMessageTimeoutA(owner, WM_NULL, 0, 0, SMTO_NORMAL, ownerPatience, &result) != 0;
-    boxText = text;
+    boxText = utf8FromWide(text);
     ++boxes;
     return IDOK;
 }

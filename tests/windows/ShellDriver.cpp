@@ -8,11 +8,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "files/SettingsFile.h"
 #include "files/Utf8Path.h"
 #include "shell/Shell.h"
 #include "shell/StartUp.h"
+#include "dialogs/WideText.h"
 #include "shell/WinHost.h"
 
 namespace fs = std::filesystem;
@@ -22,8 +23,8 @@ int ShellDriver::answer = IDOK;
 
 namespace {
 
-int recordMessage(HWND, const char* text, const char* caption, UINT type) {
-    ShellDriver::messages.push_back({text, caption, type});
+int recordMessage(HWND, const wchar_t* text, const wchar_t* caption, UINT type) {
+    ShellDriver::messages.push_back({utf8FromWide(text), utf8FromWide(caption), type});
     return ShellDriver::answer;
 }
 
@@ -55,10 +56,10 @@ bool ShellDriver::start() {
     fs::current_path(startDirectory);
     // Test programs run side by side on one display: a window that is never
     // activated gets the focus messages a test sends and no others.
-    const bool started = startProgram(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
+    const bool started = startProgram(GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE);
     window = started ? shell().mainWindow : nullptr;
     if (started)
-        SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
+        SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
     pump();
     return started;
 }
@@ -74,13 +75,13 @@ bool ShellDriver::startForPlay() {
 
 bool ShellDriver::pump() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             quit = true;
             continue;
         }
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return quit;
 }
@@ -129,15 +130,24 @@ void ShellDriver::removePair(int k) {
 
 std::string ShellDriver::title() const {
     wchar_t buffer[256] = {};
-    InternalGetWindowText(window, buffer, 256);  // the caption as shown, not through the code page
-    return utf8FromPath(buffer);
+    InternalGetWindowText(window, buffer, 256);  // the caption as shown
+    return utf8FromWide(buffer);
 }
 
 std::string ShellDriver::statusText() {
     pump();
-    char text[256] = {};
-    SendMessageA(shell().statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    return text;
+    HWND bar = shell().statusBar;
+    std::wstring text(LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 0, 0)) + 1u, L'\0');
+    SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));
+    return utf8FromWide(text.c_str());
+}
+
+std::string ShellDriver::toolTip(unsigned id) {
+    NMTTDISPINFOW request = {};
+    request.hdr.idFrom = id;
+    request.hdr.code = TTN_GETDISPINFOW;
+    SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    return request.lpszText != nullptr ? utf8FromWide(request.lpszText) : "";
 }
 
 std::string ShellDriver::settingsFile() const { return readText(startDirectory / settingsFileName); }
@@ -145,9 +155,9 @@ std::string ShellDriver::settingsFile() const { return readText(startDirectory /
 std::vector<std::string> menuTexts(HMENU menu) {
     std::vector<std::string> texts;
     for (int k = 0; k < GetMenuItemCount(menu); ++k) {
-        char buffer[256] = {};
-        GetMenuStringA(menu, static_cast<UINT>(k), buffer, sizeof buffer, MF_BYPOSITION);
-        texts.push_back(buffer[0] != '\0' ? buffer : "-");  // only separators have no text
+        wchar_t buffer[256] = {};
+        GetMenuStringW(menu, static_cast<UINT>(k), buffer, 256, MF_BYPOSITION);
+        texts.push_back(buffer[0] != L'\0' ? utf8FromWide(buffer) : "-");  // only separators have no text
     }
     return texts;
 }

@@ -50,6 +50,8 @@ struct ShellDriver {
 
     std::string title() const;
     std::string statusText();
+    // The text the toolbar button's tool-tip asks for and gets.
+    std::string toolTip(unsigned id);
     std::string settingsFile() const;
 
     ScratchDirectory start_;

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "ShellDriver.h"
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "shell/Shell.h"
 #include "shell/Sound.h"
 

@@ -6,10 +6,11 @@
 
 #include "ShellDriver.h"
 #include "WinDialogs.h"
-#include "engine/Caption.h"
+#include "files/Caption.h"
 #include "files/SettingsText.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
+#include "dialogs/WideText.h"
 
 namespace {
 
@@ -18,14 +19,14 @@ namespace {
 DialogAnswer languageAnswer(const std::string& pick, std::vector<std::string>& seen) {
     return {productCaption, [pick, &seen](HWND dialog) {
                 HWND box = GetDlgItem(dialog, IDC_LANGUAGE_LIST);
-                const LRESULT selected = SendMessageA(box, CB_GETCURSEL, 0, 0);
-                for (LRESULT k = 0; k < SendMessageA(box, CB_GETCOUNT, 0, 0); ++k) {
-                    char label[64] = {};
-                    SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(k), reinterpret_cast<LPARAM>(label));
-                    seen.push_back(k == selected ? "[" + std::string(label) + "]" : label);
+                const LRESULT selected = SendMessageW(box, CB_GETCURSEL, 0, 0);
+                for (LRESULT k = 0; k < SendMessageW(box, CB_GETCOUNT, 0, 0); ++k) {
+                    wchar_t label[64] = {};
+                    SendMessageW(box, CB_GETLBTEXT, static_cast<WPARAM>(k), reinterpret_cast<LPARAM>(label));
+                    seen.push_back(k == selected ? "[" + utf8FromWide(label) + "]" : utf8FromWide(label));
                 }
                 if (!pick.empty())
-                    SendMessageA(box, CB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(pick.c_str()));
+                    SendMessageW(box, CB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(wideFromUtf8(pick).c_str()));
                 SendMessageA(dialog, WM_COMMAND, IDC_LANGUAGE_OK, 0);
             }};
 }
@@ -53,13 +54,15 @@ TEST(StartUp, TheFirstStartAsksTheLanguageAndEachShutdownWritesTheSettings) {
     std::vector<std::string> seen;
     answerDialogs({languageAnswer("FRANCAIS", seen), languageAnswer("", seen)});
     ASSERT_TRUE(driver.start());
-    EXPECT_EQ(seen, (std::vector<std::string>{"DANSK", "DEUTSCH", "[ENGLISH]", "ESPANOL", "FRANCAIS", "ITALIANO",
-                                              "NEDERLANDS", "NORSK", "PORTUGUES", "SVENSKA"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"CESTINA", "DANSK", "DEUTSCH", "ELLINIKA", "[ENGLISH]", "ESPANOL",
+                                              "FRANCAIS", "HANGUGEO", "ITALIANO", "MAGYAR", "NEDERLANDS", "NIHONGO",
+                                              "NORSK", "POLSKI", "PORTUGUES", "RUSSKIJ", "SVENSKA", "TURKCE",
+                                              "UKRAINSKA", "ZHONGWEN-FANTI", "ZHONGWEN-JIANTI"}));
     EXPECT_EQ(menuTexts(GetMenu(driver.window)).front(), "&Partie");
     const Shell& s = shell();
-    char className[64] = {};
-    GetClassNameA(driver.window, className, sizeof className);
-    EXPECT_STREQ(className, productCaption);
+    wchar_t className[64] = {};
+    GetClassNameW(driver.window, className, 64);
+    EXPECT_EQ(utf8FromWide(className), productCaption);
     EXPECT_EQ(GetDlgCtrlID(s.toolbar), 1);
     EXPECT_EQ(GetDlgCtrlID(s.statusBar), 2);
     EXPECT_EQ(SendMessageA(s.toolbar, TB_BUTTONCOUNT, 0, 0), 13);

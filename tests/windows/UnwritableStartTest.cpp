@@ -13,8 +13,8 @@
 
 #include "ShellDriver.h"
 #include "WinDialogs.h"
-#include "engine/Caption.h"
-#include "engine/Commands.h"
+#include "files/Caption.h"
+#include "game/Commands.h"
 #include "shell/Shell.h"
 
 namespace fs = std::filesystem;

@@ -10,7 +10,7 @@
 #include "ShellDriver.h"
 #include "TileProjection.h"
 #include "WinDialogs.h"
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "game/View3DGame.h"
 #include "shell/GLContext.h"
 #include "shell/GuiObjects.h"

@@ -3,9 +3,10 @@
 #include <commdlg.h>
 #include <dlgs.h>
 
-#include "files/Utf8Path.h"
+#include "dialogs/DialogTexts.h"
 #include "resources/resource.h"
 #include "shell/Shell.h"
+#include "dialogs/WideText.h"
 
 namespace {
 
@@ -22,8 +23,9 @@ WinDialogsSeen seen;
 // for a dialog of its own is disabled. Neither is answered.
 HWND ownDialog(const std::string& caption) {
     HWND dialog = nullptr;
-    const char* title = caption.empty() ? nullptr : caption.c_str();
-    while ((dialog = FindWindowExA(nullptr, dialog, MAKEINTATOM(32770), title)) != nullptr)
+    const std::wstring wide = wideFromUtf8(caption);
+    const wchar_t* title = caption.empty() ? nullptr : wide.c_str();
+    while ((dialog = FindWindowExW(nullptr, dialog, MAKEINTATOM(32770), title)) != nullptr)
         if (GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId() && IsWindowVisible(dialog) &&
             IsWindowEnabled(dialog))
             return dialog;
@@ -51,16 +53,12 @@ void CALLBACK answerNext(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
-std::string itemText(HWND dialog, int id) {
-    char buffer[512] = {};
-    GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
-    return buffer;
-}
+std::string itemText(HWND dialog, int id) { return utf8FromWide(dialogItemText(dialog, id)); }
 
 void press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 void typeFileName(HWND dialog, const std::string& name) {
-    SetDlgItemTextW(dialog, GetDlgItem(dialog, cmb13) != nullptr ? cmb13 : edt1, pathFromUtf8(name).c_str());
+    SetDlgItemTextW(dialog, GetDlgItem(dialog, cmb13) != nullptr ? cmb13 : edt1, wideFromUtf8(name).c_str());
     SendMessageA(dialog, WM_COMMAND, name.empty() ? IDCANCEL : IDOK, 0);
 }
 
@@ -84,7 +82,7 @@ void answerWinDialogs(const std::string& name) {
         seen.prompt = itemText(dialog, IDC_WINNER_PROMPT);
         SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         seen.escapeIgnored = IsWindowVisible(dialog) != FALSE;
-        SetDlgItemTextA(dialog, IDC_WINNER_NAME, name.c_str());
+        SetDlgItemTextW(dialog, IDC_WINNER_NAME, wideFromUtf8(name).c_str());
         SendMessageA(dialog, WM_COMMAND, IDC_WINNER_OK, 0);
     };
     const auto answerHallOfFame = [](HWND dialog) {

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Checks help pages (default: every *.HTM of data/LANGUAGE, and that every
-# language file there has its page): Windows-1252 bytes with a matching meta
-# charset, CR LF line ends, the page's language, nothing fetched from
+# language file there has its page): UTF-8 or Windows-1252 bytes as the
+# meta charset declares, CR LF line ends, the page's language, nothing fetched from
 # outside, working anchors, balanced tags, and every function key and data
 # folder named. Prints each problem; exits 1 when there was any.
 here=$(cd "$(dirname "$0")" && pwd)
@@ -31,6 +31,17 @@ languageOf() {
         SVENSKA.HTM) echo sv ;;
         DANSK.HTM) echo da ;;
         NORSK.HTM) echo nb ;;
+        NIHONGO.HTM) echo ja ;;
+        HANGUGEO.HTM) echo ko ;;
+        ZHONGWEN-JIANTI.HTM) echo zh-CN ;;
+        ZHONGWEN-FANTI.HTM) echo zh-TW ;;
+        RUSSKIJ.HTM) echo ru ;;
+        UKRAINSKA.HTM) echo uk ;;
+        ELLINIKA.HTM) echo el ;;
+        TURKCE.HTM) echo tr ;;
+        POLSKI.HTM) echo pl ;;
+        CESTINA.HTM) echo cs ;;
+        MAGYAR.HTM) echo hu ;;
         *) echo "" ;;
     esac
 }

@@ -1,22 +1,44 @@
 # Checks shared by the language-file and help-page checkers: the byte-level
-# rules every shipped text file of the LANGUAGE directory follows.
+# rules every shipped text file of the LANGUAGE directory follows, in either
+# of the two encodings the program and the browser read.
 # Each check prints "FILE: problem" lines and returns non-zero on a fault.
 
-# The program reads Windows-1252; a file saved as UTF-8 still decodes, so
-# the tell-tale two- and three-byte sequences are refused as well.
+# The encoding a file declares: a language file is UTF-8 when it starts with
+# the byte-order mark (the program reads it so), a help page when its meta
+# charset says so; anything else is Windows-1252.
+declaredEncoding() {
+    case $1 in
+        *.HTM | *.htm)
+            if LC_ALL=C grep -qi '<meta charset="utf-8">' "$1"; then echo utf-8; else echo windows-1252; fi ;;
+        *)
+            if [ "$(head -c 3 "$1" | od -An -tx1 | tr -d ' \n')" = efbbbf ]; then echo utf-8; else echo windows-1252; fi ;;
+    esac
+}
+
+# checkEncoding FILE ENCODING: the bytes are what the file declares. A
+# Windows-1252 file holding the tell-tale two- and three-byte sequences of
+# UTF-8 is refused, since it was most likely saved as UTF-8 without its mark.
 checkEncoding() {
-    local file=$1
-    if ! iconv -f WINDOWS-1252 -t UTF-8 "$file" >/dev/null 2>&1; then
-        echo "$file: not valid Windows-1252 (undefined byte)"
+    local file=$1 encoding=$2
+    if ! iconv -f "$encoding" -t UTF-8 "$file" >/dev/null 2>&1; then
+        echo "$file: not valid $(encodingName "$encoding")"
         return 1
     fi
-    LC_ALL=C awk -v file="$file" '
-        /\357\273\277/ { print file ":" FNR ": starts with a UTF-8 byte-order mark"; bad = 1 }
-        /[\302-\337][\200-\277]|[\340-\357][\200-\277][\200-\277]/ {
-            print file ":" FNR ": looks like UTF-8, not Windows-1252"; bad = 1
+    LC_ALL=C awk -v file="$file" -v utf8="$([ "$encoding" = utf-8 ] && echo 1)" '
+        utf8 && FNR == 1 { sub(/^\357\273\277/, "") }
+        /\357\273\277/ { print file ":" FNR ": " (utf8 ? "a byte-order mark inside the text" : "starts with a UTF-8 byte-order mark"); bad = 1 }
+        !utf8 && /[\302-\337][\200-\277]|[\340-\357][\200-\277][\200-\277]/ {
+            print file ":" FNR ": looks like UTF-8 (without its mark), not Windows-1252"; bad = 1
         }
         /[\000-\010\013\014\016-\037\177]/ { print file ":" FNR ": control character"; bad = 1 }
         END { exit bad }' "$file"
+}
+
+encodingName() {
+    case $1 in
+        utf-8) echo UTF-8 ;;
+        *) echo Windows-1252 ;;
+    esac
 }
 
 # Every line ends in CR LF, the last one included.
@@ -32,10 +54,11 @@ checkLineEnds() {
         END { exit bad }' "$file"
 }
 
-# checkEach LABEL CHECK FILE...: runs the byte checks and then CHECK on every
-# file; prints "LABEL OK: count" when all pass, else returns non-zero.
+# checkEach LABEL CHECK FILE...: runs the byte checks and then CHECK FILE
+# ENCODING on every file; prints "LABEL OK: count" when all pass, else
+# returns non-zero.
 checkEach() {
-    local label=$1 check=$2 status=0 file
+    local label=$1 check=$2 status=0 file encoding
     shift 2
     for file in "$@"; do
         if [ ! -f "$file" ]; then
@@ -43,9 +66,10 @@ checkEach() {
             status=1
             continue
         fi
-        checkEncoding "$file" || status=1
+        encoding=$(declaredEncoding "$file")
+        checkEncoding "$file" "$encoding" || status=1
         checkLineEnds "$file" || status=1
-        "$check" "$file" || status=1
+        "$check" "$file" "$encoding" || status=1
     done
     [ $status -eq 0 ] && echo "$label OK: $#"
     return $status

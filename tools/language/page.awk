@@ -10,8 +10,8 @@ function checkHead() {
     if (page !~ /^<!DOCTYPE html>\r?\n/) problem("does not start with <!DOCTYPE html>")
     if (language != "" && index(page, "<html lang=\"" language "\">") == 0)
         problem("does not declare its language: <html lang=\"" language "\">")
-    if (tolower(page) !~ /<meta charset="windows-1252">/)
-        problem("lacks <meta charset=\"windows-1252\">")
+    if (tolower(page) !~ /<meta charset="(utf-8|windows-1252)">/)
+        problem("lacks <meta charset=\"utf-8\"> (or \"windows-1252\")")
 }
 
 # The page opens from the player's disk, often with no network: it may

@@ -5,6 +5,7 @@
 
 #include "LayoutFile.h"
 #include "ToolArguments.h"
+#include "files/Utf8Path.h"
 #include "game/DealGame.h"
 #include "view2d/Bitmap.h"
 #include "view3d/Camera.h"
@@ -77,7 +78,7 @@ int openBoard3D(Board3D& board, const std::string& layout, bool grid, const View
         std::fprintf(stderr, "tavrek-layout: %s is not a playable layout\n", layout.c_str());
         return 1;
     }
-    if (looks && !readBitmapFile(options.tileSet, app.view.tileSet.fileImage)) {
+    if (looks && !readBitmapFile(pathFromUtf8(options.tileSet), app.view.tileSet.fileImage)) {
         std::fprintf(stderr, "tavrek-layout: cannot read the tile set %s\n", options.tileSet.c_str());
         return 2;
     }

@@ -6,6 +6,7 @@
 #include "ToolArguments.h"
 #include "files/DataDirectories.h"
 #include "files/LayoutLines.h"
+#include "files/Utf8Path.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ int convertCommand(const CommandWords& words) {
     const int status = encode(arguments.to, game.layoutMask, bytes);
     if (status == 2) return wrongArguments(usage);
     if (status != 0) return status;
-    if (!writeFileReplacing(arguments.files[1], bytes)) {
+    if (!writeFileReplacing(pathFromUtf8(arguments.files[1]), bytes)) {
         std::fprintf(stderr, "tavrek-layout: cannot write %s\n", arguments.files[1].c_str());
         return 2;
     }

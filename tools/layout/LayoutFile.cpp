@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "files/DataDirectories.h"
+#include "files/Utf8Path.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ bool ownsItsCells(const GameModel& game, int tile) {
 
 bool readLayoutFile(const std::string& path, bool grid, GameModel& game, LayoutSummary& summary) {
     std::vector<uint8_t> bytes;
-    if (!readWholeFile(path, bytes)) {
+    if (!readWholeFile(pathFromUtf8(path), bytes)) {
         std::fprintf(stderr, "tavrek-layout: cannot read %s\n", path.c_str());
         return false;
     }

@@ -6,6 +6,7 @@
 
 #include "engine/BoardModel.h"
 #include "engine/Layout.h"
+#include "files/LayoutFormats.h"
 
 struct LayoutSummary {
     LayoutFormat format = LayoutFormat::line;

@@ -9,6 +9,7 @@
 #include "QuietHost.h"
 #include "ToolArguments.h"
 #include "game/App.h"
+#include "files/Utf8Path.h"
 #include "game/DealGame.h"
 #include "view2d/Bitmap.h"
 #include "view2d/BitmapWriter.h"
@@ -38,7 +39,7 @@ bool takePreviewOptions(const CommandWords& words, PreviewOptions& options, Comm
 }
 
 bool readPicture(const std::string& path, const char* what, Surface& slot) {
-    if (readBitmapFile(path, slot)) return true;
+    if (readBitmapFile(pathFromUtf8(path), slot)) return true;
     std::fprintf(stderr, "tavrek-layout: cannot read the %s %s\n", what, path.c_str());
     return false;
 }
@@ -77,7 +78,7 @@ int previewCommand(const CommandWords& words) {
     resizeBoard(scene2D(app), width, height);
     dealNewGame(app);
     composeFrame2D(scene2D(app), noTile, noTile, 0, 0);
-    if (writeBitmapFile(arguments.files[1], app.view.boardBitmap)) return 0;
+    if (writeBitmapFile(pathFromUtf8(arguments.files[1]), app.view.boardBitmap)) return 0;
     std::fprintf(stderr, "tavrek-layout: cannot write %s\n", arguments.files[1].c_str());
     return 2;
 }

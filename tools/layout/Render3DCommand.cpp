@@ -4,6 +4,7 @@
 
 #include "Board3D.h"
 #include "ToolArguments.h"
+#include "files/Utf8Path.h"
 #include "view2d/BitmapWriter.h"
 #include "view3d/Scene.h"
 
@@ -19,7 +20,7 @@ int render3DCommand(const CommandWords& words) {
     Board3D board;
     if (const int status = openBoard3D(board, arguments.files[0], arguments.grid, options, true)) return status;
     render3D(board.view, board.scene());
-    if (writeBitmapFile(arguments.files[1], offscreenFrame(board.gl))) return 0;
+    if (writeBitmapFile(pathFromUtf8(arguments.files[1]), offscreenFrame(board.gl))) return 0;
     std::fprintf(stderr, "tavrek-layout: cannot write %s\n", arguments.files[1].c_str());
     return 2;
 }

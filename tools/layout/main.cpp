@@ -1,9 +1,10 @@
 // tavrek-layout: checks, deals and converts layout files with the game's own
 // engine, so what it reports is what the game will do with the file.
 #include <cstdio>
-#include <cstring>
+#include <string>
 
 #include "Commands.h"
+#include "files/Utf8Path.h"
 
 namespace {
 
@@ -41,12 +42,24 @@ int usage() {
     return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 2) return usage();
+int run(const CommandWords& words) {
+    if (words.empty()) return usage();
     for (const Command& command : commands)
-        if (std::strcmp(argv[1], command.name) == 0)
-            return command.run(CommandWords(argv + 2, argv + argc));
+        if (words[0] == command.name) return command.run(CommandWords(words.begin() + 1, words.end()));
     return usage();
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The narrow command line holds file names in the ANSI code page, which
+// cannot name every file: the wide one can, and the words go on as UTF-8.
+int wmain(int argc, wchar_t** argv) {
+    CommandWords words;
+    for (int k = 1; k < argc; ++k)
+        words.push_back(utf8FromUtf16(std::u16string(reinterpret_cast<const char16_t*>(argv[k]))));
+    return run(words);
+}
+#else
+int main(int argc, char** argv) { return run(CommandWords(argv + 1, argv + argc)); }
+#endif

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ShellDriver.h"
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "shell/BoardWindow.h"
 #include "shell/Dpi.h"
 #include "shell/Shell.h"

@@ -13,6 +13,7 @@ OUTPUT = HERE.parents[2] / "data" / "LANGUAGE"
 PAGES = {
     "ENGLISH": "en", "FRANCAIS": "fr", "DEUTSCH": "de", "ESPANOL": "es", "ITALIANO": "it",
     "NEDERLANDS": "nl", "PORTUGUES": "pt", "SVENSKA": "sv", "DANSK": "da", "NORSK": "nb",
+    "POLSKI": "pl", "CESTINA": "cs", "MAGYAR": "hu",
 }
 
 

@@ -1,4 +1,4 @@
-#include "engine/Commands.h"
+#include "game/Commands.h"
 
 #include <array>
 

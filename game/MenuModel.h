@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Commands.h"
+#include "game/Commands.h"
 #include "files/FileList.h"
 
 struct DataDirectories;
@@ -20,7 +20,6 @@ struct MenuItem {
     std::string text;
     CommandId command = 0;
     bool checked = false;
-    bool fileName = false;  // the text is a listed file's name, UTF-8 like every name
     std::vector<MenuItem> items;  // the entries of a popup
 };
 

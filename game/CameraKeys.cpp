@@ -1,4 +1,4 @@
-#include "engine/CameraKeys.h"
+#include "game/CameraKeys.h"
 
 #if TAVREK_3D
 

@@ -1,4 +1,4 @@
-#include "engine/MenuModel.h"
+#include "game/MenuModel.h"
 
 #include "files/DataDirectories.h"
 #include "files/LanguageTable.h"
@@ -197,9 +197,7 @@ void appendFileItems(MenuItem& menu, const FileList& list, int first, const std:
     int index = 0;
     auto appendEntry = [&](MenuItem& target) {
         const FileEntry& entry = list[static_cast<size_t>(index)];
-        target.items.push_back(
-            item(entry.label, static_cast<CommandId>(first + index), entry.name == current));
-        target.items.back().fileName = true;
+        target.items.push_back(item(entry.label, static_cast<CommandId>(first + index), entry.name == current));
         ++index;
     };
     for (int remaining = size; remaining > page; remaining -= page) {

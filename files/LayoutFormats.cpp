@@ -5,7 +5,8 @@
 #include <cstddef>
 #include <string>
 
-#include "engine/Layout.h"
+#include "files/LayoutFormats.h"
+#include "files/TextEncoding.h"
 #include "files/TextLines.h"
 
 namespace {
@@ -67,7 +68,7 @@ void readLayoutLine(const std::string& line, LayoutMask& mask) {
 }
 
 void readLineLayout(const std::vector<uint8_t>& bytes, LayoutMask& mask) {
-    for (const std::string& line : linePieces(bytes, linePieceLength)) readLayoutLine(line, mask);
+    for (const std::string& line : linePieces(bytesAsText(bytes), linePieceLength)) readLayoutLine(line, mask);
 }
 
 }  // namespace
@@ -83,10 +84,4 @@ LayoutFormat readLayoutBytes(const std::vector<uint8_t>& bytes, bool gridAllowed
     }
     readLineLayout(bytes, mask);
     return LayoutFormat::line;
-}
-
-int countMarks(const LayoutMask& mask) {
-    int marks = 0;
-    for (uint8_t cell : mask) marks += cell == 1;
-    return marks;
 }
