@@ -1,35 +1,37 @@
 #!/bin/sh
-# Lets a Wine test prefix show Japanese, Chinese and Korean texts in the
-# game's menus and dialogs. The Noto CJK fonts of Debian's fonts-noto-cjk are
-# linked into the prefix's Fonts folder and named as the fall-back of the user
-# interface fonts, as a Windows system's own font linking does for its CJK
-# fonts. Latin, Greek and Cyrillic letters keep Wine's user interface fonts,
-# so their widths stay those the dialogs are measured in.
+# Lets a Wine test prefix show every script of the game's languages in its
+# menus and dialogs. Wine's own user interface fonts lack the letters of
+# Latin Extended-A (Polish, Czech, Hungarian and Turkish letters) and every
+# Japanese, Chinese and Korean character, so the prefix replaces them with
+# DejaVu Sans (fonts-dejavu-core) and links that to the Noto CJK fonts
+# (fonts-noto-cjk), as a Windows system's own font linking does with its
+# fonts. DejaVu Sans is wider than the Windows user interface fonts, so a
+# text that fits here fits on Windows too.
 #
 #     WINEPREFIX=... tools/wine-cjk-fonts.sh
 #
-# Only the prefix changes; run it again after the prefix is made anew.
+# Only the prefix changes; run it again after the prefix is made anew. The
+# running wineserver keeps the settings for every program started after it.
 set -e
 : "${WINEPREFIX:?set WINEPREFIX to the test prefix}"
-noto=/usr/share/fonts/opentype/noto
-regular=NotoSansCJK-Regular.ttc
-bold=NotoSansCJK-Bold.ttc
-if [ ! -f "$noto/$regular" ]; then
-  echo "$noto/$regular is missing: apt-get install fonts-noto-cjk" >&2
-  exit 1
-fi
+noto=/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc
+dejavu=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+for font in "$noto" "$dejavu"; do
+  if [ ! -f "$font" ]; then
+    echo "$font is missing: apt-get install fonts-noto-cjk fonts-dejavu-core" >&2
+    exit 1
+  fi
+done
 [ -d "$WINEPREFIX/drive_c/windows" ] || wine wineboot >/dev/null 2>&1 </dev/null
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$fonts"
-for file in "$regular" "$bold"; do
-  [ -f "$noto/$file" ] && ln -sf "$noto/$file" "$fonts/$file"
+for font in "$noto" "$dejavu"; do
+  ln -sf "$font" "$fonts/${font##*/}"
 done
-# One face per script family: Japanese first, so kana and the shared Han
-# characters take the Japanese forms; Korean brings Hangul; both Chinese
-# forms follow for the characters only they hold.
-links="$regular,Noto Sans CJK JP\\0$regular,Noto Sans CJK KR\\0$regular,Noto Sans CJK SC\\0$regular,Noto Sans CJK TC"
-key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
-for face in "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Microsoft Sans Serif" "Segoe UI" "MS Sans Serif" "Arial"; do
-  wine reg add "$key" /v "$face" /t REG_MULTI_SZ /d "$links" /f >/dev/null 2>&1
+for face in "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Microsoft Sans Serif" "Segoe UI"; do
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "DejaVu Sans" /f >/dev/null 2>&1
 done
-wineserver -w
+# The Japanese face holds the kana, the Hangul and the Han characters of
+# every form; Wine takes the characters DejaVu Sans lacks from it.
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "DejaVu Sans" \
+  /t REG_MULTI_SZ /d "${noto##*/},Noto Sans CJK JP" /f >/dev/null 2>&1
