@@ -33,5 +33,8 @@ for face in "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Microsoft Sans Serif" "Seg
 done
 # The Japanese face holds the kana, the Hangul and the Han characters of
 # every form; Wine takes the characters DejaVu Sans lacks from it.
-wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "DejaVu Sans" \
-  /t REG_MULTI_SZ /d "${noto##*/},Noto Sans CJK JP" /f >/dev/null 2>&1
+# Captions are drawn in the bold face, which is linked by its own name.
+for face in "DejaVu Sans" "DejaVu Sans Bold"; do
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+    /t REG_MULTI_SZ /d "${noto##*/},Noto Sans CJK JP" /f >/dev/null 2>&1
+done

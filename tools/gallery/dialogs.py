@@ -169,20 +169,31 @@ def geometry(window):
 
 
 def new_window(before):
-    """The largest window shown since `before` (the dialog, not a tip)."""
-    fresh = [(geometry(w), w) for w in shown_windows() - before]
+    """The largest window with a caption shown since `before` (the dialog,
+    not a menu or a tip)."""
+    fresh = [(geometry(w), w) for w in shown_windows() - before
+             if run("xdotool", "getwindowname", w).stdout.strip()]
     fresh = [(g, w) for g, w in fresh if g[2] > 100 and g[3] > 50]
     return max(fresh, key=lambda found: found[0][2] * found[0][3])[1] if fresh else None
 
 
 def dialog(album, name, opening, closing=("Return",), delay=150):
-    """Opens a dialog (or message box) with the keys `opening`, keeps it and
+    """Opens a dialog (or message box) with the keys `opening` (or a click at
+    the point `opening`), keeps it and
     closes it with `closing`. Keys typed while the board redraws can be lost,
     so the opening is tried again, from closed menus, a few times."""
     before = shown_windows()
     window = None
     for attempt in range(3):
-        keys(*opening, delay=delay * (attempt + 1))
+        if isinstance(opening[0], int):
+            run("xdotool", "mousemove", str(opening[0]), str(opening[1]), "click", "1")
+        elif opening[-1] == "Return":
+            # A Return typed in one go with the arrows that reach the item
+            # is sometimes lost by the menu: it comes on its own.
+            keys(*opening[:-1], delay=delay * (attempt + 1))
+            run("xdotool", "key", "Return")
+        else:
+            keys(*opening, delay=delay * (attempt + 1))
         if wait_until(lambda: new_window(before), 6):
             window = new_window(before)
             break
@@ -210,7 +221,9 @@ def view_shots(album, game, language):
     time.sleep(4)
     album.keep("main-3d", root_shot().crop((0, 0) + WINDOW))
     keys(*menu_keys(OPTIONS, 0), delay=250)
-    time.sleep(1.5)
+    # The 2D board is drawn anew after the switch; the menus are cut against
+    # the finished picture.
+    time.sleep(4)
     base = root_shot()
     album.keep("main", base.crop((0, 0) + WINDOW))
     menu_shots(album, base)
@@ -218,7 +231,7 @@ def view_shots(album, game, language):
     dialog(album, "dialog-settings", menu_keys(OPTIONS, 5))
     dialog(album, "dialog-colours", menu_keys(GRAPHICS, 2))
     dialog(album, "dialog-hall-of-fame", ["F8"])
-    dialog(album, "dialog-about", menu_keys(HELP, 1))
+    dialog(album, "dialog-about", TOOLBAR[8])
     dialog(album, "message-undo", ["F7"])
     dialog(album, "message-easy-mode", menu_keys(GAME, 2), ("Escape",))
     keys(*menu_keys(OPTIONS, 0), delay=250)
