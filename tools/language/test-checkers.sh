@@ -51,6 +51,22 @@ if output=$("$here/check-help.sh"); then pass; else fail "shipped help pages: $o
 
 if output=$("$here/check-language.sh" "$scratch/NOWHERE.TXT"); then fail "a missing file passed"; else pass; fi
 
+# The shipped help pages are exactly what their sources make, in UTF-8 and
+# with each page's language; a source whose language is unknown is refused.
+mkdir -p "$scratch/remade"
+if python3 "$here/help/make-help.py" "$scratch/remade"; then
+    for page in "$shipped"/*.HTM; do
+        if cmp -s "$page" "$scratch/remade/${page##*/}"; then pass; else fail "${page##*/} differs from what its source makes"; fi
+    done
+else
+    fail "make-help.py failed"
+fi
+cp -R "$here/help" "$scratch/help"
+cp "$here/help/ENGLISH.html" "$scratch/help/KLINGON.html"
+if output=$(python3 "$scratch/help/make-help.py" "$scratch/remade" 2>&1); then
+    fail "a help source of an unknown language was accepted"
+elif grep -qF "KLINGON.html: no language code is known" <<<"$output"; then pass; else fail "unknown language: $output"; fi
+
 checker="$here/check-language.sh"
 original="$shipped/ENGLISH.TXT"
 

@@ -1,18 +1,22 @@
 #!/usr/bin/env python3
-"""Writes the help pages data/LANGUAGE/*.HTM from the sources beside this file.
+"""Writes the help pages data/LANGUAGE/*.HTM (or into the folder given as the
+argument) from the sources beside this file.
 
 Each source (ENGLISH.html and so on, UTF-8) holds the page's <title> on its
 first line and the body after it; every page gets the same inline style
-sheet. The pages are written as the game ships them: Windows-1252 with a
-matching meta charset and CR LF line ends.
+sheet. The pages are written as the game ships them: UTF-8, so that every
+script shows on any Windows, with the charset declared and CR LF line ends.
 """
 import pathlib
+import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
 OUTPUT = HERE.parents[2] / "data" / "LANGUAGE"
 PAGES = {
     "ENGLISH": "en", "FRANCAIS": "fr", "DEUTSCH": "de", "ESPANOL": "es", "ITALIANO": "it",
     "NEDERLANDS": "nl", "PORTUGUES": "pt", "SVENSKA": "sv", "DANSK": "da", "NORSK": "nb",
+    "NIHONGO": "ja", "HANGUGEO": "ko", "ZHONGWEN-JIANTI": "zh-CN", "ZHONGWEN-FANTI": "zh-TW",
+    "RUSSKIJ": "ru", "UKRAINSKA": "uk", "ELLINIKA": "el", "TURKCE": "tr",
     "POLSKI": "pl", "CESTINA": "cs", "MAGYAR": "hu",
 }
 
@@ -23,7 +27,7 @@ def page(language, source, style):
         "<!DOCTYPE html>\n"
         f'<html lang="{language}">\n'
         "<head>\n"
-        '<meta charset="windows-1252">\n'
+        '<meta charset="utf-8">\n'
         f"{title}\n"
         f"<style>\n{style}</style>\n"
         "</head>\n"
@@ -34,15 +38,14 @@ def page(language, source, style):
     )
 
 
-def main():
+def main(output):
     style = (HERE / "style.css").read_text(encoding="utf-8")
-    for name, language in PAGES.items():
-        source = HERE / f"{name}.html"
-        if not source.exists():
-            continue
-        text = page(language, source.read_text(encoding="utf-8"), style)
-        (OUTPUT / f"{name}.HTM").write_bytes(text.replace("\n", "\r\n").encode("cp1252"))
+    for source in sorted(HERE.glob("*.html")):
+        if source.stem not in PAGES:
+            sys.exit(f"{source}: no language code is known for this page")
+        text = page(PAGES[source.stem], source.read_text(encoding="utf-8"), style)
+        (output / f"{source.stem}.HTM").write_bytes(text.replace("\n", "\r\n").encode("utf-8"))
 
 
 if __name__ == "__main__":
-    main()
+    main(pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else OUTPUT)
