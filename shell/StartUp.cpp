@@ -78,9 +78,16 @@ void deleteMenuPictures() {
 }
 
 #if TAVREK_3D
+void enterGLContext(GLContextResult result) {
+    Shell& s = shell();
+    const BoardArea area = boardArea();
+    if (result == GLContextResult::ready) open3DView(s.app, area.width, area.height);
+    else without3DView(s.app);
+}
+
 // The context is made whichever view is shown, since the face textures live
 // in it. Without a usable pixel format the program cannot start; without a
-// context the 2D view plays on.
+// context the 2D view plays on. The menus are made after it, once.
 bool openGLView(HWND window) {
     Shell& s = shell();
     s.view3DWindow = createView3DWindow(s.instance, window);
@@ -92,7 +99,7 @@ bool openGLView(HWND window) {
         closeDown();
         return false;
     }
-    useGLContext(result);
+    enterGLContext(result);
     // The deal made before the window is shown draws no frame nobody sees.
     s.app.view3d.framesHeld = true;
     return true;
@@ -123,12 +130,8 @@ void releaseAndQuit() {
 
 #if TAVREK_3D
 void useGLContext(GLContextResult result) {
-    Shell& s = shell();
-    const BoardArea area = boardArea();
-    if (result == GLContextResult::ready) open3DView(s.app, area.width, area.height);
-    else without3DView(s.app);
-    // The menus were made before the context: now they can tell which view
-    // is shown and whether the other one can be.
+    enterGLContext(result);
+    // The menus tell which view is shown and whether the other one can be.
     buildMenus();
 }
 #endif
@@ -167,10 +170,12 @@ bool startProgram(HINSTANCE instance, int showState) {
                                    settings.WindowXPos, settings.WindowYPos, settings.WindowXSize,
                                    settings.WindowYSize, nullptr, nullptr, instance, nullptr);
     if (s.mainWindow == nullptr) return false;
+    ShowWindow(s.mainWindow, showState);
+    // Being shown gives the window the focus, whose frame the paint below
+    // would draw again at once: the paint draws the first.
 #if TAVREK_3D
     s.app.view3d.framesHeld = false;
 #endif
-    ShowWindow(s.mainWindow, showState);
     UpdateWindow(s.mainWindow);
     return true;
 }
@@ -187,18 +192,18 @@ int runMessageLoop() {
 bool createMainWindow(HWND window) {
     Shell& s = shell();
     s.mainWindow = window;
-    buildMenus();
     loadCursors();
     measureNonClientHeight(window);
     createToolbar(window);
     createStatusBar(window);
+#if TAVREK_3D
+    if (!openGLView(window)) return false;
+#endif
+    buildMenus();
     SetTimer(window, clockTimerId, clockPeriodMilliseconds, nullptr);
     makeWindowBoardBitmap();
     loadBackground(s.app);
     loadLayout(s.app);
-#if TAVREK_3D
-    if (!openGLView(window)) return false;
-#endif
     loadTileSet(s.app);
     dealNewGame(s.app);
     startMusic();

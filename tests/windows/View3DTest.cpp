@@ -17,6 +17,7 @@
 #include "shell/Shell.h"
 #include "shell/StartUp.h"
 #include "shell/View3DWindow.h"
+#include "view2d/BitmapWriter.h"
 
 namespace {
 
@@ -130,17 +131,76 @@ void expectAlike(const std::vector<uint32_t>& frame, const std::vector<uint32_t>
     EXPECT_LE(d.farOff, reference.size() / 400) << d.farOff << " pixels differing by more than one level";
 }
 
+// A rectangle of the window's client area as the display shows it, read
+// back from the window's device context, alpha left at 0 as in a frame.
+Surface shownArea(HWND window, int left, int top, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    Surface shown;
+    if (bitmap != nullptr) {
+        const HGDIOBJ original = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
+        GdiFlush();
+        const uint32_t* read = static_cast<const uint32_t*>(bits);
+        shown.width = width;
+        shown.height = height;
+        for (size_t i = 0; i < size_t(width) * size_t(height); ++i) shown.pixels.push_back(read[i] & 0xFFFFFF);
+        SelectObject(memory, original);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return shown;
+}
+
+// The frame just drawn is what the window shows in the board area, as far
+// as the client area reaches (the board area is measured from the window's
+// frame and may run a pixel or two past the client's right edge). With
+// TAVREK_SCREENSHOTS naming a folder, the whole client area as shown is left
+// there as `name`.bmp, to be looked at.
+void expectShown(HWND window, const App& app, const std::string& name) {
+    RECT client;
+    GetClientRect(window, &client);
+    const Surface& frame = app.view3d.frame;
+    const int width = std::min<int>(frame.width, client.right);
+    const Surface board = shownArea(window, 0, app.view.boardTop, width, frame.height);
+    size_t differing = 0;
+    for (int y = 0; y < frame.height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (board.pixels[size_t(y) * size_t(width) + size_t(x)] != frame.pixels[size_t(y) * size_t(frame.width) + size_t(x)])
+                ++differing;
+    EXPECT_GT(width, frame.width - 4) << name;
+    EXPECT_EQ(differing, 0u) << name << ": pixels the window shows otherwise than the frame";
+    const char* folder = std::getenv("TAVREK_SCREENSHOTS");
+    if (folder == nullptr) return;
+    const Surface whole = shownArea(window, 0, 0, client.right, client.bottom);
+    EXPECT_TRUE(writeBitmapFile(std::filesystem::path(folder) / (name + ".bmp"), whole)) << folder;
+}
+
 // Frames come from the off-screen surface, not from the hidden window: one
 // shrunk to a single pixel behind the shell's back changes nothing. Each
 // family of entry points draws the same frame, and the bitmap of a driver
 // without either the same within a renderer's rounding; the bitmap's context
-// keeps its textures through a change of size. A driver refusing every path
+// keeps its textures through a change of size. Each path's frame, with a
+// tile selected, reaches the window whole. A driver refusing every path
 // leaves nothing held and the 2D view to play in.
 TEST_F(View3DDriver, EverySurfacePathDrawsTheWholeFrameOffScreen) {
     const GLSurface& surface = shell().gl.surface;
     EXPECT_EQ(surface.path, GLSurfacePath::framebufferObject);
     EXPECT_EQ((V{surface.width, surface.height}), (V{app().view.boardWidth, app().view.boardHeight}));
+    clickOnTile(state().removalOrder[0]);
+    ASSERT_EQ(state().selectedTile, state().removalOrder[0]);
     const std::vector<uint32_t> first = nextFrame();
+    expectShown(driver.window, app(), "framebufferObject");
     EXPECT_EQ(first.size(), size_t(app().view.boardWidth) * size_t(app().view.boardHeight));
     EXPECT_GT(std::set<uint32_t>(first.begin(), first.end()).size(), 50u) << "the heap, not a plain frame";
     EXPECT_FALSE(IsWindowVisible(shell().view3DWindow));
@@ -168,6 +228,7 @@ TEST_F(View3DDriver, EverySurfacePathDrawsTheWholeFrameOffScreen) {
         if (shrunkByObject.empty()) shrunkByObject = shrunk;
         expectAlike(shrunk, shrunkByObject);
         expectAlike(resize(0), first);
+        expectShown(driver.window, app(), path == GLSurfacePath::bitmap ? "bitmap" : "framebufferObjectEXT");
         app().settings.Textures = 0;
         expectAlike(nextFrame(), symbols);
         app().settings.Textures = 1;

@@ -2,6 +2,8 @@
 // window of the game's size, paints it once and ends.
 #include <windows.h>
 
+#include "SinceStart.h"
+
 namespace {
 
 LRESULT CALLBACK emptyWindowProc(HWND window, UINT message, WPARAM first, LPARAM second) {
@@ -26,5 +28,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                   instance, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
+    printMillisecondsSinceStart();
     ExitProcess(0);
 }
