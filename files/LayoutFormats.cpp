@@ -1,6 +1,7 @@
 // The three layout file formats. The format is decided by the bytes alone:
 // 308 bytes is always binary, a leading "K" is the grid text (when allowed),
 // anything else is read line by line.
+#include <algorithm>
 #include <cctype>
 #include <cstddef>
 #include <string>
@@ -31,9 +32,11 @@ void readBinaryLayout(const std::vector<uint8_t>& bytes, LayoutMask& mask) {
     }
 }
 
+// Where the next line starts: after the first line feed from `at` on, or at
+// the end of the file.
 std::size_t skipLine(const std::vector<uint8_t>& bytes, std::size_t at) {
-    while (at < bytes.size() && bytes[at] != '\n') ++at;
-    return at < bytes.size() ? at + 1 : at;
+    const auto lineFeed = std::find(bytes.begin() + std::ptrdiff_t(at), bytes.end(), '\n');
+    return std::size_t(lineFeed - bytes.begin()) + (lineFeed == bytes.end() ? 0 : 1);
 }
 
 // The grid has no line structure: every byte, line breaks included, takes a cell.

@@ -1,5 +1,6 @@
 #include "files/TextLines.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -11,23 +12,29 @@ bool startsUnit(char c, PieceUnit unit) {
     return unit == PieceUnit::bytes || (static_cast<unsigned char>(c) & 0xC0) != 0x80;
 }
 
+// The bytes of the piece that `rest` starts with: up to its line feed, or up
+// to the unit that would make the piece too long. Walking the text itself
+// leaves no index that could step past its end.
+size_t pieceLength(std::string_view rest, size_t maxPieceLength, PieceUnit unit) {
+    size_t length = 0, units = 0;
+    for (char c : rest) {
+        if (startsUnit(c, unit) && units++ == maxPieceLength) break;
+        ++length;
+        if (c == '\n') break;
+    }
+    return length;
+}
+
 }  // namespace
 
 std::vector<std::string> linePieces(std::string_view text, size_t maxPieceLength, PieceUnit unit) {
     std::vector<std::string> pieces;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = start;
-        size_t units = 0;
-        while (end < text.size()) {
-            if (startsUnit(text[end], unit) && units++ == maxPieceLength) break;
-            if (text[end++] == '\n') break;
-        }
-        std::string piece(text.substr(start, end - start));
-        const size_t nul = piece.find('\0');
-        if (nul != std::string::npos) piece.resize(nul);
+    while (!text.empty()) {
+        const size_t length = std::max<size_t>(pieceLength(text, maxPieceLength, unit), 1);
+        std::string piece(text.substr(0, length));
+        piece.resize(std::min(piece.size(), piece.find('\0')));
         pieces.push_back(std::move(piece));
-        start = end;
+        text.remove_prefix(length);
     }
     return pieces;
 }

@@ -121,11 +121,15 @@ TEST_F(SavedGames, AFileItDidNotWriteIsRefusedWholeAndChangesNothing) {
     std::vector<Bytes> damaged = {Bytes(good.begin(), good.end() - 1), good, duplicated};
     damaged[1].push_back(0);
     const size_t corner = size_t(cellIndex(removed.layer, removed.row, removed.column)), unmarked = cellCount - 1;
+    const uint8_t top = game.boardGrid[size_t(cellIndex(4, 5, 14))];  // on the top layer, nothing beside or below
+    ASSERT_NE(top, noTile);
     const std::pair<size_t, uint8_t> changes[] = {
         // A tile's face, layer, row or column out of range.
         {14 * selected + 8, 43}, {14 * selected + 10, 5}, {14 * selected + 11, 19}, {14 * selected + 12, 33},
-        // The grid names no tile, a removed one, or one on a cell it does not cover.
+        // The grid names no tile, a removed one, or one on a cell it does not cover: far off, or just
+        // beside or below its own.
         {2016 + corner, 144}, {2016 + corner, uint8_t(first)}, {2016 + unmarked, uint8_t(selected)},
+        {2016 + size_t(cellIndex(4, 5, 16)), top}, {2016 + size_t(cellIndex(4, 7, 14)), top},
         // A 145th mark, a mark that is no flag, a tile's mark missing.
         {5416 + unmarked, 1}, {5416 + corner, 2}, {5416 + corner, 0},
         // The history names a tile on the board, no tile, one tile twice, or a face no deal gives.

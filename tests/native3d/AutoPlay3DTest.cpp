@@ -31,20 +31,30 @@ struct ThreadWatchingHost : RecordingHost {
     }
 };
 
-}  // namespace
-
-TEST(AutoPlay3D, TheWorkerOfADemonstrationEndingIn3DNeverDrawsAndTheWindowThreadShowsTheDealBack) {
+// A board of 200 x 150 pixels in the 3D view, with a real OpenGL context open.
+struct AutoPlay3D : ::testing::Test {
     ThreadWatchingHost host;
     App app{host};
     OffscreenContext gl;
-    ASSERT_TRUE(openOffscreenContext(gl, 200, 150));
-    initDataDirectories(app.dirs, "start");
+    void SetUp() override {
+        ASSERT_TRUE(openOffscreenContext(gl, 200, 150));
+        initDataDirectories(app.dirs, "start");
+        resizeBoard(scene2D(app), 200, 150);
+        buildBoard(app.game, twoLayerLayout(), 0);
+        open3DView(app, 200, 150);
+        app.settings.view3D = 1;
+    }
+    void TearDown() override {
+        close3DView(app);
+        closeOffscreenContext(gl);
+    }
+};
+
+}  // namespace
+
+TEST_F(AutoPlay3D, TheWorkerOfADemonstrationEndingIn3DNeverDrawsAndTheWindowThreadShowsTheDealBack) {
     app.settings.AutoPlaySleep = 0;
-    resizeBoard(scene2D(app), 200, 150);
-    buildBoard(app.game, twoLayerLayout(), 0);
     ASSERT_FALSE(dealNewGame(app).fellBack);
-    open3DView(app, 200, 150);
-    app.settings.view3D = 1;
     redrawBoard(app);
     const int framesBefore = host.framesPresented;
     ASSERT_GT(framesBefore, 0);
@@ -60,11 +70,9 @@ TEST(AutoPlay3D, TheWorkerOfADemonstrationEndingIn3DNeverDrawsAndTheWindowThread
     // The repaint the worker asked for, answered on the window thread.
     redrawBoard(app);
     EXPECT_EQ(host.framesPresented, framesBefore + 1);
-    close3DView(app);
-    closeOffscreenContext(gl);
 }
 
-TEST(AutoPlay3D, EveryDrawingEntryRefusesAThreadThatDoesNotHoldTheContext) {
+TEST(AutoPlay3DContext, EveryDrawingEntryRefusesAThreadThatDoesNotHoldTheContext) {
     View3D view;
     std::thread([&view] { claimContext(view); }).join();
     setCamera(view, Settings{}, 10, 10);
@@ -78,16 +86,7 @@ TEST(AutoPlay3D, EveryDrawingEntryRefusesAThreadThatDoesNotHoldTheContext) {
 // While the window is being made the deal draws nothing, and the removal fade
 // keeps no count measured from a frame that was not drawn; the first frame
 // after that is drawn, shown and measured as any other.
-TEST(AutoPlay3D, HeldFramesDrawNothingUntilTheWindowIsShown) {
-    RecordingHost host;
-    App app{host};
-    OffscreenContext gl;
-    ASSERT_TRUE(openOffscreenContext(gl, 200, 150));
-    initDataDirectories(app.dirs, "start");
-    resizeBoard(scene2D(app), 200, 150);
-    buildBoard(app.game, twoLayerLayout(), 0);
-    open3DView(app, 200, 150);
-    app.settings.view3D = 1;
+TEST_F(AutoPlay3D, HeldFramesDrawNothingUntilTheWindowIsShown) {
     app.view3d.framesHeld = true;
     app.view.fadeSteps = -1;
     ASSERT_FALSE(dealNewGame(app).fellBack);
@@ -101,6 +100,4 @@ TEST(AutoPlay3D, HeldFramesDrawNothingUntilTheWindowIsShown) {
     EXPECT_EQ(host.framesPresented, 1);
     EXPECT_EQ((std::vector<int>{host.lastFrameWidth, host.lastFrameHeight}), (std::vector<int>{200, 150}));
     EXPECT_GE(app.view.fadeSteps, 0);
-    close3DView(app);
-    closeOffscreenContext(gl);
 }

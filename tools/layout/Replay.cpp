@@ -3,13 +3,9 @@
 #include <algorithm>
 
 #include "engine/FreeTiles.h"
+#include "engine/Moves.h"
 
 namespace {
-
-void removeTile(GameModel& game, int tile) {
-    clearTileCells(game, tile);
-    game.tiles[tile].face = 0;
-}
 
 bool boardIsEmpty(const GameModel& game) {
     return std::all_of(game.tiles.begin(), game.tiles.end(), [](const TileRecord& t) { return t.face == 0; }) &&
@@ -26,8 +22,8 @@ bool replayRemovalOrder(GameModel game) {
         if (a >= tileCount || b >= tileCount) return false;
         computeFreeTiles(game);
         if (!tilesMatch(game, a, b)) return false;
-        removeTile(game, a);
-        removeTile(game, b);
+        takeOffBoard(game, a);
+        takeOffBoard(game, b);
     }
     return boardIsEmpty(game);
 }
