@@ -92,6 +92,9 @@ TEST_F(SavedGames, TheBlocksStandAtTheirOffsetsAndLoadBack) {
     SavedGame read{};
     EXPECT_TRUE(decodeSavedGame(file.data(), file.size(), utf8FromWindows1252, read));
     EXPECT_EQ(encodeSavedGame(read), file);
+    ASSERT_NE(read.tiles[0].face, 0) << "the first tile still lies on the board";
+    read.selectedTile = 0;
+    EXPECT_TRUE(savedGameIsConsistent(read)) << "the first tile may be the selected one";
 }
 
 // The saved game carries the hall of fame with its names in any script, and
