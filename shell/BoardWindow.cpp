@@ -4,19 +4,18 @@
 #include <commctrl.h>
 
 #include "game/View3DGame.h"
-#include "shell/Dpi.h"
 #include "shell/GuiObjects.h"
 #include "shell/Shell.h"
 #include "shell/View3DWindow.h"
 
+// The client rectangle, not the outer one less frame metrics: the frame's width
+// differs between Windows versions and scalings, and a narrow window's menu bar
+// wraps onto a second row.
 BoardArea boardArea() {
     const Shell& s = shell();
-    RECT outer;
-    GetWindowRect(s.mainWindow, &outer);
-    const int frame = metricForDpi(SM_CXDLGFRAME, windowDpi(s.mainWindow));
-    return BoardArea{outer.right - outer.left - 2 * frame,
-                     outer.bottom - outer.top - s.nonClientHeight - s.toolbarHeight -
-                         s.statusBarHeight};
+    RECT client;
+    GetClientRect(s.mainWindow, &client);
+    return BoardArea{client.right, client.bottom - s.toolbarHeight - s.statusBarHeight};
 }
 
 void makeWindowBoardBitmap() {

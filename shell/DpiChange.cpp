@@ -8,7 +8,6 @@
 #include "shell/Toolbar.h"
 
 void dpiChanged(HWND window, LPARAM suggested) {
-    measureNonClientHeight(window);
     buildMenus();
     loadCursors();
     createToolbar(window);

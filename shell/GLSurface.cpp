@@ -24,7 +24,8 @@ PROC entryPoint(const std::string& name) {
 
 template <typename Call>
 bool find(Call& call, const char* name, const char* suffix) {
-    call = reinterpret_cast<Call>(entryPoint(std::string(name) + suffix));
+    // By way of void (*)(): the entry point's real type is known only to its caller.
+    call = reinterpret_cast<Call>(reinterpret_cast<void (*)()>(entryPoint(std::string(name) + suffix)));
     return call != nullptr;
 }
 

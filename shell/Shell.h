@@ -32,7 +32,6 @@ struct Shell {
     HWND statusBar = nullptr;
     int toolbarHeight = 0;
     int statusBarHeight = 0;
-    int nonClientHeight = 0;
     HCURSOR normalCursor = nullptr;
     HCURSOR busyCursor = nullptr;
     // The program's own cursors, loaded at the window's scaling; none while

@@ -193,7 +193,6 @@ bool createMainWindow(HWND window) {
     Shell& s = shell();
     s.mainWindow = window;
     loadCursors();
-    measureNonClientHeight(window);
     createToolbar(window);
     createStatusBar(window);
 #if TAVREK_3D
@@ -262,10 +261,4 @@ void loadCursors() {
     SetCursor(s.normalCursor);
     ShowCursor(TRUE);
     releaseCursors(previous);
-}
-
-void measureNonClientHeight(HWND window) {
-    const int dpi = windowDpi(window);
-    shell().nonClientHeight = metricForDpi(SM_CYSIZE, dpi) + metricForDpi(SM_CYMENU, dpi) +
-                              2 * metricForDpi(SM_CYFRAME, dpi) + 1;
 }

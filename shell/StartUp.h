@@ -34,8 +34,6 @@ void useGLContext(GLContextResult result);
 void clearShellHandles();
 // Picks the cursor pair from NewCursors and makes the normal one current.
 void loadCursors();
-// The height of the frame, caption and menu bar at the window's DPI.
-void measureNonClientHeight(HWND window);
 
 // The class name of the main window.
 extern const wchar_t* const windowClassName;

@@ -54,13 +54,13 @@ TEST_F(PlayDriver, StatusBarClockFocusCursorAndSizeFollowTheWindow) {
     const Shell& s = shell();
     MoveWindow(driver.window, 10, 10, 700, 500, TRUE);
     driver.pump();
-    EXPECT_EQ(s.app.view.boardWidth, 700 - 2 * GetSystemMetrics(SM_CXDLGFRAME));
-    EXPECT_EQ(s.app.view.boardHeight, 500 - s.nonClientHeight - s.toolbarHeight - s.statusBarHeight);
     RECT client, bar;
     GetClientRect(driver.window, &client);
     GetWindowRect(s.statusBar, &bar);
     MapWindowPoints(nullptr, driver.window, reinterpret_cast<POINT*>(&bar), 2);
     EXPECT_EQ(bar.bottom, client.bottom);
+    EXPECT_EQ(s.app.view.boardWidth, client.right) << "the board spans the client area";
+    EXPECT_EQ(s.toolbarHeight + s.app.view.boardHeight, bar.top) << "and ends where the status bar begins";
     driver.clickTile(state().removalOrder[0]);
     EXPECT_EQ(state().selectedTile, state().removalOrder[0]) << "the heap was laid out anew";
 }

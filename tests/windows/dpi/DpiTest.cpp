@@ -11,7 +11,6 @@
 
 #include "ShellDriver.h"
 #include "game/Commands.h"
-#include "shell/BoardWindow.h"
 #include "shell/Dpi.h"
 #include "shell/Shell.h"
 
@@ -62,6 +61,17 @@ struct ScaledWindow : ::testing::Test {
     ShellDriver driver;
     int dpi = 0;
 };
+
+// The board spans the client area from the toolbar down to the status bar.
+void expectBoardBetweenTheBars(HWND window) {
+    RECT client, bar;
+    GetClientRect(window, &client);
+    GetWindowRect(shell().statusBar, &bar);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&bar), 2);
+    const BoardView& view = shell().app.view;
+    EXPECT_EQ((std::vector<LONG>{view.boardTop, view.boardWidth, view.boardTop + view.boardHeight}),
+              (std::vector<LONG>{shell().toolbarHeight, client.right, bar.top}));
+}
 
 }  // namespace
 
@@ -128,15 +138,7 @@ TEST_F(ScaledWindow, CursorsAndMenuPicturesAreMadeAtTheSizeOfTheDpi) {
     for (HBITMAP picture : shell().menuPictures) EXPECT_EQ(bitmapSize(picture), check);
 }
 
-TEST_F(ScaledWindow, TheBoardFillsTheWindowBetweenTheBarsAtTheDpi) {
-    RECT outer;
-    GetWindowRect(driver.window, &outer);
-    const BoardArea area = boardArea();
-    EXPECT_EQ(area.width, outer.right - outer.left - 2 * metricForDpi(SM_CXDLGFRAME, dpi));
-    EXPECT_EQ(shell().app.view.boardTop, shell().toolbarHeight);
-    EXPECT_EQ(shell().app.view.boardWidth, area.width);
-    EXPECT_EQ(shell().app.view.boardHeight, area.height);
-}
+TEST_F(ScaledWindow, TheBoardFillsTheWindowBetweenTheBarsAtTheDpi) { expectBoardBetweenTheBars(driver.window); }
 
 // Windows tells a window moved to a screen of another scaling where it should
 // now be; the window takes that place and remakes its bars for it.
@@ -156,9 +158,6 @@ TEST_F(ScaledWindow, AChangeOfDpiTakesTheSuggestedRectangleAndRemakesTheBars) {
     EXPECT_EQ(GetDlgItem(driver.window, 1), toolbar());
     EXPECT_EQ(buttonCommands(), shippedCommands());
     EXPECT_EQ(pictureSize(), toolbarStripForDpi(dpi).pixels);
-    const BoardArea area = boardArea();
-    EXPECT_EQ(area.width, now.right - now.left - 2 * metricForDpi(SM_CXDLGFRAME, dpi));
-    EXPECT_EQ(shell().app.view.boardWidth, area.width);
-    EXPECT_EQ(shell().app.view.boardHeight, area.height);
+    expectBoardBetweenTheBars(driver.window);
     EXPECT_EQ(driver.statusText().rfind("144 ", 0), 0u) << driver.statusText();
 }
