@@ -32,18 +32,6 @@ TEST(FadeFrames, FramesFitTheDurationAtNoMoreThanSixtyASecond) {
     for (const auto& c : cases) EXPECT_EQ(fadeFrameCount(int32_t(c[0]), c[1]), c[2]) << c[0] << " " << c[1];
 }
 
-TEST_F(Fade, EveryRedrawMeasuresTheFadeBudget) {
-    std::vector<int> steps;
-    for (const std::vector<int>& c : {std::vector<int>{500, 20000}, {500, 0}, {10, 11000}}) {
-        scene.app.settings.RemoveTileTime = c[0];
-        scene.host.microsecondsPerReading = c[1];
-        redrawBoard(scene.app);
-        steps.push_back(scene.app.view.fadeSteps);
-    }
-    EXPECT_EQ(steps, (std::vector<int>{25, 30, 0}));
-    EXPECT_EQ(scene.host.framesPresented, 3);
-}
-
 TEST_F(Fade, TheRemovalFadeLastsAboutRemoveTileTime) {
     scene.app.settings.RemoveTileTime = 400;
     int64_t frameCost = 0;
