@@ -6,19 +6,6 @@
 
 namespace fs = std::filesystem;
 
-TEST(DataDirectories, SevenPathsInOrderUnderTheStartDirectory) {
-    DataDirectories dirs;
-    initDataDirectories(dirs, "start");
-    EXPECT_EQ(dirs.startDirectory, fs::path("start"));
-    EXPECT_EQ(dirs.tileSets, fs::path("start") / "TILESETS");
-    EXPECT_EQ(dirs.language, fs::path("start") / "LANGUAGE");
-    EXPECT_EQ(dirs.layouts, fs::path("start") / "LAYOUTS");
-    EXPECT_EQ(dirs.sounds, fs::path("start") / "SOUNDS");
-    EXPECT_EQ(dirs.scores, fs::path("start") / "SCORES");
-    EXPECT_EQ(dirs.saveGame, fs::path("start") / "SAVEGAME");
-    EXPECT_EQ(dirs.background, fs::path("start") / "BACKGRND");
-}
-
 TEST(DataDirectories, ReplaceExtensionCutsAtTheLastDot) {
     EXPECT_EQ(replaceExtension("CLASSIC.TVL", ".TVS"), "CLASSIC.TVS");
     EXPECT_EQ(replaceExtension("OLD.PYRAMID.TVL", ".TVS"), "OLD.PYRAMID.TVS");
@@ -65,7 +52,6 @@ TEST(DataDirectories, ListingIsInNameOrderAndFiltersByPattern) {
     EXPECT_EQ(listFiles(dirs.sounds, "*.MID"), (std::vector<std::string>{"c.mid"}));
     EXPECT_TRUE(listFiles(dirs.scores, "*.TVS").empty());
 }
-
 
 // Players name their folders after themselves: every kind of access works in
 // such a start directory, and a name that is not ASCII is found by the name its
