@@ -9,18 +9,6 @@
 
 namespace {
 
-// A picture whose every pixel differs from its neighbours, so that a wrong
-// weight or rounding in stretching shows.
-Surface texturedPicture(int width, int height) {
-    Surface picture;
-    resizeSurface(picture, width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            putColour(picture, x, y, uint32_t(x * 37 + y * 11) % 256 | uint32_t(x * 5 + y * 29) % 256 << 8 |
-                                         uint32_t(x * y * 7 + 90) % 256 << 16);
-    return picture;
-}
-
 void redraw(BoardScene& scene, int fadingA = noTile, int16_t weight1 = 0, int16_t weight2 = 0) {
     redraw2D(scene2D(scene.app), fadingA, noTile, weight1, weight2);
 }
@@ -65,8 +53,7 @@ TEST(Frame, ReferenceScenes) {
          }},
         {"bridge-removed",
          [](auto& b, auto&, auto&) {
-             clearTileCells(b.app.game, 0);
-             b.app.game.tiles[0].face = 0;
+             removeTile(b.app.game, 0);
              layoutTiles(b.app.view, b.app.game);
          }},
         {"bridge-fading", [](auto&, auto&, auto&) {}, 2, 30, 70},

@@ -80,8 +80,7 @@ TEST_F(HitTest, FacesAndTheUpperOneWhereTheyOverlap) {
 }
 
 TEST_F(HitTest, RemovedTilesAndATileSetWithoutFacesAreNotHit) {
-    clearTileCells(scene.app.game, 2);
-    scene.app.game.tiles[2].face = 0;
+    removeTile(scene.app.game, 2);
     expectHits({{28, 16, 1}, {33, 16, 0}, {30, 14, noTile}});
     releaseSurface(scene.app.view.tileSet.fileImage);
     prepareTileSet(scene2D(scene.app));

@@ -31,19 +31,8 @@ void expectComposedAsPainted(App& app, const std::string& what) {
 
 // Takes every `step`-th present tile off the board, from `first` on.
 void removeTiles(GameModel& game, int first, int step) {
-    for (int tile = first; tile < tileCount; tile += step) {
-        if (game.tiles[tile].face == 0) continue;
-        clearTileCells(game, tile);
-        game.tiles[tile].face = 0;
-    }
-}
-
-Surface stripedPicture(int width, int height) {
-    Surface picture;
-    resizeSurface(picture, width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) putColour(picture, x, y, uint32_t(x * 7 % 256) | uint32_t(y * 13 % 256) << 8 | 0x400000);
-    return picture;
+    for (int tile = first; tile < tileCount; tile += step)
+        if (game.tiles[tile].face != 0) removeTile(game, tile);
 }
 
 }  // namespace
@@ -84,7 +73,7 @@ TEST(VisibleSpans, PlainFramesMatchThePaintedOnesThroughEveryChange) {
         {"hidden", [&] { s.SelectMode = selectDarker, g.tilesHidden = 1; }},
         {"picture", [&] {
              g.tilesHidden = 0, s.Background = "SUNSET.BMP";
-             scene.app.view.background.fileImage = stripedPicture(97, 61);
+             scene.app.view.background.fileImage = texturedPicture(97, 61);
          }},
         {"stretched and cut off", [&] {
              s.StretchTiles = 1;
