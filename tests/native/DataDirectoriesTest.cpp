@@ -29,25 +29,19 @@ TEST(DataDirectories, FindFileOrDefaultPrefersTheWantedNameThenTheFirstInNameOrd
     EXPECT_EQ(findFileOrDefault("*.BMP", dirs.background, "SUNSET.BMP"), "");
 }
 
-TEST(DataDirectories, FilesAreFoundWhateverTheCaseOfTheirNames) {
+// Names match whatever their case; only files count, listed in name order.
+TEST(DataDirectories, FilesAreFoundAndListedWhateverTheCaseOfTheirNames) {
     ScratchDirectory scratch;
-    scratch.write("LAYOUTS/Default.tvl", "1 2 3\r\n");
+    for (const char* name : {"LAYOUTS/Default.tvl", "SOUNDS/b.wav", "SOUNDS/A.WAV", "SOUNDS/c.mid", "SOUNDS/C.wav"})
+        scratch.write(name, "x");
+    for (const char* folder : {"LAYOUTS/FOLDER.TVL", "SOUNDS/DIR.WAV"}) scratch.makeDirectory(folder);
     DataDirectories dirs;
     initDataDirectories(dirs, scratch.path);
     EXPECT_TRUE(fileExistsIn(dirs.layouts, "DEFAULT.TVL"));
     EXPECT_FALSE(fileExistsIn(dirs.layouts, "OTHER.TVL"));
     EXPECT_FALSE(fileExistsIn(dirs.sounds, "DEFAULT.TVL"));
     EXPECT_FALSE(fileExistsIn(dirs.layouts, ""));
-    scratch.makeDirectory("LAYOUTS/FOLDER.TVL");
     EXPECT_FALSE(fileExistsIn(dirs.layouts, "FOLDER.TVL"));
-}
-
-TEST(DataDirectories, ListingIsInNameOrderAndFiltersByPattern) {
-    ScratchDirectory scratch;
-    for (const char* name : {"b.wav", "A.WAV", "c.mid", "C.wav"}) scratch.write(std::string("SOUNDS/") + name, "x");
-    scratch.makeDirectory("SOUNDS/DIR.WAV");
-    DataDirectories dirs;
-    initDataDirectories(dirs, scratch.path);
     EXPECT_EQ(listFiles(dirs.sounds, "*.WAV"), (std::vector<std::string>{"A.WAV", "b.wav", "C.wav"}));
     EXPECT_EQ(listFiles(dirs.sounds, "*.MID"), (std::vector<std::string>{"c.mid"}));
     EXPECT_TRUE(listFiles(dirs.scores, "*.TVS").empty());
