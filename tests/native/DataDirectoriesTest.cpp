@@ -6,19 +6,6 @@
 
 namespace fs = std::filesystem;
 
-TEST(DataDirectories, SevenPathsInOrderUnderTheStartDirectory) {
-    DataDirectories dirs;
-    initDataDirectories(dirs, "start");
-    EXPECT_EQ(dirs.startDirectory, fs::path("start"));
-    EXPECT_EQ(dirs.tileSets, fs::path("start") / "TILESETS");
-    EXPECT_EQ(dirs.language, fs::path("start") / "LANGUAGE");
-    EXPECT_EQ(dirs.layouts, fs::path("start") / "LAYOUTS");
-    EXPECT_EQ(dirs.sounds, fs::path("start") / "SOUNDS");
-    EXPECT_EQ(dirs.scores, fs::path("start") / "SCORES");
-    EXPECT_EQ(dirs.saveGame, fs::path("start") / "SAVEGAME");
-    EXPECT_EQ(dirs.background, fs::path("start") / "BACKGRND");
-}
-
 TEST(DataDirectories, ReplaceExtensionCutsAtTheLastDot) {
     EXPECT_EQ(replaceExtension("CLASSIC.TVL", ".TVS"), "CLASSIC.TVS");
     EXPECT_EQ(replaceExtension("OLD.PYRAMID.TVL", ".TVS"), "OLD.PYRAMID.TVS");
@@ -42,30 +29,23 @@ TEST(DataDirectories, FindFileOrDefaultPrefersTheWantedNameThenTheFirstInNameOrd
     EXPECT_EQ(findFileOrDefault("*.BMP", dirs.background, "SUNSET.BMP"), "");
 }
 
-TEST(DataDirectories, FilesAreFoundWhateverTheCaseOfTheirNames) {
+// Names match whatever their case; only files count, listed in name order.
+TEST(DataDirectories, FilesAreFoundAndListedWhateverTheCaseOfTheirNames) {
     ScratchDirectory scratch;
-    scratch.write("LAYOUTS/Default.tvl", "1 2 3\r\n");
+    for (const char* name : {"LAYOUTS/Default.tvl", "SOUNDS/b.wav", "SOUNDS/A.WAV", "SOUNDS/c.mid", "SOUNDS/C.wav"})
+        scratch.write(name, "x");
+    for (const char* folder : {"LAYOUTS/FOLDER.TVL", "SOUNDS/DIR.WAV"}) scratch.makeDirectory(folder);
     DataDirectories dirs;
     initDataDirectories(dirs, scratch.path);
     EXPECT_TRUE(fileExistsIn(dirs.layouts, "DEFAULT.TVL"));
     EXPECT_FALSE(fileExistsIn(dirs.layouts, "OTHER.TVL"));
     EXPECT_FALSE(fileExistsIn(dirs.sounds, "DEFAULT.TVL"));
     EXPECT_FALSE(fileExistsIn(dirs.layouts, ""));
-    scratch.makeDirectory("LAYOUTS/FOLDER.TVL");
     EXPECT_FALSE(fileExistsIn(dirs.layouts, "FOLDER.TVL"));
-}
-
-TEST(DataDirectories, ListingIsInNameOrderAndFiltersByPattern) {
-    ScratchDirectory scratch;
-    for (const char* name : {"b.wav", "A.WAV", "c.mid", "C.wav"}) scratch.write(std::string("SOUNDS/") + name, "x");
-    scratch.makeDirectory("SOUNDS/DIR.WAV");
-    DataDirectories dirs;
-    initDataDirectories(dirs, scratch.path);
     EXPECT_EQ(listFiles(dirs.sounds, "*.WAV"), (std::vector<std::string>{"A.WAV", "b.wav", "C.wav"}));
     EXPECT_EQ(listFiles(dirs.sounds, "*.MID"), (std::vector<std::string>{"c.mid"}));
     EXPECT_TRUE(listFiles(dirs.scores, "*.TVS").empty());
 }
-
 
 // Players name their folders after themselves: every kind of access works in
 // such a start directory, and a name that is not ASCII is found by the name its

@@ -14,6 +14,7 @@
 #include "game/App.h"
 #include "game/CurrentLayout.h"
 #include "game/DealGame.h"
+#include "tools/layout/Replay.h"
 
 using Numbers = std::vector<int>;
 
@@ -188,4 +189,23 @@ TEST_F(Dealing, ADealStartsTheGameAndNamesTheLayout) {
     dealNewGame(app);
     EXPECT_EQ(host.titles,
               (std::vector<std::string>{"Tavrek v3.2 - Default.tvl", "Tavrek v3.2 - Random.tvl", "Tavrek v3.2 - "}));
+}
+
+// The layout tool's replay judges a removal order as the game would: on a
+// floor where three tiles overlap in a row, a removed tile hands the cells it
+// shared to the tile still lying there, so the middle one can still be freed.
+TEST_F(Dealing, TheLayoutToolReplaysEveryDealAlsoWhereTilesOverlap) {
+    std::vector<Corner> corners = twoLayerLayout();
+    corners.resize(corners.size() - 3);
+    corners.insert(corners.end(), {{0, 18, 10}, {0, 18, 11}, {0, 18, 12}});
+    for (int deal = 0; deal < 12; ++deal, ++host.now) {
+        useLayout(corners);
+        ASSERT_FALSE(dealNewGame(app).fellBack);
+        EXPECT_TRUE(replayRemovalOrder(game)) << "deal " << deal;
+    }
+    // A tile under the second layer cannot go first.
+    auto& order = game.state.removalOrder;
+    const uint8_t covered = uint8_t(tileAtCorner(game, {0, 4, 8}));
+    std::iter_swap(order.begin(), std::find(order.begin(), order.end(), covered));
+    EXPECT_FALSE(replayRemovalOrder(game));
 }

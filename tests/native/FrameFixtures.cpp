@@ -38,6 +38,21 @@ Surface makeTileSetPicture(int cellWidth, int cellHeight) {
     return picture;
 }
 
+Surface texturedPicture(int width, int height) {
+    Surface picture;
+    resizeSurface(picture, width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            putColour(picture, x, y, uint32_t(x * 37 + y * 11) % 256 | uint32_t(x * 5 + y * 29) % 256 << 8 |
+                                         uint32_t(x * y * 7 + 90) % 256 << 16);
+    return picture;
+}
+
+void removeTile(GameModel& game, int tile) {
+    clearTileCells(game, tile);
+    game.tiles[tile].face = 0;
+}
+
 BoardScene::BoardScene(int width, int height) : app(host) {
     Settings& s = app.settings;
     s.StretchTiles = 0;

@@ -24,6 +24,11 @@ void placeTiles(GameModel& game, const std::vector<Placement>& placements);
 uint32_t cellColour(int row, int column);
 // A tile-set picture of 9 x 5 cells of cellWidth x cellHeight, each filled with its cellColour.
 Surface makeTileSetPicture(int cellWidth, int cellHeight);
+// A picture whose every pixel differs from its neighbours, so that a wrong
+// weight or rounding in stretching, or a wrong row or column, shows.
+Surface texturedPicture(int width, int height);
+// Takes a tile off the board: its cells and its face.
+void removeTile(GameModel& game, int tile);
 
 // An application with a test tile set of 8 x 10 faces (unstretched), sides
 // 2 pixels thick, shadow bands 2 pixels, a plain background, and the board

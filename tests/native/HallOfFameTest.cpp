@@ -97,6 +97,43 @@ TEST(HallOfFameBytes, EachEntryIsNameTimeTextAndLittleEndianSecondsTextsEndingIn
     EXPECT_EQ(back.entries[2].timeSeconds, -2);
 }
 
+// Names: plain ASCII as ever; anything else as the mark and UTF-8, cut
+// after the last whole character that fits the field with its ending zero.
+TEST(HallOfFameBytes, WinnersNamesInEveryScriptRoundTripAndOldNamesReadAsBefore) {
+    const std::string japanese = "\xE5\xB1\xB1\xE7\x94\xB0\xE5\xA4\xAA\xE9\x83\x8E";  // 山田太郎, 3 bytes each
+    const std::string greek = "\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7";              // Ελένη, 2 bytes each
+    HallOfFame table{};
+    const std::string long21 = japanese + japanese + japanese + japanese + japanese + "\xE5\xB1\xB1";  // 21 characters
+    const std::string names[] = {"Ada Lovelace", japanese, greek + " K.", "A\xF0\x9F\x80\x84", long21, "Ab" + long21,
+                                 "abcdefghijklmnopqrst" + greek};
+    for (size_t k = 0; k < std::size(names); ++k) table.entries[k].playerName = names[k];
+    const std::vector<uint8_t> bytes = encodeHallOfFame(table);
+    const auto field = [&](size_t k) { return std::string(bytes.begin() + long(k * hallOfFameEntryBytes),
+                                                          bytes.begin() + long(k * hallOfFameEntryBytes + playerNameWidth)); };
+    EXPECT_EQ(field(0), "Ada Lovelace" + std::string(11, '\0'));
+    EXPECT_EQ(field(1), "\xEF\xBB\xBF" + japanese + std::string(8, '\0'));
+    HallOfFame back{};
+    ASSERT_TRUE(decodeHallOfFame(bytes.data(), bytes.size(), utf8FromWindows1252, back));
+    const std::string expected[] = {
+        names[0], names[1], names[2], names[3],
+        japanese + "\xE5\xB1\xB1\xE7\x94\xB0",  // 19 bytes after the mark hold six whole characters
+        "Ab" + japanese + "\xE5\xB1\xB1",       // a cut that never halves a character
+        "abcdefghijklmnopqrs"};                 // what is left is plain ASCII, without the mark
+    for (size_t k = 0; k < std::size(expected); ++k) EXPECT_EQ(back.entries[k].playerName, expected[k]) << k;
+    EXPECT_EQ(field(6), "abcdefghijklmnopqrs" + std::string(4, '\0'));
+
+    // A file from before: names in the code page, one of them cut inside a
+    // UTF-8 look-alike; a marked name whose bytes are damaged still shows.
+    std::vector<uint8_t> old = bytes;
+    const std::string jurgen = "J\xFCrgen";
+    std::copy(jurgen.c_str(), jurgen.c_str() + jurgen.size() + 1, old.begin());
+    const std::string damaged = "\xEF\xBB\xBF" "A\xE5\xB1";
+    std::copy(damaged.c_str(), damaged.c_str() + damaged.size() + 1, old.begin() + hallOfFameEntryBytes);
+    ASSERT_TRUE(decodeHallOfFame(old.data(), old.size(), utf8FromWindows1252, back));
+    EXPECT_EQ(back.entries[0].playerName, "J\xC3\xBCrgen");
+    EXPECT_EQ(back.entries[1].playerName, "A\xEF\xBF\xBD\xEF\xBF\xBD");
+}
+
 // A missing file gives the default table silently; a file is read as it
 // stands, unsorted; a damaged one is reported, replaced in memory and kept.
 // (Saving is tested with the win that stores a time.)

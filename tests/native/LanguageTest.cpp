@@ -19,7 +19,12 @@ static LanguageTable parsed(const std::string& text, LanguageTable table = {}) {
 // Each rule as a text read over a table that holds "old" everywhere, and one slot afterwards.
 TEST(LanguageReading, Rules) {
     using T = LanguageTable;
-    const std::string longText(300, 'x');
+    const std::string longText(300, 'x'), mark = "\xEF\xBB\xBF";
+    const auto kanji = [](int count) {  // 漢, three bytes each
+        std::string text;
+        while (count-- > 0) text += "\xE6\xBC\xA2";
+        return text;
+    };
     const struct { std::string text; std::string T::*slot; std::string expected; } rules[] = {
         // Menu texts get their function key hints, other texts none.
         {"EXIT \"Quit\"\n", &T::EXIT, "Quit\tF12"}, {"HELP_FILE \"Help\"\n", &T::HELP_FILE, "Help\tF1"},
@@ -42,6 +47,12 @@ TEST(LanguageReading, Rules) {
         {"T_UNDO \"" + longText + "\"\n", &T::T_UNDO, std::string(127, 'x')},
         {"GAME \"" + std::string(127, 'g') + "\"\n", &T::GAME, std::string(127, 'g')},
         {"MesUndo \"" + longText + "\"\n", &T::MesUndo, longText},
+        // The byte-order mark makes the file UTF-8, whose slots count characters and whose damage shows as
+        // U+FFFD; without it the player's code page is read. An empty file changes nothing.
+        {mark + "GAME \"" + kanji(128) + "\"\n", &T::GAME, kanji(127)},
+        {mark + "EXIT \"" + kanji(128) + "\"\n", &T::EXIT, kanji(123) + "\tF12"},
+        {mark + "OK \"\xE5\xB1\xE9\"\n", &T::OK, "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"GAME \"&Partie d\xE9j\xE0\"\n", &T::GAME, "&Partie d\xC3\xA9j\xC3\xA0"}, {"", &T::OK, "old"},
         // Lines are read in pieces of 1023 characters: a text longer than a piece ends with it.
         {std::string(1023, ';') + "OK \"yes\"\n", &T::OK, "yes"},
         {std::string(1022, ';') + "OK \"yes\"\n", &T::OK, "old"},

@@ -30,7 +30,7 @@ std::vector<Placement> heap(int across, int down, const std::vector<Placement>& 
 std::vector<std::string> flagsOf(const std::vector<Placement>& placements, int removed = noTile) {
     GameModel game;
     placeTiles(game, placements);
-    if (removed != noTile) clearTileCells(game, removed), game.tiles[removed].face = 0;
+    if (removed != noTile) removeTile(game, removed);
     ShadowFlags flags;
     for (TileShadowFlags& f : flags) f.fill(7);  // stale values must not survive
     computeShadowFlags(game, flags);

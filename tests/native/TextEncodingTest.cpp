@@ -1,17 +1,11 @@
 // Texts in any script: decoding UTF-8 and the Western code page, cutting
-// between characters, language files with and without the byte-order mark,
-// and winners' names in the fixed-width name field.
+// between characters, and the wide names of paths.
 #include <gtest/gtest.h>
 
-#include "files/HallOfFameFile.h"
-#include "files/LanguageFile.h"
 #include "files/TextEncoding.h"
+#include "files/Utf8Path.h"
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
-
-Bytes bytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
 
 const std::string japanese = "\xE5\xB1\xB1\xE7\x94\xB0\xE5\xA4\xAA\xE9\x83\x8E";  // 山田太郎, 3 bytes each
 const std::string greek = "\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7";              // Ελένη, 2 bytes each
@@ -81,67 +75,14 @@ TEST(Windows1252, EveryBlockOfTheCodePage) {
     EXPECT_EQ(utf8FromWindows1252(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
-// The mark says UTF-8 and is dropped; without it the player's code page is
-// asked, as for every older file.
-TEST(TextFiles, TheByteOrderMarkChoosesTheEncoding) {
-    EXPECT_EQ(utf8OfTextFile(bytesOf("\xEF\xBB\xBF" + japanese + "\xE9"), utf8FromWindows1252),
-              japanese + "\xEF\xBF\xBD");
-    EXPECT_EQ(utf8OfTextFile(bytesOf("caf\xE9"), utf8FromWindows1252), "caf\xC3\xA9");
-    EXPECT_EQ(utf8OfTextFile(bytesOf("\xEF\xBB"), utf8FromWindows1252), "\xC3\xAF\xC2\xBB");
-    EXPECT_EQ(utf8OfTextFile({}, utf8FromWindows1252), "");
-}
-
-// A language file in UTF-8 fills its slots by characters: a menu text of
-// 127 Japanese characters fits whole, one more is cut after the 127th, and
-// the function-key hint still shows. A file without the mark reads as before.
-TEST(TextFiles, LanguageSlotsCountCharactersInEitherEncoding) {
-    std::string many;
-    for (int k = 0; k < 128; ++k) many += "\xE6\xBC\xA2";  // 漢
-    const std::string text = "\xEF\xBB\xBF" "GAME \"" + many + "\"\r\nEXIT \"" + many + "\"\r\nT_UNDO \"" +
-                             many.substr(0, 3 * 127) + "\"\r\nOK \"\xE5\xB1\"\r\n";
-    LanguageTable table;
-    parseLanguageText(bytesOf(text), utf8FromWindows1252, table);
-    EXPECT_EQ(table.GAME, many.substr(0, 3 * 127));
-    EXPECT_EQ(table.EXIT, many.substr(0, 3 * 123) + "\tF12");
-    EXPECT_EQ(table.T_UNDO, many.substr(0, 3 * 127));
-    EXPECT_EQ(table.OK, "\xEF\xBF\xBD\xEF\xBF\xBD");
-    parseLanguageText(bytesOf("GAME \"&Partie d\xE9j\xE0\"\r\n"), utf8FromWindows1252, table);
-    EXPECT_EQ(table.GAME, "&Partie d\xC3\xA9j\xC3\xA0");
-}
-
-// Names: plain ASCII as ever; anything else as the mark and UTF-8, cut
-// after the last whole character that fits the field with its ending zero.
-TEST(WinnersNames, EveryScriptRoundTripsAndOldNamesReadAsBefore) {
-    HallOfFame table{};
-    const std::string long21 = japanese + japanese + japanese + japanese + japanese + "\xE5\xB1\xB1";  // 21 characters
-    const std::string names[] = {"Ada Lovelace", japanese, greek + " K.", "A" + fourBytes, long21, "Ab" + long21,
-                                 "abcdefghijklmnopqrst" + greek, std::string(30, 'N')};
-    for (size_t k = 0; k < std::size(names); ++k) table.entries[k].playerName = names[k];
-    const Bytes bytes = encodeHallOfFame(table);
-    ASSERT_EQ(bytes.size(), hallOfFameFileBytes);
-    const auto field = [&](size_t k) { return std::string(bytes.begin() + long(k * hallOfFameEntryBytes),
-                                                          bytes.begin() + long(k * hallOfFameEntryBytes + playerNameWidth)); };
-    EXPECT_EQ(field(0), "Ada Lovelace" + std::string(11, '\0'));
-    EXPECT_EQ(field(1), "\xEF\xBB\xBF" + japanese + std::string(8, '\0'));
-    HallOfFame back{};
-    ASSERT_TRUE(decodeHallOfFame(bytes.data(), bytes.size(), utf8FromWindows1252, back));
-    const std::string expected[] = {
-        names[0], names[1], names[2], names[3],
-        japanese + "\xE5\xB1\xB1\xE7\x94\xB0",  // 19 bytes after the mark hold six whole characters
-        "Ab" + japanese + "\xE5\xB1\xB1",       // a cut that never halves a character
-        "abcdefghijklmnopqrs",                  // what is left is plain ASCII, without the mark
-        std::string(22, 'N')};
-    for (size_t k = 0; k < std::size(expected); ++k) EXPECT_EQ(back.entries[k].playerName, expected[k]) << k;
-    EXPECT_EQ(field(6), "abcdefghijklmnopqrs" + std::string(4, '\0'));
-
-    // A file from before: names in the code page, one of them cut inside a
-    // UTF-8 look-alike; a marked name whose bytes are damaged still shows.
-    Bytes old = bytes;
-    const std::string jurgen = "J\xFCrgen";
-    std::copy(jurgen.c_str(), jurgen.c_str() + jurgen.size() + 1, old.begin());
-    const std::string damaged = "\xEF\xBB\xBF" "A\xE5\xB1";
-    std::copy(damaged.c_str(), damaged.c_str() + damaged.size() + 1, old.begin() + hallOfFameEntryBytes);
-    ASSERT_TRUE(decodeHallOfFame(old.data(), old.size(), utf8FromWindows1252, back));
-    EXPECT_EQ(back.entries[0].playerName, "J\xC3\xBCrgen");
-    EXPECT_EQ(back.entries[1].playerName, "A\xEF\xBF\xBD\xEF\xBF\xBD");
+// Names from a damaged settings file reach the wide names of paths: nothing
+// may be lost from a good name, and a bad sequence becomes U+FFFD.
+TEST(Utf8Path, GoodNamesRoundTripAndBadSequencesBecomeReplacementCharacters) {
+    const std::string good = "J\xC3\xBC \xDF\xBF \xE0\xA0\x80 \xE3\x83\x97 \xEF\xBF\xBF " + fourBytes;
+    EXPECT_EQ(utf16FromUtf8(good), u"J\u00FC \u07FF \u0800 \u30D7 \uFFFF \U0001F004");
+    EXPECT_EQ(utf8FromUtf16(utf16FromUtf8(good)), good);
+    EXPECT_EQ(utf8FromPath(pathFromUtf8(good)), good);
+    EXPECT_EQ(utf8FromUtf16(u"\u0080\u0800\uE000"), "\xC2\x80\xE0\xA0\x80\xEE\x80\x80");
+    EXPECT_EQ(utf16FromUtf8("a\x80\xC1\xBF\xE3\x83Z"), u"a\uFFFD\uFFFD\uFFFD\uFFFD\uFFFDZ");
+    EXPECT_EQ(utf8FromUtf16(std::u16string{0xD800, u'x', 0xDC00, 0xDBFF}), "\xEF\xBF\xBDx\xEF\xBF\xBD\xEF\xBF\xBD");
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "FrameFixtures.h"
 #include "view2d/PixelRules.h"
 #include "view2d/TileImages.h"
@@ -70,26 +72,20 @@ TEST(TileLook, PrecomposedTilesMatchTileByTileDrawing) {
             }
 }
 
-TEST(TileLook, PrecomposedTilesFollowChangedColours) {
+// The kept images are made anew when the sides' colour, the selection look or
+// its darkness changes in the options, and again as they were when it changes back.
+TEST(TileLook, PrecomposedTilesFollowTheChangedOptions) {
     BoardScene scene;
-    TileSet& set = scene.app.view.tileSet;
-    // Inside the left side, clear of its outline.
-    const int x = set.edgeX - 1, y = set.tileHeight / 2;
-    EXPECT_EQ(colourFromPixel(rowOf(tileImage(set, scene.app.settings, 0, 0, true).pixels, y)[x]), sceneSides);
-    scene.app.settings.SidesColor = 0x0000FF;
-    EXPECT_EQ(colourFromPixel(rowOf(tileImage(set, scene.app.settings, 0, 0, true).pixels, y)[x]), 0x0000FFu);
-}
-
-// A selected tile's look changed in the options: the kept images are made anew.
-TEST(TileLook, PrecomposedTilesFollowAChangedSelectionLook) {
-    BoardScene scene;
-    TileSet& set = scene.app.view.tileSet;
     Settings& settings = scene.app.settings;
-    std::vector<std::vector<uint32_t>> looks;
-    for (uint8_t mode : {uint8_t(0), selectDarker, uint8_t(0)}) {
-        settings.SelectMode = mode;
-        looks.push_back(tileImage(set, settings, 1, 2, true).pixels.pixels);
+    const auto image = [&] { return tileImage(scene.app.view.tileSet, settings, 1, 2, true).pixels.pixels; };
+    const std::vector<uint32_t> first = image();
+    for (const auto& change : std::vector<std::function<void(uint8_t)>>{
+             [&](uint8_t k) { settings.SidesColor = k == 1 ? 0x0000FF : sceneSides; },
+             [&](uint8_t k) { settings.SelectMode = k == 1 ? uint8_t(0) : selectDarker; },
+             [&](uint8_t k) { settings.ShadowsValue = k == 1 ? 200 : 64; }}) {
+        change(1);
+        EXPECT_NE(image(), first);
+        change(0);
+        EXPECT_EQ(image(), first);
     }
-    EXPECT_NE(looks[0], looks[1]);
-    EXPECT_EQ(looks[0], looks[2]);
 }
