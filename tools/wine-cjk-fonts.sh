@@ -34,6 +34,8 @@ done
 # The Japanese face holds the kana, the Hangul and the Han characters of
 # every form; Wine takes the characters DejaVu Sans lacks from it.
 # Captions are drawn in the bold face, which is linked by its own name.
+# Wine's edit controls do not follow these links: a CJK name typed into the
+# winner's dialog shows as boxes here, though it is read and stored whole.
 for face in "DejaVu Sans" "DejaVu Sans Bold"; do
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
     /t REG_MULTI_SZ /d "${noto##*/},Noto Sans CJK JP" /f >/dev/null 2>&1
