@@ -75,8 +75,15 @@ class Game:
         self.exe_dir, self.home, self.process = exe_dir, home, None
 
     def start(self, settings):
-        with open(os.path.join(self.exe_dir, "TAVREK32.INI"), "w", newline="") as ini:
-            ini.write("".join("%s = %s\r\n" % entry for entry in settings))
+        """Starts with these settings; with None, as on the first start, with
+        no settings file at all."""
+        path = os.path.join(self.exe_dir, "TAVREK32.INI")
+        if settings is None:
+            if os.path.exists(path):
+                os.remove(path)
+        else:
+            with open(path, "w", newline="") as ini:
+                ini.write("".join("%s = %s\r\n" % entry for entry in settings))
         env = dict(os.environ, HOME=self.home)
         self.process = subprocess.Popen(["wine", "tavrek.exe"], cwd=self.exe_dir, env=env,
                                         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
@@ -243,10 +250,11 @@ def view_shots(album, game, language):
 
 def language_question(album, game):
     """The first start asks for the language before any is read."""
-    game.start([("WindowXPos", "0"), ("WindowYPos", "0")])
-    if wait_until(main_window, 30):
+    before = shown_windows()
+    game.start(None)
+    if wait_until(lambda: new_window(before), 30):
         time.sleep(1.5)
-        window = main_window()[0]
+        window = new_window(before)
         x, y, width, height = geometry(window)
         album.keep("dialog-language", root_shot().crop((x, y, x + width, y + height)))
         run("xdotool", "windowfocus", "--sync", window, "key", "alt+Down")
