@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "game/View3DGame.h"
+#include "shell/FrameBitmapInfo.h"
 #include "shell/GuiObjects.h"
 #include "shell/Shell.h"
 #include "shell/View3DWindow.h"
@@ -62,13 +63,7 @@ void releaseBoardBitmaps() {
 void blitFrame(const uint32_t* pixels, int width, int height) {
     const Shell& s = shell();
     if (s.mainWindow == nullptr || width <= 0 || height <= 0) return;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = frameBitmapInfo(width, -height);
     HDC surface = counted(GuiKind::deviceContext, GetDC(s.mainWindow));
     SetDIBitsToDevice(surface, 0, s.toolbarHeight, static_cast<DWORD>(width), static_cast<DWORD>(height),
                       0, 0, 0, static_cast<UINT>(height), pixels, &info, DIB_RGB_COLORS);

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-// The board area of the main window's current outer rectangle.
+// The board area: the main window's client area between the toolbar and the status bar.
 struct BoardArea {
     int width;
     int height;

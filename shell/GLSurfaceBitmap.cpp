@@ -2,6 +2,7 @@
 
 #if TAVREK_3D
 
+#include "shell/FrameBitmapInfo.h"
 #include "shell/GuiObjects.h"
 
 namespace {
@@ -11,13 +12,7 @@ constexpr BYTE bitmapBits = 32;
 
 // Bottom row first, as every generic implementation draws into bitmaps.
 HBITMAP makeBitmap(HDC deviceContext, int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width > 0 ? width : 1;
-    info.bmiHeader.biHeight = height > 0 ? height : 1;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = bitmapBits;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = frameBitmapInfo(width > 0 ? width : 1, height > 0 ? height : 1);
     void* bits = nullptr;
     return counted(GuiKind::bitmap, CreateDIBSection(deviceContext, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
 }

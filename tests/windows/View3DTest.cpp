@@ -12,6 +12,7 @@
 #include "WinDialogs.h"
 #include "game/Commands.h"
 #include "game/View3DGame.h"
+#include "shell/FrameBitmapInfo.h"
 #include "shell/GLContext.h"
 #include "shell/GuiObjects.h"
 #include "shell/Shell.h"
@@ -134,13 +135,7 @@ void expectAlike(const std::vector<uint32_t>& frame, const std::vector<uint32_t>
 // A rectangle of the window's client area as the display shows it, read
 // back from the window's device context, alpha left at 0 as in a frame.
 Surface shownArea(HWND window, int left, int top, int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = frameBitmapInfo(width, -height);
     HDC screen = GetDC(window);
     HDC memory = CreateCompatibleDC(screen);
     void* bits = nullptr;
