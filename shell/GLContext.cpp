@@ -29,6 +29,15 @@ bool windowContextCurrent(GLWindowContext& context) {
 
 }  // namespace
 
+std::future<void> startLoadingGLDriver() {
+    return std::async(std::launch::async, [] {
+        HDC screen = GetDC(nullptr);
+        PIXELFORMATDESCRIPTOR format = {};
+        DescribePixelFormat(screen, 1, sizeof format, &format);
+        ReleaseDC(nullptr, screen);
+    });
+}
+
 GLContextResult createGLContext(HWND window, GLWindowContext& context, unsigned allowedPaths) {
     context.deviceContext = counted(GuiKind::deviceContext, GetDC(window));
     const PIXELFORMATDESCRIPTOR format =

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <future>
+
 #include "shell/GLSurface.h"
 
 #if TAVREK_3D
@@ -24,6 +26,12 @@ enum class GLContextResult {
     pixelFormatRefused,  // SetPixelFormat failed: the program cannot start
     noContext,           // no context made current, or no surface to draw in: the 2D view plays on
 };
+
+// Windows loads the graphics driver at the process's first pixel-format
+// call, the longest wait of a 3D start: asked on a thread of its own when the
+// program starts, on the screen's device context, the driver loads while the
+// window is made. No OpenGL call is made there.
+std::future<void> startLoadingGLDriver();
 
 // Asks for a double-buffered RGBA window format with the display's colour
 // depth and a 16-bit depth buffer, makes a rendering context of it current

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <future>
 #include <string>
 
 #include "game/App.h"
@@ -46,12 +47,17 @@ struct Shell {
     std::array<HBITMAP, menuPictureSlots> menuPictures{};
     FileLists fileLists;
     UINT musicDeviceId = 0;
+    // The wave device count asked on a thread of its own at the start, until
+    // the first question about sound takes its answer.
+    std::future<bool> soundDeviceCount;
     // Set once the shutdown steps have run, so they run once whatever ends the program.
     bool closed = false;
 
 #if TAVREK_3D
     HWND view3DWindow = nullptr;  // hidden; OpenGL draws there
     GLWindowContext gl;
+    // The graphics driver, loading on a thread of its own from the start.
+    std::future<void> glDriverLoading;
 #endif
     // The exit code of a start that ended while the window was being made.
     int startExitCode = 0;

@@ -4,7 +4,14 @@
 
 MultimediaCalls multimedia = {waveOutGetNumDevs, PlaySoundW, mciSendCommandW};
 
-bool soundDevicePresent() { return multimedia.waveOutDevices() != 0; }
+void startSoundDeviceCount() {
+    shell().soundDeviceCount = std::async(std::launch::async, [] { return multimedia.waveOutDevices() != 0; });
+}
+
+bool soundDevicePresent() {
+    std::future<bool>& count = shell().soundDeviceCount;
+    return count.valid() ? count.get() : multimedia.waveOutDevices() != 0;
+}
 
 void startMusic() {
     Shell& s = shell();

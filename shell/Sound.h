@@ -4,7 +4,13 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-// True when a wave output device exists.
+// Counting the wave devices loads the audio driver, one of the longest waits
+// of a start: the program asks on a thread of its own as it starts, while the
+// window is made.
+void startSoundDeviceCount();
+
+// True when a wave output device exists: the answer of the count started at
+// the start, the first time it is asked, and a fresh count afterwards.
 bool soundDevicePresent();
 
 // Stops the music and starts the Music file from its beginning, once.

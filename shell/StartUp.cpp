@@ -92,6 +92,7 @@ bool openGLView(HWND window) {
     Shell& s = shell();
     s.view3DWindow = createView3DWindow(s.instance, window);
     placeView3DWindow();
+    if (s.glDriverLoading.valid()) s.glDriverLoading.wait();
     const GLContextResult result = createGLContext(s.view3DWindow, s.gl);
     if (const char* text = pixelFormatFailureText(result)) {
         showMessageBox(window, text, "Error", MB_ICONHAND);
@@ -148,6 +149,10 @@ int programMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showState) {
 bool startProgram(HINSTANCE instance, int showState) {
     makeShell();
     Shell& s = shell();
+#if TAVREK_3D
+    s.glDriverLoading = startLoadingGLDriver();
+#endif
+    startSoundDeviceCount();
     registerWindowClass(instance);
     s.instance = instance;
     initDataDirectories(s.app.dirs, currentDirectory());
@@ -163,7 +168,6 @@ bool startProgram(HINSTANCE instance, int showState) {
         PostQuitMessage(0);
         return false;
     }
-    if (!soundDevicePresent()) withoutSoundDevice(s.app);
     const Settings& settings = s.app.settings;
     s.mainWindow = CreateWindowExW(0, windowClassName, wideFromUtf8(productCaption).c_str(),
                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
@@ -198,6 +202,7 @@ bool createMainWindow(HWND window) {
 #if TAVREK_3D
     if (!openGLView(window)) return false;
 #endif
+    if (!soundDevicePresent()) withoutSoundDevice(s.app);
     buildMenus();
     SetTimer(window, clockTimerId, clockPeriodMilliseconds, nullptr);
     makeWindowBoardBitmap();
