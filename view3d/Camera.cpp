@@ -5,7 +5,8 @@
 
 void setRenderState(const Settings& settings) {
     glEnable(GL_DEPTH_TEST);
-    glFrontFace(GL_CCW);
+    // The picture is drawn upside down, which turns every face's winding.
+    glFrontFace(GL_CW);
     glEnable(GL_CULL_FACE);
     glDepthFunc(GL_LEQUAL);
 
@@ -22,7 +23,7 @@ void setRenderState(const Settings& settings) {
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
 
     const Colour background = settings.BackgroundColor;
-    glClearColor(redOf(background) / 256.0f, greenOf(background) / 256.0f, blueOf(background) / 256.0f, 1.0f);
+    glClearColor(redOf(background) / 256.0f, greenOf(background) / 256.0f, blueOf(background) / 256.0f, 0.0f);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
@@ -32,6 +33,7 @@ double farPlane3D(const Settings& settings) {
 }
 
 void applyPerspective(const View3D& view, const Settings& settings) {
+    glScalef(1, -1, 1);
     gluPerspective(fieldOfView3D, view.aspect, nearPlane3D, farPlane3D(settings));
 }
 

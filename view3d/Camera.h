@@ -23,5 +23,7 @@ void setCamera(View3D& view, const Settings& settings, int width, int height);
 // so that a damaged settings file cannot make a degenerate projection.
 double farPlane3D(const Settings& settings);
 
-// Multiplies the current matrix by the perspective of the camera.
+// Multiplies the current matrix by the perspective of the camera, upside
+// down: OpenGL's first row is the bottom one, so the picture's top row lands
+// first and the frame is read back in the order the window shows it.
 void applyPerspective(const View3D& view, const Settings& settings);

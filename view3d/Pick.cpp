@@ -20,7 +20,7 @@ int pick3D(View3D& view, const Scene3D& scene, int x, int y) {
     glPushMatrix();
     glRenderMode(GL_SELECT);
     glLoadIdentity();
-    gluPickMatrix(x, viewport[3] - y, 2, 2, viewport);
+    gluPickMatrix(x, y, 2, 2, viewport);
     applyPerspective(view, scene.settings);
     glMatrixMode(GL_MODELVIEW);
     drawPickScene(scene);

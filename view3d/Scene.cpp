@@ -198,7 +198,11 @@ void render3D(View3D& view, const Scene3D& scene) {
         f.looks[tile] = lookOf(view, scene, tile);
         f.origins[tile] = tileOrigin(scene, tile);
     }
+    // The clear leaves the alpha byte at 0, as in every frame, and nothing
+    // drawn changes it, so the frame is read back as it stands.
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
     glPushMatrix();
     applyHeapTransform(scene);
     drawPictures(f, view);
@@ -214,16 +218,6 @@ void readFrame3D(Surface& frame, int width, int height) {
     if (isEmpty(frame)) return;
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, width, height, GL_BGRA, GL_UNSIGNED_BYTE, frame.pixels.data());
-    // OpenGL gives the bottom row first, and an alpha byte the frame leaves at 0.
-    for (int y = 0; y < (height + 1) / 2; ++y) {
-        uint32_t* top = rowOf(frame, y);
-        uint32_t* bottom = rowOf(frame, height - 1 - y);
-        for (int x = 0; x < width; ++x) {
-            const uint32_t upper = top[x] & 0xFFFFFF;
-            top[x] = bottom[x] & 0xFFFFFF;
-            bottom[x] = upper;
-        }
-    }
 }
 
 // Every tile is a run of its own under its own name, with the shadows it

@@ -17,7 +17,8 @@ void applyHeapTransform(const Scene3D& scene);
 void render3D(View3D& view, const Scene3D& scene);
 
 // Reads what has been drawn into the viewport's width x height pixels from
-// the lower left corner, top row first as a 2D frame.
+// the lower left corner; drawn upside down, the rows come top row first, as
+// in a 2D frame.
 void readFrame3D(Surface& frame, int width, int height);
 
 // The boxes of the present tiles, each under its index as selection name, in

@@ -23,7 +23,7 @@ inline ClientPoint projectTilePoint(const Scene3D& scene, int tile, float x, flo
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     glGetIntegerv(GL_VIEWPORT, viewport);
     gluProject(o.x + x + lean, o.y + y + lean, o.z + z, model, projection, viewport, &wx, &wy, &wz);
-    return {int(wx), viewport[3] - 1 - int(wy)};
+    return {int(wx), int(wy)};
 }
 inline ClientPoint tileTopCentre(const Scene3D& scene, int tile) { return projectTilePoint(scene, tile, 7.5f, 10, 10); }
 
