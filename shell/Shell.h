@@ -54,7 +54,7 @@ struct Shell {
     bool closed = false;
 
 #if TAVREK_3D
-    HWND view3DWindow = nullptr;  // hidden; OpenGL draws there
+    HWND view3DWindow = nullptr;  // hidden; its device context holds the OpenGL context
     GLWindowContext gl;
     // The graphics driver, loading on a thread of its own from the start.
     std::future<void> glDriverLoading;

@@ -158,8 +158,7 @@ Surface shownArea(HWND window, int left, int top, int width, int height) {
 }
 
 // The frame just drawn is what the window shows in the board area, as far
-// as the client area reaches (the board area is measured from the window's
-// frame and may run a pixel or two past the client's right edge). With
+// as the client area reaches. With
 // TAVREK_SCREENSHOTS naming a folder, the whole client area as shown is left
 // there as `name`.bmp, to be looked at.
 void expectShown(HWND window, const App& app, const std::string& name) {
