@@ -1,7 +1,6 @@
 #include "dialogs/ColourChooser.h"
 
-#include <commdlg.h>
-
+#include "dialogs/CommonDialogs.h"
 #include "dialogs/OptionsDialog.h"
 #include "game/App.h"
 #include "resources/resource.h"
@@ -19,7 +18,7 @@ bool chooseColour(HWND owner, Colour& colour) {
     chooser.rgbResult = colour;
     chooser.lpCustColors = customColours;
     chooser.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorW(&chooser)) return false;
+    if (!showColourDialog(chooser)) return false;
     colour = chooser.rgbResult & 0xFFFFFF;
     return true;
 }

@@ -1,12 +1,11 @@
 #include "shell/FileChooser.h"
 
-#include <commdlg.h>
-
 #include <vector>
 
+#include "dialogs/CommonDialogs.h"
+#include "dialogs/WideText.h"
 #include "files/Caption.h"
 #include "files/Utf8Path.h"
-#include "dialogs/WideText.h"
 
 namespace {
 
@@ -40,7 +39,7 @@ bool chooseFile(HWND owner, const FileChoice& choice, std::string& name) {
     request.lpstrDefExt = extension.c_str();
     request.Flags = dialogFlags(choice.mode);
     const BOOL confirmed =
-        choice.mode == FileDialogMode::open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
+        choice.mode == FileDialogMode::open ? showOpenFileDialog(request) : showSaveFileDialog(request);
     if (!confirmed) return false;
     name = utf8FromPath(std::filesystem::path(chosen.data() + request.nFileOffset));
     return true;
