@@ -1,11 +1,19 @@
 #include "dialogs/CommonDialogs.h"
 
+#include <string>
+
 namespace {
 
-// Loaded from the system folder only, so that no file of that name beside
-// the game or in the working folder is ever taken for it.
+// Loaded by its full path in the system folder, so that no file of that name
+// beside the game or in the working folder is ever taken for it; the search
+// flags that say the same are missing on older Windows.
 HMODULE commonDialogLibrary() {
-    static const HMODULE library = LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    static const HMODULE library = [] {
+        wchar_t folder[MAX_PATH];
+        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return HMODULE{};
+        return LoadLibraryW((std::wstring(folder, length) + L"\\comdlg32.dll").c_str());
+    }();
     return library;
 }
 
