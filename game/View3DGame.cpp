@@ -28,6 +28,7 @@ void open3DView(App& app, int clientWidth, int clientHeight) {
     claimContext(app.view3d);
     setRenderState(app.settings);
     setCamera(app.view3d, app.settings, clientWidth, clientHeight);
+    rebuildFaceTextures(app);
 }
 
 void without3DView(App& app) {

@@ -12,8 +12,8 @@ struct App;
 Scene3D scene3D(App& app);
 
 // The window's OpenGL context has just been made current on this thread,
-// which alone draws from now on: the fixed render state, and the camera for
-// the client area.
+// which alone draws from now on: the fixed render state, the camera for the
+// client area, and the face textures of the tile set already read.
 void open3DView(App& app, int clientWidth, int clientHeight);
 // No context could be made current: the player is told once, and the game
 // goes on in the 2D view, which is then the only one.

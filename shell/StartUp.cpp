@@ -87,7 +87,7 @@ void enterGLContext(GLContextResult result) {
 
 // The context is made whichever view is shown, since the face textures live
 // in it. Without a usable pixel format the program cannot start; without a
-// context the 2D view plays on. The menus are made after it, once.
+// context the 2D view plays on, and the menus are made again for it.
 bool openGLView(HWND window) {
     Shell& s = shell();
     s.view3DWindow = createView3DWindow(s.instance, window);
@@ -101,6 +101,8 @@ bool openGLView(HWND window) {
         return false;
     }
     enterGLContext(result);
+    if (result == GLContextResult::ready) refreshCheckMarks();
+    else buildMenus();
     // The deal made before the window is shown draws no frame nobody sees.
     s.app.view3d.framesHeld = true;
     return true;
@@ -196,19 +198,21 @@ int runMessageLoop() {
 bool createMainWindow(HWND window) {
     Shell& s = shell();
     s.mainWindow = window;
+    if (!soundDevicePresent()) withoutSoundDevice(s.app);
+    buildMenus();
     loadCursors();
     createToolbar(window);
     createStatusBar(window);
-#if TAVREK_3D
-    if (!openGLView(window)) return false;
-#endif
-    if (!soundDevicePresent()) withoutSoundDevice(s.app);
-    buildMenus();
     SetTimer(window, clockTimerId, clockPeriodMilliseconds, nullptr);
     makeWindowBoardBitmap();
     loadBackground(s.app);
     loadLayout(s.app);
+    // Read while the graphics driver may still be loading: the context then
+    // only has to cut the face textures from it.
     loadTileSet(s.app);
+#if TAVREK_3D
+    if (!openGLView(window)) return false;
+#endif
     dealNewGame(s.app);
     startMusic();
     return true;
