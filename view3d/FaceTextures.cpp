@@ -41,6 +41,21 @@ std::vector<uint8_t> faceTextureImage(const Surface& fileImage, int k) {
     return rgb;
 }
 
+std::vector<uint8_t> halvedTextureImage(const std::vector<uint8_t>& rgb, int side) {
+    const int half = side / 2;
+    if (half == 0 || rgb.size() != size_t(side) * side * 3) return {};
+    std::vector<uint8_t> smaller(size_t(half) * half * 3);
+    const auto at = [&rgb, side](int x, int y, int c) { return int(rgb[(size_t(y) * side + x) * 3 + c]); };
+    for (int y = 0; y < half; ++y)
+        for (int x = 0; x < half; ++x)
+            for (int c = 0; c < 3; ++c) {
+                const int sum = at(2 * x, 2 * y, c) + at(2 * x + 1, 2 * y, c) + at(2 * x, 2 * y + 1, c) +
+                                at(2 * x + 1, 2 * y + 1, c);
+                smaller[(size_t(y) * half + x) * 3 + c] = uint8_t((sum + 2) / 4);
+            }
+    return smaller;
+}
+
 void releaseTileTextures(View3D& view) {
     if (!onContextThread(view)) return;
     for (uint32_t& name : view.textures) {
@@ -50,13 +65,18 @@ void releaseTileTextures(View3D& view) {
 }
 
 // Mipmaps keep the pictures smooth where a tile shows them smaller than 64
-// pixels, which the default camera does.
+// pixels, which the default camera does. The levels are halved here, down to
+// one pixel, since a texture lacking any level is not drawn at all: the
+// general scaling of GLU's builder took longer than the rest of a start's
+// texture work.
 void buildTileTextures(View3D& view, const Surface& fileImage) {
     if (!onContextThread(view)) return;
     releaseTileTextures(view);
+    // The small levels' rows are not whole words.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     for (int k = 0; k < faceTextureCount; ++k) {
-        const std::vector<uint8_t> rgb = faceTextureImage(fileImage, k);
-        if (rgb.empty()) continue;
+        std::vector<uint8_t> level = faceTextureImage(fileImage, k);
+        if (level.empty()) continue;
         GLuint name = 0;
         glGenTextures(1, &name);
         glBindTexture(GL_TEXTURE_2D, name);
@@ -64,9 +84,10 @@ void buildTileTextures(View3D& view, const Surface& fileImage) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, faceTextureSide, faceTextureSide, GL_RGB, GL_UNSIGNED_BYTE,
-                          rgb.data());
+        for (int side = faceTextureSide, number = 0; side > 0; side /= 2, ++number) {
+            glTexImage2D(GL_TEXTURE_2D, number, GL_RGB, side, side, 0, GL_RGB, GL_UNSIGNED_BYTE, level.data());
+            level = halvedTextureImage(level, side);
+        }
         view.textures[k] = name;
     }
     glBindTexture(GL_TEXTURE_2D, 0);

@@ -28,6 +28,11 @@ int faceTexture(int face);
 // upright on a tile's top. Empty when the picture has no cell of that size.
 std::vector<uint8_t> faceTextureImage(const Surface& fileImage, int k);
 
+// The next smaller level of a square RGB texture of the given side (even,
+// or 1), rows in the same order: each pixel the rounded mean of the two by
+// two it stands for.
+std::vector<uint8_t> halvedTextureImage(const std::vector<uint8_t>& rgb, int side);
+
 // Replaces the view's textures by those of a newly loaded tile-set picture;
 // needs the view's OpenGL context current.
 void buildTileTextures(View3D& view, const Surface& fileImage);

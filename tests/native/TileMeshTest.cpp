@@ -115,4 +115,25 @@ TEST(FaceTextures, CellsAreCutAtANinthAndAFifthSkippingTheUnusedOnes) {
     EXPECT_TRUE(faceTextureImage(makeTileSetPicture(0, 0), 0).empty());
 }
 
+TEST(FaceTextures, EachSmallerLevelIsTheRoundedMeanOfTheTwoByTwoItStandsFor) {
+    // 4 x 4: red counts its pixel in reading order, green is 1 in the first
+    // row only, blue 255 in the last row only.
+    std::vector<uint8_t> rgb;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) rgb.insert(rgb.end(), {uint8_t(4 * y + x), uint8_t(y == 0), uint8_t(y == 3 ? 255 : 0)});
+    const std::vector<uint8_t> half = halvedTextureImage(rgb, 4);
+    ASSERT_EQ(half.size(), size_t(2 * 2 * 3));
+    // Red: (0 + 1 + 4 + 5) / 4 = 2.5 rounds up; (10 + 11 + 14 + 15) / 4 = 12.5.
+    EXPECT_EQ(half[0], 3);
+    EXPECT_EQ(half[3], 5);
+    EXPECT_EQ(half[6], 11);
+    EXPECT_EQ(half[9], 13);
+    // Green: 2 / 4 rounds up to 1 in the upper half only; blue: 510 / 4 = 127.5 in the lower half only.
+    EXPECT_EQ(std::vector<uint8_t>({half[1], half[4], half[7], half[10]}), std::vector<uint8_t>({1, 1, 0, 0}));
+    EXPECT_EQ(std::vector<uint8_t>({half[2], half[5], half[8], half[11]}), std::vector<uint8_t>({0, 0, 128, 128}));
+    EXPECT_EQ(halvedTextureImage(halvedTextureImage(half, 2), 1), std::vector<uint8_t>());
+    EXPECT_EQ(halvedTextureImage(half, 2), std::vector<uint8_t>({8, 1, 64}));
+    EXPECT_TRUE(halvedTextureImage(rgb, 8).empty());  // not the size it is said to be
+}
+
 #endif
