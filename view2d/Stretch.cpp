@@ -63,37 +63,44 @@ AxisTaps makeTaps(int s, int t) {
     return taps;
 }
 
-uint32_t roundedPixel(const int* sums) {
-    uint32_t pixel = 0;
-    for (int c = 0; c < 3; ++c) pixel |= uint32_t((sums[c] + weightOne / 2) / weightOne) << (8 * c);
-    return pixel;
+// The passes work on colour channels laid out as bytes, three a pixel (blue,
+// green, red), so that the inner loops multiply and add plain numbers.
+using Channels = std::vector<uint8_t>;
+
+void unpackRow(const uint32_t* row, int width, uint8_t* channels) {
+    for (int x = 0; x < width; ++x)
+        for (int c = 0; c < 3; ++c) channels[3 * x + c] = uint8_t(row[x] >> (8 * c));
 }
 
-void addWeighted(int* sums, uint32_t pixel, int weight) {
-    for (int c = 0; c < 3; ++c) sums[c] += int((pixel >> (8 * c)) & 0xFF) * weight;
-}
+uint8_t roundedChannel(int sum) { return uint8_t((sum + weightOne / 2) / weightOne); }
 
-void stretchRow(const uint32_t* source, const AxisTaps& taps, uint32_t* target, int width) {
+void stretchRow(const uint8_t* source, const AxisTaps& taps, uint8_t* target, int width) {
     for (int x = 0; x < width; ++x) {
         int sums[3] = {0, 0, 0};
         const int* w = taps.weights.data() + taps.start[x];
-        for (int k = 0; k < taps.count[x]; ++k) addWeighted(sums, source[taps.first[x] + k], w[k]);
-        target[x] = roundedPixel(sums);
+        const uint8_t* from = source + 3 * size_t(taps.first[x]);
+        for (int k = 0; k < taps.count[x]; ++k)
+            for (int c = 0; c < 3; ++c) sums[c] += from[3 * k + c] * w[k];
+        for (int c = 0; c < 3; ++c) target[3 * x + c] = roundedChannel(sums[c]);
     }
 }
 
-// Whole rows at a time, so the source is read in memory order.
-void stretchColumns(const Surface& source, const AxisTaps& taps, Surface& target) {
-    std::vector<int> sums(size_t(source.width) * 3);
+// Whole rows at a time, so the rows stretched across are read in memory order.
+void stretchColumns(const Channels& wide, int width, const AxisTaps& taps, Surface& target) {
+    const size_t rowLength = 3 * size_t(width);
+    std::vector<int> sums(rowLength);
     for (int y = 0; y < target.height; ++y) {
         std::fill(sums.begin(), sums.end(), 0);
         const int* w = taps.weights.data() + taps.start[y];
         for (int k = 0; k < taps.count[y]; ++k) {
-            const uint32_t* row = rowOf(source, taps.first[y] + k);
-            for (int x = 0; x < source.width; ++x) addWeighted(&sums[3 * size_t(x)], row[x], w[k]);
+            const uint8_t* row = wide.data() + rowLength * size_t(taps.first[y] + k);
+            for (size_t i = 0; i < rowLength; ++i) sums[i] += row[i] * w[k];
         }
         uint32_t* out = rowOf(target, y);
-        for (int x = 0; x < source.width; ++x) out[x] = roundedPixel(&sums[3 * size_t(x)]);
+        for (int x = 0; x < width; ++x)
+            out[x] = uint32_t(roundedChannel(sums[3 * size_t(x)])) |
+                     uint32_t(roundedChannel(sums[3 * size_t(x) + 1])) << 8 |
+                     uint32_t(roundedChannel(sums[3 * size_t(x) + 2])) << 16;
     }
 }
 
@@ -106,12 +113,15 @@ void stretchSurface(const Surface& source, int width, int height, Surface& targe
     }
     const AxisTaps across = makeTaps(source.width, width);
     const AxisTaps down = makeTaps(source.height, height);
-    Surface wide;
-    resizeSurface(wide, width, source.height);
-    for (int y = 0; y < source.height; ++y) stretchRow(rowOf(source, y), across, rowOf(wide, y), width);
+    Channels sourceRow(3 * size_t(source.width));
+    Channels wide(3 * size_t(width) * source.height);
+    for (int y = 0; y < source.height; ++y) {
+        unpackRow(rowOf(source, y), source.width, sourceRow.data());
+        stretchRow(sourceRow.data(), across, wide.data() + 3 * size_t(width) * y, width);
+    }
     // The result is built aside, so a surface may be stretched onto itself.
     Surface result;
     resizeSurface(result, width, height);
-    stretchColumns(wide, down, result);
+    stretchColumns(wide, width, down, result);
     target = std::move(result);
 }
