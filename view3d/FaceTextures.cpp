@@ -65,10 +65,10 @@ void releaseTileTextures(View3D& view) {
 }
 
 // Mipmaps keep the pictures smooth where a tile shows them smaller than 64
-// pixels, which the default camera does. The levels are halved here, down to
-// one pixel, since a texture lacking any level is not drawn at all: the
-// general scaling of GLU's builder took longer than the rest of a start's
-// texture work.
+// pixels, which the default camera does. The levels are halved here rather
+// than by the system's GLU, so that every Windows shows the same small
+// pictures; all of them, down to one pixel, since a texture lacking any level
+// is not drawn at all.
 void buildTileTextures(View3D& view, const Surface& fileImage) {
     if (!onContextThread(view)) return;
     releaseTileTextures(view);

@@ -113,6 +113,9 @@ TEST(FaceTextures, CellsAreCutAtANinthAndAFifthSkippingTheUnusedOnes) {
         EXPECT_EQ(makeColour(rgb[0], rgb[1], rgb[2]), cellColour(cell.row, cell.column)) << face;
     }
     EXPECT_TRUE(faceTextureImage(makeTileSetPicture(0, 0), 0).empty());
+    EXPECT_TRUE(faceTextureImage(picture, -1).empty());
+    EXPECT_TRUE(faceTextureImage(picture, faceTextureCount).empty());
+    EXPECT_EQ(faceTextureImage(makeTileSetPicture(1, 1), 0).size(), size_t(faceTextureSide * faceTextureSide * 3));
 }
 
 TEST(FaceTextures, EachSmallerLevelIsTheRoundedMeanOfTheTwoByTwoItStandsFor) {

@@ -2,6 +2,7 @@
 // look, the camera's limits, and the tile a click picks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Scene3DFixture.h"
@@ -29,6 +30,9 @@ TEST(Render3D, DefaultCameraSeesTheHeapFromAboveCentredWithRowZeroAtTheTop) {
     const Colour lowerLeft = f.seen(f.render(), 0, 2.5f, 3.5f), middle = f.seen(f.render(), 0, 8.5f, 11.5f);
     EXPECT_TRUE(redOf(lowerLeft) > 100 && greenOf(lowerLeft) < 50 && blueOf(lowerLeft) < 50);
     EXPECT_TRUE(greenOf(middle) > 100 && redOf(middle) < 50 && blueOf(middle) < 50);
+    // A picture with no cells to cut leaves no name of the old textures behind.
+    buildTileTextures(f.view, Surface{});
+    EXPECT_EQ(std::count(f.view.textures.begin(), f.view.textures.end(), 0u), faceTextureCount);
 }
 
 TEST(Render3D, MarkedTilesAreYellowOrDarkenedAndHiddenFacesShowNothingButTheMarks) {
