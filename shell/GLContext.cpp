@@ -27,22 +27,36 @@ bool windowContextCurrent(GLWindowContext& context) {
     return context.renderingContext != nullptr && wglMakeCurrent(context.deviceContext, context.renderingContext);
 }
 
+PIXELFORMATDESCRIPTOR windowFormatFor(HDC deviceContext) {
+    return requestedGLFormat(windowDoubleBufferedGL, static_cast<BYTE>(GetDeviceCaps(deviceContext, BITSPIXEL)));
+}
+
+// A number chosen on another device context is only a guess for this one.
+bool describesRequest(HDC deviceContext, int number, const PIXELFORMATDESCRIPTOR& request) {
+    PIXELFORMATDESCRIPTOR found = {};
+    return number > 0 && DescribePixelFormat(deviceContext, number, sizeof found, &found) != 0 &&
+           (found.dwFlags & request.dwFlags) == request.dwFlags && found.iPixelType == request.iPixelType &&
+           found.cDepthBits >= request.cDepthBits;
+}
+
 }  // namespace
 
-std::future<void> startLoadingGLDriver() {
+std::future<int> startChoosingGLFormat() {
     return std::async(std::launch::async, [] {
         HDC screen = GetDC(nullptr);
-        PIXELFORMATDESCRIPTOR format = {};
-        DescribePixelFormat(screen, 1, sizeof format, &format);
+        const PIXELFORMATDESCRIPTOR format = windowFormatFor(screen);
+        const int chosen = ChoosePixelFormat(screen, &format);
         ReleaseDC(nullptr, screen);
+        return chosen;
     });
 }
 
-GLContextResult createGLContext(HWND window, GLWindowContext& context, unsigned allowedPaths) {
+GLContextResult createGLContext(HWND window, GLWindowContext& context, unsigned allowedPaths, int screenFormat) {
     context.deviceContext = counted(GuiKind::deviceContext, GetDC(window));
-    const PIXELFORMATDESCRIPTOR format =
-        requestedGLFormat(windowDoubleBufferedGL, static_cast<BYTE>(GetDeviceCaps(context.deviceContext, BITSPIXEL)));
-    const int chosen = ChoosePixelFormat(context.deviceContext, &format);
+    const PIXELFORMATDESCRIPTOR format = windowFormatFor(context.deviceContext);
+    const int chosen = describesRequest(context.deviceContext, screenFormat, format)
+                           ? screenFormat
+                           : ChoosePixelFormat(context.deviceContext, &format);
     if (chosen == 0) return fail(window, context, GLContextResult::noPixelFormat);
     if (!SetPixelFormat(context.deviceContext, chosen, &format))
         return fail(window, context, GLContextResult::pixelFormatRefused);

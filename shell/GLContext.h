@@ -28,17 +28,23 @@ enum class GLContextResult {
 };
 
 // Windows loads the graphics driver at the process's first pixel-format
-// call, the longest wait of a 3D start: asked on a thread of its own when the
-// program starts, on the screen's device context, the driver loads while the
-// window is made. No OpenGL call is made there.
-std::future<void> startLoadingGLDriver();
+// call, the longest wait of a 3D start, and choosing a format goes through
+// every one the driver has. Both are done on a thread of its own when the
+// program starts, on the screen's device context, while the window is made:
+// the future holds the number of the format chosen for the 3D view's window,
+// 0 when there is none. No OpenGL call is made there.
+std::future<int> startChoosingGLFormat();
 
 // Asks for a double-buffered RGBA window format with the display's colour
 // depth and a 16-bit depth buffer, makes a rendering context of it current
 // on this thread and opens a surface of the window's client size, by the
 // first of `allowedPaths` the driver offers; the bitmap path then replaces
 // the window's context by its own. On any failure nothing is left held.
-GLContextResult createGLContext(HWND window, GLWindowContext& context, unsigned allowedPaths = everyGLSurfacePath);
+// `screenFormat`, from startChoosingGLFormat, is taken when the window's
+// device describes it as the format asked for; otherwise the window's own
+// device chooses.
+GLContextResult createGLContext(HWND window, GLWindowContext& context, unsigned allowedPaths = everyGLSurfacePath,
+                                int screenFormat = 0);
 
 // The fixed text of a pixel-format failure, shown with the caption "Error";
 // nullptr for the other results.

@@ -56,8 +56,9 @@ struct Shell {
 #if TAVREK_3D
     HWND view3DWindow = nullptr;  // hidden; its device context holds the OpenGL context
     GLWindowContext gl;
-    // The graphics driver, loading on a thread of its own from the start.
-    std::future<void> glDriverLoading;
+    // The graphics driver, loading on a thread of its own from the start,
+    // and the pixel format it offers for the 3D view's window.
+    std::future<int> glFormatChoice;
 #endif
     // The exit code of a start that ended while the window was being made.
     int startExitCode = 0;

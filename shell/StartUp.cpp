@@ -92,8 +92,8 @@ bool openGLView(HWND window) {
     Shell& s = shell();
     s.view3DWindow = createView3DWindow(s.instance, window);
     placeView3DWindow();
-    if (s.glDriverLoading.valid()) s.glDriverLoading.wait();
-    const GLContextResult result = createGLContext(s.view3DWindow, s.gl);
+    const int screenFormat = s.glFormatChoice.valid() ? s.glFormatChoice.get() : 0;
+    const GLContextResult result = createGLContext(s.view3DWindow, s.gl, everyGLSurfacePath, screenFormat);
     if (const char* text = pixelFormatFailureText(result)) {
         showMessageBox(window, text, "Error", MB_ICONHAND);
         s.startExitCode = 1;
@@ -152,7 +152,7 @@ bool startProgram(HINSTANCE instance, int showState) {
     makeShell();
     Shell& s = shell();
 #if TAVREK_3D
-    s.glDriverLoading = startLoadingGLDriver();
+    s.glFormatChoice = startChoosingGLFormat();
 #endif
     startSoundDeviceCount();
     registerWindowClass(instance);

@@ -306,4 +306,46 @@ TEST(GLContext, AWindowWithAnotherPixelFormatRefusesTheContext) {
     DestroyWindow(window);
 }
 
+// The format chosen at start on the screen is taken only where the window's
+// device describes it as all that is asked for: else the window chooses.
+TEST(GLContext, AFormatChosenOnTheScreenIsTakenOnlyWhereItIsWhatTheWindowAsksFor) {
+    const int screenFormat = startChoosingGLFormat().get();
+    ASSERT_NE(screenFormat, 0);
+    // Each offer on a fresh window, since a window keeps its first format.
+    const auto formatTaken = [](int offered) {
+        HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 64, 64, nullptr, nullptr, nullptr, nullptr);
+        GLWindowContext context;
+        int taken = 0;
+        if (createGLContext(window, context, everyGLSurfacePath, offered) == GLContextResult::ready)
+            taken = GetPixelFormat(context.deviceContext);
+        destroyGLContext(window, context);
+        DestroyWindow(window);
+        return taken;
+    };
+    const int own = formatTaken(0);
+    EXPECT_EQ(own, screenFormat);
+    // Other formats of the display: one with all that is asked, one without
+    // double buffering, one without depth.
+    HDC screen = GetDC(nullptr);
+    PIXELFORMATDESCRIPTOR f = {};
+    const int formats = DescribePixelFormat(screen, 1, sizeof f, &f);
+    int alike = 0, single = 0, flat = 0;
+    for (int k = formats; k >= 1; --k) {
+        DescribePixelFormat(screen, k, sizeof f, &f);
+        if (f.iPixelType != PFD_TYPE_RGBA || (f.dwFlags & (PFD_SUPPORT_OPENGL | PFD_DRAW_TO_WINDOW)) !=
+                                                 (PFD_SUPPORT_OPENGL | PFD_DRAW_TO_WINDOW))
+            continue;
+        const bool doubled = (f.dwFlags & PFD_DOUBLEBUFFER) != 0;
+        if (doubled && f.cDepthBits >= 16 && k != own) alike = k;
+        if (!doubled && f.cDepthBits >= 16) single = k;
+        if (doubled && f.cDepthBits == 0) flat = k;
+    }
+    ReleaseDC(nullptr, screen);
+    ASSERT_TRUE(alike != 0 && single != 0 && flat != 0) << alike << " " << single << " " << flat;
+    EXPECT_EQ(formatTaken(alike), alike);
+    EXPECT_EQ(formatTaken(single), own);
+    EXPECT_EQ(formatTaken(flat), own);
+    EXPECT_EQ(formatTaken(formats + 1), own);
+}
+
 #endif
