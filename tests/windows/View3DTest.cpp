@@ -59,7 +59,6 @@ struct View3DDriver : ::testing::Test {
         const GLContextResult result = createGLContext(s.view3DWindow, s.gl, allowedPaths);
         if (result != GLContextResult::ready) return result;
         useGLContext(result);
-        rebuildFaceTextures(app());
         return result;
     }
     ShellDriver driver;
